@@ -1,0 +1,89 @@
+// jiaming-cli score SURNAME GIVEN [--json] [--db PATH]
+#include "cli/Command.h"
+#include "scoring/NameScorer.h"
+#include "text/Text.h"
+
+#include <cstdio>
+#include <ostream>
+
+namespace jm::cli {
+namespace {
+
+const char* const kGridNames[5] = {"天格", "人格", "地格", "总格", "外格"};
+
+std::string exactText(double value)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2f", value);
+    return buf;
+}
+
+int runScore(const std::vector<std::string>& raw, Io io)
+{
+    const Arguments args(raw, {"json"});
+    if (!args.error().empty()) {
+        io.err << "jiaming-cli score: " << args.error() << "\n";
+        return 2;
+    }
+    if (args.positional().size() != 2) {
+        io.err << "usage: jiaming-cli score SURNAME GIVEN [--json] [--db PATH]\n";
+        return 2;
+    }
+    const std::string& surname = args.positional()[0];
+    const std::string& given = args.positional()[1];
+    if (isBlank(surname)) {
+        io.err << "jiaming-cli score: 请输入姓氏 (the surname is empty)\n";
+        return 2;
+    }
+    if (isBlank(given)) {
+        io.err << "jiaming-cli score: 请输入名字 (the given name is empty)\n";
+        return 2;
+    }
+    NameDatabase db;
+    if (!openDatabase(db, args, io)) return 1;
+
+    CharacterTable table;
+    for (const std::string& part : {surname, given})
+        for (const std::string& ch : splitCharacters(part))
+            if (!table.find(ch)) table.append(lookUpCharacterInfo(db, ch));
+    NameScorer scorer(db, table);
+    const NameScore s = scorer.scoreName(surname, given);
+    const FiveGrids& g = s.grids;
+    const int numbers[5] = {g.天格, g.人格, g.地格, g.总格, g.外格};
+    const std::string verdict(verdictOf(s.exactScore));
+
+    if (args.has("json")) {
+        std::string j = "{\"surname\":" + jsonString(surname) + ",\"given\":" + jsonString(given) + ",\"grids\":{";
+        for (int i = 0; i < 5; ++i)
+            j += std::string(i ? "," : "") + jsonString(kGridNames[i]) + ":" + std::to_string(numbers[i]);
+        j += "},\"gridElements\":{";
+        for (int i = 0; i < 5; ++i)
+            j += std::string(i ? "," : "") + jsonString(kGridNames[i]) + ":"
+                + jsonString(g.gridElements[static_cast<std::size_t>(i)]);
+        j += "},\"三才\":" + jsonString(g.三才) + ",\"grades\":{";
+        for (int i = 0; i < 6; ++i)
+            j += std::string(i ? "," : "") + jsonString(i < 5 ? kGridNames[i] : "三才") + ":"
+                + jsonString(s.grades[static_cast<std::size_t>(i)]);
+        j += "},\"exactScore\":" + exactText(s.exactScore) + ",\"score\":" + std::to_string(s.score)
+            + ",\"verdict\":" + jsonString(verdict) + ",\"simplifiedTotal\":" + std::to_string(g.simplifiedTotal)
+            + ",\"elementsText\":" + jsonString(g.elementsText) + "}";
+        io.out << j << "\n";
+        return 0;
+    }
+
+    io.out << "姓名: " << surname << given << "\n";
+    for (int i = 0; i < 5; ++i)
+        io.out << kGridNames[i] << ": " << numbers[i] << " (" << g.gridElements[static_cast<std::size_t>(i)] << ") "
+               << s.grades[static_cast<std::size_t>(i)] << "\n";
+    io.out << "三才: " << g.三才 << " " << s.grades[5] << "\n";
+    io.out << "五格: " << gridsText(g) << "\n";
+    io.out << "简体笔划: " << g.simplifiedTotal << "  五行: " << g.elementsText << "\n";
+    io.out << "评分: " << s.score << " (" << exactText(s.exactScore) << ")\n";
+    io.out << "评语: " << verdict << "\n";
+    return 0;
+}
+
+const Registrar kRegistrar("score", "score SURNAME GIVEN [--json] [--db PATH]", runScore);
+
+} // namespace
+} // namespace jm::cli

@@ -1,0 +1,64 @@
+#include "data/Bootstrap.h"
+
+#include <filesystem>
+
+namespace jm {
+namespace {
+
+struct BootstrapGate {
+    explicit BootstrapGate(NameDatabase& db) : m_db(db) { m_db.beginBootstrap(); }
+    ~BootstrapGate() { m_db.endBootstrap(); }
+    BootstrapGate(const BootstrapGate&) = delete;
+    BootstrapGate& operator=(const BootstrapGate&) = delete;
+    NameDatabase& m_db;
+};
+
+BootstrapResult fail(std::string message) { return {false, std::move(message)}; }
+
+} // namespace
+
+BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFile)
+{
+    BootstrapGate gate(db);
+    if (!db.open()) return fail(kMessageOpenFailed);
+
+    const auto& tables = schemaTables();
+    for (const TableDef& t : tables) {
+        std::string error;
+        if (!db.createTable(t.name, t.columns, &error)) {
+            db.close();
+            return fail(error);
+        }
+    }
+
+    // ATTACH would create a missing file; the shipped file is only ever read.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(shippedFile, ec)) {
+        db.close();
+        return fail(kMessageAttachFailed);
+    }
+    std::string attachError;
+    if (!db.attach(shippedFile, "new_db", &attachError)) {
+        db.close();
+        return fail(kMessageAttachFailed);
+    }
+
+    db.begin();
+    for (const TableDef& t : tables) {
+        std::string error;
+        if (!db.execute("insert into " + t.name + " select * from new_db." + t.name, &error)) {
+            db.rollback();
+            db.close();
+            return fail(error.empty() ? std::string(kMessageAttachFailed) : error);
+        }
+    }
+    db.commit();
+    db.detach("new_db");
+
+    db.query("CREATE INDEX NewIndex1 on NM_CNWord(汉字 ASC)");
+    db.query("CREATE INDEX NewIndex2 on NM_八一灵动数(Id ASC)");
+    db.query("CREATE INDEX NewIndex3 on NM_三才配置(三才 ASC)");
+    return {true, {}};
+}
+
+} // namespace jm

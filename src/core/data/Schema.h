@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace jm {
+
+/// Declared column types; the codes are the ones the table declarations use.
+enum class ColumnType : int {
+    Byte = 1, Smallint = 2, Integer = 3, BigInt = 4, Decimal = 5, Double = 6,
+    Bit = 7, DateTime = 8, VarChar = 10, Blob = 11, Text = 12,
+};
+
+/// One column of a table to create. Flags: 1 primary key, 2 autoincrement, 4 not null.
+struct ColumnDef {
+    std::string name;
+    int type = 0;
+    int length = 0;
+    int flags = 0;
+    std::string defaultValue;
+};
+
+struct TableDef {
+    std::string name;
+    std::vector<ColumnDef> columns;
+};
+
+/// Type name of a type code ("Integer", "VarChar", ...); empty for an unknown code.
+std::string columnTypeName(int code);
+
+/// The CREATE TABLE text for a table and its columns, e.g.
+/// "create table NM_X (Id Integer(10),汉字 VarChar(2))".
+std::string createTableSql(const std::string& table, const std::vector<ColumnDef>& columns);
+
+/// The nine tables of the database, in the order they are created and copied.
+const std::vector<TableDef>& schemaTables();
+
+/// Table names, for callers that address one table.
+namespace table {
+inline constexpr const char* CNWord = "NM_CNWord";
+inline constexpr const char* ThreeTalents = "NM_三才配置";
+inline constexpr const char* Numbers81 = "NM_八一灵动数";
+inline constexpr const char* EName = "NM_EName";
+inline constexpr const char* Poet = "NM_Poet";
+inline constexpr const char* TangPoems = "NM_全唐诗";
+inline constexpr const char* Parenting = "NM_育儿百科";
+inline constexpr const char* Fortune = "NM_算命风水";
+inline constexpr const char* Surnames = "NM_百家姓";
+} // namespace table
+
+} // namespace jm

@@ -1,0 +1,123 @@
+#include "settings/Paths.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace jm {
+namespace {
+
+std::string env(const char* name)
+{
+    const char* v = std::getenv(name);
+    return v ? std::string(v) : std::string();
+}
+
+fs::path home()
+{
+    const std::string h = env("HOME");
+    return h.empty() ? fs::path("/tmp") : fs::path(h);
+}
+
+} // namespace
+
+fs::path programDirectory()
+{
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return fs::current_path(ec);
+    return exe.parent_path();
+}
+
+fs::path shippedDatabasePath()
+{
+    const std::string overridden = env("JIAMING_DB");
+    if (!overridden.empty()) return overridden;
+    const fs::path beside = programDirectory() / "data" / "namedata.db";
+    const fs::path candidates[] = {
+        beside,
+        fs::path(JIAMING_INSTALL_DATADIR) / "data" / "namedata.db",
+        fs::path(JIAMING_SOURCE_DIR) / "build" / "data" / "namedata.db",
+    };
+    std::error_code ec;
+    for (const fs::path& p : candidates)
+        if (fs::is_regular_file(p, ec)) return p;
+    return beside;
+}
+
+fs::path dataDirectory()
+{
+    const std::string overridden = env("JIAMING_DATA_DIR");
+    if (!overridden.empty()) return overridden;
+    const std::string xdg = env("XDG_DATA_HOME");
+    const fs::path base = xdg.empty() ? home() / ".local" / "share" : fs::path(xdg);
+    return base / "jiaming" / "data";
+}
+
+std::optional<fs::path> ensureDataDirectory()
+{
+    const fs::path dir = dataDirectory();
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (!fs::is_directory(dir, ec)) return std::nullopt;
+    if (::access(dir.c_str(), W_OK) != 0) return std::nullopt;
+    return dir;
+}
+
+fs::path configPath()
+{
+    const std::string overridden = env("JIAMING_CONFIG");
+    if (!overridden.empty()) return overridden;
+    const std::string xdg = env("XDG_CONFIG_HOME");
+    const fs::path base = xdg.empty() ? home() / ".config" : fs::path(xdg);
+    return base / "jiaming" / "config.dat";
+}
+
+bool writeFileAtomically(const fs::path& path, const std::string& bytes)
+{
+    std::error_code ec;
+    if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
+    std::string tmpl = path.string() + ".XXXXXX";
+    const int fd = ::mkstemp(tmpl.data());
+    if (fd < 0) return false;
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n <= 0) {
+            ::close(fd);
+            ::unlink(tmpl.c_str());
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        ::unlink(tmpl.c_str());
+        return false;
+    }
+    ::chmod(tmpl.c_str(), 0644);
+    if (::rename(tmpl.c_str(), path.c_str()) != 0) {
+        ::unlink(tmpl.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::string> readFileBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return buffer.str();
+}
+
+} // namespace jm

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace jm {
+
+/// Directory of the running executable.
+std::filesystem::path programDirectory();
+
+/// The shipped database: $JIAMING_DB when set, else data/namedata.db beside
+/// the executable, in the installed share directory, or in the source
+/// tree's build folder, in that order. Returns the first candidate that
+/// exists, or the beside-the-executable path when none does.
+std::filesystem::path shippedDatabasePath();
+
+/// Writable directory for pages and exports: $JIAMING_DATA_DIR, else
+/// $XDG_DATA_HOME/jiaming/data, else ~/.local/share/jiaming/data.
+/// Not created by this call.
+std::filesystem::path dataDirectory();
+
+/// Creates the data directory when missing; returns it, or nothing when it
+/// cannot be created or written.
+std::optional<std::filesystem::path> ensureDataDirectory();
+
+/// Settings file: $JIAMING_CONFIG, else $XDG_CONFIG_HOME/jiaming/config.dat,
+/// else ~/.config/jiaming/config.dat.
+std::filesystem::path configPath();
+
+/// Writes `bytes` to `path` through a temporary file in the same directory
+/// and a rename, so readers see either the old or the new complete file.
+/// Creates missing parent directories. False on any failure (the old file
+/// is then untouched).
+bool writeFileAtomically(const std::filesystem::path& path, const std::string& bytes);
+
+/// Whole file as bytes; nothing when it cannot be read.
+std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+
+} // namespace jm

@@ -1,0 +1,11 @@
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    jm::gui::MainWindow window;
+    window.show();
+    return app.exec();
+}
