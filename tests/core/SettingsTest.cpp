@@ -15,7 +15,8 @@ RecordFields fields(std::initializer_list<const char*> values)
 {
     RecordFields f;
     std::size_t i = 0;
-    for (const char* v : values) f[i++] = v;
+    for (const char* v : values)
+        f[i++] = v;
     return f;
 }
 
@@ -34,13 +35,14 @@ TEST(RecordList, DecodesRowsAndFields)
         std::vector<RecordFields> want;
     };
     const Case cases[] = {
-        {"", {}},
-        {"a;b|c|", {fields({"a", "b"}), fields({"c"})}},
-        {"x", {fields({"x"})}},                             // no terminator: still one record
-        {"a||b|", {fields({"a"}), fields({}), fields({"b"})}}, // inner empty piece is an empty record
-        {"a||", {fields({"a"}), fields({})}},                // only the last empty piece is dropped
-        {"1;2;3;4;5;6;7;8;9|", {fields({"1", "2", "3", "4", "5", "6", "7"})}},
-        {"张 三丰;4;4;火火土;4,11,14,17,4;火木火;86|", {fields({"张\r\n三丰", "4", "4", "火火土", "4,11,14,17,4", "火木火", "86"})}},
+        { "", {} },
+        { "a;b|c|", { fields({ "a", "b" }), fields({ "c" }) } },
+        { "x", { fields({ "x" }) } }, // no terminator: still one record
+        { "a||b|", { fields({ "a" }), fields({}), fields({ "b" }) } }, // inner empty piece is an empty record
+        { "a||", { fields({ "a" }), fields({}) } }, // only the last empty piece is dropped
+        { "1;2;3;4;5;6;7;8;9|", { fields({ "1", "2", "3", "4", "5", "6", "7" }) } },
+        { "张 三丰;4;4;火火土;4,11,14,17,4;火木火;86|",
+            { fields({ "张\r\n三丰", "4", "4", "火火土", "4,11,14,17,4", "火木火", "86" }) } },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
@@ -51,8 +53,8 @@ TEST(RecordList, DecodesRowsAndFields)
 TEST(RecordList, EncodesLineBreakAsOneSpaceAndRoundTrips)
 {
     const std::vector<RecordFields> records = {
-        fields({"张\r\n三", "3", "4", "火", "1,2,3,4,5", "木火土", "90"}),
-        fields({"欧阳\r\n修", "", "", "", "", "", "0"}),
+        fields({ "张\r\n三", "3", "4", "火", "1,2,3,4,5", "木火土", "90" }),
+        fields({ "欧阳\r\n修", "", "", "", "", "", "0" }),
     };
     const std::string text = encodeRecordList(records);
     EXPECT_EQ(text, "张 三;3;4;火;1,2,3,4,5;木火土;90|欧阳 修;;;;;;0|");
@@ -67,8 +69,16 @@ TEST(SettingsValues, StoredNumbersSelectSexAndLength)
         int length;
     };
     const Case cases[] = {
-        {"", 0, 0},  {"0", 0, 0},   {"1", 1, 1},    {"-1", 1, 0},     {"2", 1, 0},
-        {"abc", 0, 0}, {"1abc", 1, 1}, {" 1", 1, 1}, {"1.5", 1, 0}, {"0.00000001", 0, 0},
+        { "", 0, 0 },
+        { "0", 0, 0 },
+        { "1", 1, 1 },
+        { "-1", 1, 0 },
+        { "2", 1, 0 },
+        { "abc", 0, 0 },
+        { "1abc", 1, 1 },
+        { " 1", 1, 1 },
+        { "1.5", 1, 0 },
+        { "0.00000001", 0, 0 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.stored);
@@ -108,9 +118,10 @@ TEST(IniDocument, ReadsLikeTheProfileFunctions)
 TEST(IniDocument, ValuesSurviveWriting)
 {
     IniDocument doc;
-    const char* values[] = {"", " lead", "trail ", "\"quoted\"", "'single'", "\"half", "a;b|c d", "x=y"};
+    const char* values[] = { "", " lead", "trail ", "\"quoted\"", "'single'", "\"half", "a;b|c d", "x=y" };
     const auto key = [](std::size_t i) { return decimal(static_cast<long long>(i)) + "k"; };
-    for (std::size_t i = 0; i < std::size(values); ++i) doc.setValue("设置", key(i), values[i]);
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        doc.setValue("设置", key(i), values[i]);
     const IniDocument back = IniDocument::parse(doc.serialize());
     for (std::size_t i = 0; i < std::size(values); ++i) {
         SCOPED_TRACE(values[i]);
@@ -124,7 +135,8 @@ TEST(SettingsFile, RoundTripsAsGbkAndKeepsHugeValuesWhole)
     const auto file = dir.path() / "sub" / "config.dat";
     std::vector<RecordFields> records;
     for (int i = 0; i < 2000; ++i)
-        records.push_back(fields({"司马\r\n相如", "13", "29", "金水火", "11,18,29,29,12", "木金水", decimal(i).c_str()}));
+        records.push_back(
+            fields({ "司马\r\n相如", "13", "29", "金水火", "11,18,29,29,12", "木金水", decimal(i).c_str() }));
 
     Settings written(file);
     written.setSurname("司马");
@@ -159,7 +171,7 @@ TEST(SettingsFile, KeepsOtherSectionsAndSavesRecordsAtOnce)
     writeBytes(file, toGbk("[窗口]\r\n宽度=800\r\n[设置]\r\n姓氏=王\r\n"));
     Settings s(file);
     ASSERT_TRUE(s.load());
-    ASSERT_TRUE(s.saveRecords({fields({"王\r\n一", "1"})}));
+    ASSERT_TRUE(s.saveRecords({ fields({ "王\r\n一", "1" }) }));
 
     Settings back(file);
     back.load();
@@ -172,12 +184,13 @@ TEST(SettingsFile, BadFilesGiveEmptyValues)
 {
     test::TempDir dir;
     std::string binary;
-    for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 131 + 7) % 256);
+    for (int i = 0; i < 4096; ++i)
+        binary += static_cast<char>((i * 131 + 7) % 256);
     const std::string cases[] = {
         binary,
         toGbk("[设置") + std::string("\0", 1) + toGbk("姓氏=") + "\xFF\xFE\x81",
-        toGbk("姓氏=张\r\n性别=1\r\n"),   // keys without the section
-        toGbk("[其他]\r\n姓氏=张\r\n"),    // another section only
+        toGbk("姓氏=张\r\n性别=1\r\n"), // keys without the section
+        toGbk("[其他]\r\n姓氏=张\r\n"), // another section only
         std::string(3, '\0'),
         "[",
         "=",

@@ -9,16 +9,24 @@ namespace {
 
 constexpr double kNumberTolerance = 1e-7;
 
-bool isBlankByte(char c) { return c == ' ' || c == '\t'; }
+bool isBlankByte(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimmed(std::string_view s)
 {
-    while (!s.empty() && isBlankByte(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlankByte(s.back())) s.remove_suffix(1);
+    while (!s.empty() && isBlankByte(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && isBlankByte(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char asciiLower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool sameName(std::string_view a, std::string_view b)
 {
@@ -41,8 +49,8 @@ std::string writtenValue(const std::string& value)
     std::string v = value;
     for (char& c : v)
         if (c == '\r' || c == '\n') c = ' ';
-    const bool needsQuotes = !v.empty()
-        && (isBlankByte(v.front()) || isBlankByte(v.back()) || v.front() == '"' || v.front() == '\'');
+    const bool needsQuotes
+        = !v.empty() && (isBlankByte(v.front()) || isBlankByte(v.back()) || v.front() == '"' || v.front() == '\'');
     return needsQuotes ? "\"" + v + "\"" : v;
 }
 
@@ -51,13 +59,20 @@ std::string writtenValue(const std::string& value)
 std::string_view settingsKeyName(SettingsKey key)
 {
     switch (key) {
-    case SettingsKey::Surname: return "姓氏";
-    case SettingsKey::Sex: return "性别";
-    case SettingsKey::NameLength: return "名字个数";
-    case SettingsKey::CombinationCharacters: return "组合的字";
-    case SettingsKey::EnglishName: return "英文名字";
-    case SettingsKey::ScoringName: return "评分名字";
-    case SettingsKey::Records: return "名字记录";
+    case SettingsKey::Surname:
+        return "姓氏";
+    case SettingsKey::Sex:
+        return "性别";
+    case SettingsKey::NameLength:
+        return "名字个数";
+    case SettingsKey::CombinationCharacters:
+        return "组合的字";
+    case SettingsKey::EnglishName:
+        return "英文名字";
+    case SettingsKey::ScoringName:
+        return "评分名字";
+    case SettingsKey::Records:
+        return "名字记录";
     }
     return {};
 }
@@ -114,14 +129,17 @@ std::vector<RecordFields> decodeRecordList(std::string_view stored)
 double leadingNumber(std::string_view text)
 {
     std::size_t i = 0;
-    while (i < text.size() && isBlankByte(text[i])) ++i;
+    while (i < text.size() && isBlankByte(text[i]))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     double value = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') value = value * 10 + (text[i++] - '0');
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+        value = value * 10 + (text[i++] - '0');
     if (i < text.size() && text[i] == '.') {
         double scale = 0.1;
-        for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, scale /= 10) value += (text[i] - '0') * scale;
+        for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, scale /= 10)
+            value += (text[i] - '0') * scale;
     }
     return negative ? -value : value;
 }
@@ -140,10 +158,11 @@ IniDocument IniDocument::parse(std::string_view text)
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
-            const std::string_view name = trimmed(line.substr(1, close == std::string_view::npos ? line.size() : close - 1));
+            const std::string_view name
+                = trimmed(line.substr(1, close == std::string_view::npos ? line.size() : close - 1));
             current = doc.findSection(name);
             if (!current) {
-                doc.m_sections.push_back({std::string(name), {}});
+                doc.m_sections.push_back({ std::string(name), {} });
                 current = &doc.m_sections.back();
             }
             continue;
@@ -154,7 +173,8 @@ IniDocument IniDocument::parse(std::string_view text)
         bool known = false;
         for (const Entry& e : current->entries)
             if (sameName(e.key, key)) known = true;
-        if (!known) current->entries.push_back({std::string(key), std::string(unquoted(trimmed(line.substr(eq + 1))))});
+        if (!known)
+            current->entries.push_back({ std::string(key), std::string(unquoted(trimmed(line.substr(eq + 1)))) });
     }
     return doc;
 }
@@ -164,7 +184,8 @@ std::string IniDocument::serialize() const
     std::string out;
     for (const Section& s : m_sections) {
         out += '[' + s.name + "]\r\n";
-        for (const Entry& e : s.entries) out += e.key + '=' + writtenValue(e.value) + "\r\n";
+        for (const Entry& e : s.entries)
+            out += e.key + '=' + writtenValue(e.value) + "\r\n";
     }
     return out;
 }
@@ -195,7 +216,7 @@ void IniDocument::setValue(std::string_view section, std::string_view key, std::
 {
     Section* s = findSection(section);
     if (!s) {
-        m_sections.push_back({std::string(section), {}});
+        m_sections.push_back({ std::string(section), {} });
         s = &m_sections.back();
     }
     for (Entry& e : s->entries) {
@@ -204,10 +225,13 @@ void IniDocument::setValue(std::string_view section, std::string_view key, std::
             return;
         }
     }
-    s->entries.push_back({std::string(key), std::move(value)});
+    s->entries.push_back({ std::string(key), std::move(value) });
 }
 
-Settings::Settings(std::filesystem::path file) : m_file(std::move(file)) {}
+Settings::Settings(std::filesystem::path file)
+    : m_file(std::move(file))
+{
+}
 
 bool Settings::load()
 {
@@ -216,7 +240,10 @@ bool Settings::load()
     return bytes.has_value();
 }
 
-bool Settings::save() const { return writeFileAtomically(m_file, toGbk(m_document.serialize())); }
+bool Settings::save() const
+{
+    return writeFileAtomically(m_file, toGbk(m_document.serialize()));
+}
 
 std::string Settings::text(SettingsKey key) const
 {
@@ -228,16 +255,25 @@ void Settings::setText(SettingsKey key, std::string value)
     m_document.setValue(kSettingsSection, settingsKeyName(key), std::move(value));
 }
 
-int Settings::sexIndex() const { return std::fabs(leadingNumber(text(SettingsKey::Sex))) < kNumberTolerance ? 0 : 1; }
+int Settings::sexIndex() const
+{
+    return std::fabs(leadingNumber(text(SettingsKey::Sex))) < kNumberTolerance ? 0 : 1;
+}
 
-void Settings::setSexIndex(int index) { setText(SettingsKey::Sex, decimal(index)); }
+void Settings::setSexIndex(int index)
+{
+    setText(SettingsKey::Sex, decimal(index));
+}
 
 int Settings::nameLengthIndex() const
 {
     return std::fabs(leadingNumber(text(SettingsKey::NameLength)) - 1) < kNumberTolerance ? 1 : 0;
 }
 
-void Settings::setNameLengthIndex(int index) { setText(SettingsKey::NameLength, decimal(index)); }
+void Settings::setNameLengthIndex(int index)
+{
+    setText(SettingsKey::NameLength, decimal(index));
+}
 
 bool Settings::saveRecords(const std::vector<RecordFields>& records)
 {

@@ -16,17 +16,22 @@ inline constexpr std::string_view kSettingsSection = "设置";
 
 /// The keys of the settings section, in the order they are written.
 enum class SettingsKey {
-    Surname,               ///< "姓氏": text of the surname box
-    Sex,                   ///< "性别": index of the selected sex, decimal
-    NameLength,            ///< "名字个数": index of the selected name length, decimal
+    Surname, ///< "姓氏": text of the surname box
+    Sex, ///< "性别": index of the selected sex, decimal
+    NameLength, ///< "名字个数": index of the selected name length, decimal
     CombinationCharacters, ///< "组合的字": characters to combine
-    EnglishName,           ///< "英文名字": given name on the English page
-    ScoringName,           ///< "评分名字": given name on the scoring page
-    Records,               ///< "名字记录": the record list
+    EnglishName, ///< "英文名字": given name on the English page
+    ScoringName, ///< "评分名字": given name on the scoring page
+    Records, ///< "名字记录": the record list
 };
 inline constexpr std::array kSettingsKeys = {
-    SettingsKey::Surname,     SettingsKey::Sex,         SettingsKey::NameLength, SettingsKey::CombinationCharacters,
-    SettingsKey::EnglishName, SettingsKey::ScoringName, SettingsKey::Records,
+    SettingsKey::Surname,
+    SettingsKey::Sex,
+    SettingsKey::NameLength,
+    SettingsKey::CombinationCharacters,
+    SettingsKey::EnglishName,
+    SettingsKey::ScoringName,
+    SettingsKey::Records,
 };
 
 /// The key text of the settings file ("姓氏", "性别", ...).
@@ -126,7 +131,10 @@ public:
     std::string scoringName() const { return text(SettingsKey::ScoringName); }
     void setScoringName(std::string value) { setText(SettingsKey::ScoringName, std::move(value)); }
     std::vector<RecordFields> records() const { return decodeRecordList(text(SettingsKey::Records)); }
-    void setRecords(const std::vector<RecordFields>& records) { setText(SettingsKey::Records, encodeRecordList(records)); }
+    void setRecords(const std::vector<RecordFields>& records)
+    {
+        setText(SettingsKey::Records, encodeRecordList(records));
+    }
 
     /// Stores the record list and writes the file at once, so a changed
     /// record list survives a crash. False when the file cannot be written.
