@@ -1,8 +1,8 @@
 // Saves pictures of the main window for the documentation:
 //   jiaming-screenshot OUTPUT_DIR [PAGE...]
 // writes OUTPUT_DIR/main-window.png (page 0) and OUTPUT_DIR/page-N.png for
-// every PAGE number given. Run it under xvfb-run or with QT_QPA_PLATFORM=offscreen;
-// set JIAMING_CONFIG to a scratch file so the user's settings stay untouched.
+// every PAGE number given; the PAGE "about" writes OUTPUT_DIR/about.png. Run it under xvfb-run or with
+// QT_QPA_PLATFORM=offscreen; set JIAMING_CONFIG to a scratch file so the user's settings stay untouched.
 #include "data/NameDatabase.h"
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
@@ -51,6 +51,16 @@ int main(int argc, char** argv)
         auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("高级选择夹1"));
         if (!window.grab().save(out.filePath(QStringLiteral("main-window.png")))) status = 1;
         for (const QString& page : pages) {
+            if (page == QStringLiteral("about")) {
+                window.openAboutWindow();
+                QApplication::processEvents();
+                QWidget* about = nullptr;
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (w->objectName() == QStringLiteral("关于窗口")) about = w;
+                if (!about || !about->grab().save(out.filePath(QStringLiteral("about.png")))) status = 1;
+                if (about) about->close();
+                continue;
+            }
             tabs->setCurrentIndex(page.toInt());
             QApplication::processEvents();
             if (!window.grab().save(out.filePath(QStringLiteral("page-%1.png").arg(page)))) status = 1;

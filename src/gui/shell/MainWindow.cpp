@@ -110,6 +110,7 @@ void MainWindow::start(const std::filesystem::path& shippedDatabase)
     if (!m_dataDirectory) {
         const QString dir = QString::fromStdString(jm::dataDirectory().string());
         QTimer::singleShot(0, this, [this, dir] {
+            if (m_exited) return;
             m_messages.warning(this, QStringLiteral("无法写入数据目录 %1，名字报告和导出的名单将不能保存。").arg(dir),
                 MessageService::hintTitle());
         });
