@@ -195,6 +195,7 @@ private Q_SLOTS:
 
         // Every page's layout fits the window at its design size.
         const QSize minimum = s.window->minimumSizeHint();
+        qInfo("minimum window size %dx%d", minimum.width(), minimum.height());
         QVERIFY2(minimum.width() <= 729 && minimum.height() <= 513,
             qPrintable(QStringLiteral("minimum size %1x%2").arg(minimum.width()).arg(minimum.height())));
 

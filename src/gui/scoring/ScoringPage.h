@@ -43,7 +43,8 @@ public:
     void deleteRecord();
 
 Q_SIGNALS:
-    /// The record list changed through the user (a record added or deleted).
+    /// The record list changed (a record added or deleted); the window then
+    /// writes it to the settings file at once.
     void recordsChanged();
 
 private:
