@@ -3,12 +3,13 @@
 #   make test   install what is missing, build and run every test
 #   make asan   the test suite under AddressSanitizer + UndefinedBehaviorSanitizer
 #   make bench  the benchmarks
+#   make screenshot  pictures of the main window into docs/screenshots (Xvfb)
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test asan tsan bench clean
+.PHONY: all deps configure build run test asan tsan bench screenshot clean
 
 all: build
 
@@ -43,6 +44,12 @@ bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCHMARKS=ON $(CMAKE_FLAGS)
 	cmake --build build-bench -j $(JOBS)
 	bench/run.sh build-bench
+
+screenshot: configure
+	cmake --build $(BUILD) -j $(JOBS) --target jiaming-screenshot
+	tmp=$$(mktemp -d) && JIAMING_CONFIG=$$tmp/config.dat JIAMING_DATA_DIR=$$tmp/data \
+	  xvfb-run -a -s "-screen 0 1024x768x24" ./$(BUILD)/jiaming-screenshot docs/screenshots; \
+	  status=$$?; rm -rf $$tmp; exit $$status
 
 clean:
 	rm -rf $(BUILD) build-asan build-tsan build-bench

@@ -9,7 +9,8 @@ PACKAGES=(
   libsqlite3-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-noto-cjk
-  xvfb xauth
+  libqt6svg6
+  xvfb xauth imagemagick
 )
 
 missing=()

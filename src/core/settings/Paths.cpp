@@ -44,6 +44,8 @@ fs::path shippedDatabasePath()
     const fs::path beside = programDirectory() / "data" / "namedata.db";
     const fs::path candidates[] = {
         beside,
+        // An installed tree moved to another prefix (a package built for /usr).
+        programDirectory().parent_path() / "share" / "jiaming" / "data" / "namedata.db",
         fs::path(JIAMING_INSTALL_DATADIR) / "data" / "namedata.db",
         fs::path(JIAMING_SOURCE_DIR) / "build" / "data" / "namedata.db",
     };

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <span>
+
+namespace jm::gui {
+
+/// One entry of the article menus 育儿知识 and 算命风水, in menu order.
+/// `item` is null for a separator line. `submenu` names the second-level
+/// menu the item sits in (null: directly in the menu). `table` is the
+/// article table without its NM_ prefix and `category` the text compared
+/// with its 分类标题 column; they are passed on unchanged, including the
+/// entries whose category differs from their caption (护理保健, 儿科疾病).
+struct ArticleMenuEntry {
+    const char* menu;
+    const char* submenu;
+    const char* item;
+    const char* table;
+    const char* category;
+};
+
+std::span<const ArticleMenuEntry> articleMenu();
+
+} // namespace jm::gui

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "settings/Settings.h"
+
+#include <QObject>
+
+#include <vector>
+
+class QMenu;
+namespace Ui {
+class MainWindow;
+}
+
+namespace jm {
+class NameDatabase;
+}
+
+namespace jm::gui {
+
+class MainWindow;
+class MessageService;
+class NameListModel;
+
+/// The pages 姓名评分 (rating a typed name) and 起名记录 (the record list
+/// of chosen names) of the main window.
+class ScoringPage : public QObject {
+    Q_OBJECT
+public:
+    ScoringPage(Ui::MainWindow& ui, MainWindow& window, NameDatabase& db, MessageService& messages);
+
+    NameListModel& scoreList() { return *m_scoreList; }
+    NameListModel& recordList() { return *m_recordList; }
+    /// The popup menu "记录列表菜单" of the record list.
+    QMenu* recordMenu() { return m_recordMenu; }
+
+    /// The record list in list order, as the settings file stores it.
+    std::vector<RecordFields> records() const;
+    /// Appends restored records, numbered on from the rows already listed.
+    void restoreRecords(const std::vector<RecordFields>& records);
+
+    /// "删除记录": removes the selected record and renumbers the rest; does
+    /// nothing without a selection or for a row with an empty 姓名 cell.
+    void deleteRecord();
+
+Q_SIGNALS:
+    /// The record list changed (a record added or deleted); the window then
+    /// writes it to the settings file at once.
+    void recordsChanged();
+
+private:
+    Ui::MainWindow& m_ui;
+    MainWindow& m_window;
+    NameDatabase& m_db;
+    MessageService& m_messages;
+    NameListModel* m_scoreList = nullptr;
+    NameListModel* m_recordList = nullptr;
+    QMenu* m_recordMenu = nullptr;
+};
+
+} // namespace jm::gui

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <QList>
+#include <QStringList>
+
+#include <vector>
+
+class QTreeView;
+
+namespace jm::gui {
+
+/// One row of a list: its column texts and the integer the list sorts by
+/// (for a scored name list, the score).
+struct ListRow {
+    QStringList cells;
+    int sortKey = 0;
+};
+
+/// The model behind the program's report lists. By default it holds the
+/// eight columns of a scored name list ("编号", "姓名", "简体笔划",
+/// "繁体笔划", "五行", "五格", "三才", "评分"); other lists pass their own
+/// columns. Rows are kept in a plain vector, so lists of 100001 rows fill and
+/// sort without stalling the window. Every row shows the same icon in column 0.
+///
+/// A cell may hold a line break (the 姓名 cell of the scoring and record
+/// lists is surname + "\r\n" + given name): the list shows it as a space,
+/// while `row()` and Qt::EditRole give the text as stored.
+class NameListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    struct Column {
+        QString title;
+        int width;
+    };
+    /// The eight name-list columns with their widths 60,70,80,80,70,120,50,70.
+    static QList<Column> nameColumns();
+    /// Column of the score in a name list.
+    static constexpr int kScoreColumn = 7;
+
+    explicit NameListModel(QObject* parent = nullptr);
+    /// A list with its own columns; `sortKeyColumn` is the column sorted by
+    /// `ListRow::sortKey` (-1: none).
+    NameListModel(QList<Column> columns, int sortKeyColumn, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    /// Stable sort: the sort-key column by its integers, other columns by
+    /// number when both cells are integers, else by text.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    const QList<Column>& columns() const { return m_columns; }
+    void setRowIcon(const QIcon& icon);
+
+    /// Row `r`; the row must exist.
+    const ListRow& row(int r) const { return m_rows[static_cast<std::size_t>(r)]; }
+    const std::vector<ListRow>& rows() const { return m_rows; }
+
+    void clear();
+    void appendRow(ListRow row);
+    void appendRows(std::vector<ListRow> rows);
+    /// Appends `count` rows of empty cells (to be filled by `setRow`).
+    void appendEmptyRows(int count);
+    /// Replaces row `r`; a row index outside the list is ignored.
+    void setRow(int r, ListRow row);
+    void removeRowAt(int r);
+    /// Drops every row from `count` on.
+    void truncate(int count);
+    /// Sets column 0 of row r to r + 1 in decimal.
+    void renumber();
+    /// First row whose cell `column` equals `text` (stored form), or -1.
+    int findRow(int column, const QString& text) const;
+
+    /// Shows this model in `view` with the column widths of the list.
+    void attachTo(QTreeView* view);
+
+private:
+    ListRow normalized(ListRow row) const;
+
+    QList<Column> m_columns;
+    int m_sortKeyColumn = -1;
+    std::vector<ListRow> m_rows;
+    QIcon m_icon;
+};
+
+} // namespace jm::gui
