@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <unordered_map>
+#include <utility>
 
 namespace jm {
 
@@ -18,6 +20,39 @@ CharacterInfo loadCharacterInfo(NameDatabase& db, const std::string& character)
     return info;
 }
 
+namespace {
+
+/// The NM_CNWord records of many characters with few queries: for each text
+/// the row a query for that text alone reads first (the lowest rowid).
+/// Texts the table lacks are missing from the map.
+std::unordered_map<std::string, CharacterInfo> loadCharacterInfos(NameDatabase& db,
+                                                                  const std::vector<std::string>& texts)
+{
+    std::unordered_map<std::string, CharacterInfo> found;
+    constexpr std::size_t kChunk = 500;
+    for (std::size_t begin = 0; begin < texts.size(); begin += kChunk) {
+        const std::size_t end = std::min(texts.size(), begin + kChunk);
+        std::string sql = "select * from NM_CNWord where 汉字 in (";
+        std::vector<SqlValue> params;
+        for (std::size_t i = begin; i < end; ++i) {
+            sql += i == begin ? "?" : ",?";
+            params.emplace_back(texts[i]);
+        }
+        sql += ") order by rowid";
+        Statement stmt = db.query(sql, params);
+        for (bool more = stmt.onRow(); more; more = db.nextRow(stmt)) {
+            std::string character = db.columnText(stmt, 2);
+            if (found.count(character)) continue;
+            found.emplace(character, CharacterInfo{character, db.columnInt(stmt, 5), db.columnInt(stmt, 6),
+                                                   db.columnText(stmt, 12)});
+        }
+        db.finalize(stmt);
+    }
+    return found;
+}
+
+} // namespace
+
 bool loadCandidateCharacters(GenerationRun& run, const std::function<void(std::size_t, const CharacterInfo&)>& use)
 {
     RunData& data = run.data();
@@ -25,8 +60,13 @@ bool loadCandidateCharacters(GenerationRun& run, const std::function<void(std::s
     data.parts.clear();
     data.parts.reserve(data.candidateCharacters.size());
     for (const std::string& c : data.candidateCharacters) data.parts.push_back({c});
+    // One query per 500 characters instead of one each: preparing a statement
+    // costs far more than reading a row, and the records are the same.
+    const auto records = loadCharacterInfos(run.database(), data.candidateCharacters);
     for (std::size_t i = 0; i < data.candidateCharacters.size(); ++i) {
-        CharacterInfo info = loadCharacterInfo(run.database(), data.candidateCharacters[i]);
+        const std::string& text = data.candidateCharacters[i];
+        const auto it = records.find(text);
+        CharacterInfo info = it != records.end() ? it->second : CharacterInfo{text, 0, 0, {}};
         data.table.append(info);
         use(i, info);
         if (!run.checkpoint()) return false;
@@ -217,13 +257,21 @@ bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t
 
 void sortListByScore(std::vector<NameRow>& rows)
 {
-    for (NameRow& row : rows) {
-        const std::string& text = row[NameRow::Score];
+    // Sort keys with row indexes, then move each row once: rows are eight
+    // strings each, too heavy to shuffle through a merge sort.
+    std::vector<std::pair<int, std::size_t>> order(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string& text = rows[i][NameRow::Score];
         int key = 0;
         std::from_chars(text.data(), text.data() + text.size(), key);
-        row.sortKey = key;
+        rows[i].sortKey = key;
+        order[i] = {key, i};
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const NameRow& a, const NameRow& b) { return a.sortKey > b.sortKey; });
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<NameRow> sorted;
+    sorted.reserve(rows.size());
+    for (const auto& [key, index] : order) sorted.push_back(std::move(rows[index]));
+    rows = std::move(sorted);
 }
 
 void renumberRows(std::vector<NameRow>& rows)
