@@ -12,7 +12,6 @@ GenerationResult GenerationWorker::run(const GenerationRequest& request, Generat
     sink.onStarted(request);
     if (request.surname.empty()) run.message({kMessageTitle, kMessageEnterSurname, MessageIcon::None});
     if (const ModeFunction mode = modeFunction(request.mode)) mode(run);
-    if (m_control.stopRequested()) run.result().stopped = true;
     run.result().candidateCharacters = run.data().candidateCharacters;
     sink.onFinished(run.result());
     return std::move(run.result());
