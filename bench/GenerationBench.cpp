@@ -1,0 +1,146 @@
+// Benchmarks of name generation: scoring throughput and whole high-score runs.
+// The database is $JIAMING_DB when set, else a generated fixture holding
+// every character of the built-in lists, the 81 numbers and the 125 keys.
+#include "data/Bootstrap.h"
+#include "generate/CandidatePipeline.h"
+#include "generate/CharacterLists.h"
+#include "generate/GenerationWorker.h"
+#include "generate/QueuedGenerationSink.h"
+#include "generate/WorkerThread.h"
+#include "support/ListFixture.h"
+#include "text/Text.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+using namespace jm;
+
+namespace {
+
+NameDatabase& database()
+{
+    static NameDatabase* db = [] {
+        auto* d = new NameDatabase;
+        std::string path;
+        if (const char* env = std::getenv("JIAMING_DB"); env && *env) {
+            path = env;
+        } else {
+            static jm::test::TempDir dir;
+            path = jm::test::listFixture().write(dir.path() / "bench.db").string();
+        }
+        const BootstrapResult r = bootstrapDatabase(*d, path);
+        if (!r.ok) {
+            std::fprintf(stderr, "cannot load %s: %s\n", path.c_str(), r.error.c_str());
+            std::exit(1);
+        }
+        std::fprintf(stderr, "database: %s\n", path.c_str());
+        return d;
+    }();
+    return *db;
+}
+
+/// 400 shuffled boys' characters and the surname 张, looked up as a run does.
+struct ScoringSetup {
+    CharacterTable table;
+    std::vector<const CharacterInfo*> given;
+    const CharacterInfo* surname = nullptr;
+    std::vector<std::string> texts;
+
+    ScoringSetup()
+    {
+        texts = splitCharacters(maleCharacters());
+        ShuffleRandom random(1);
+        shuffleTexts(texts, random);
+        texts.resize(400);
+        for (const auto& t : texts) table.append(loadCharacterInfo(database(), t));
+        table.append(loadCharacterInfo(database(), "张"));
+        for (const auto& t : texts) given.push_back(table.find(t));
+        surname = table.find("张");
+    }
+};
+
+void BM_QuickScore(benchmark::State& state)
+{
+    ScoringSetup s;
+    NameScorer scorer(database(), s.table);
+    std::int64_t names = 0;
+    for (auto _ : state) {
+        int sum = 0;
+        for (const CharacterInfo* a : s.given)
+            for (const CharacterInfo* b : s.given) sum += scorer.quickScore(1, s.surname, nullptr, 2, a, b);
+        benchmark::DoNotOptimize(sum);
+        names += static_cast<std::int64_t>(s.given.size() * s.given.size());
+    }
+    state.SetItemsProcessed(names);
+}
+BENCHMARK(BM_QuickScore)->Unit(benchmark::kMillisecond);
+
+// The full score with texts, as the rows of listed names are built.
+void BM_ScoreName(benchmark::State& state)
+{
+    ScoringSetup s;
+    NameScorer scorer(database(), s.table);
+    std::int64_t names = 0;
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < 20; ++i)
+            for (const auto& b : s.texts) benchmark::DoNotOptimize(scorer.scoreName("张", s.texts[i] + b));
+        names += static_cast<std::int64_t>(20 * s.texts.size());
+    }
+    state.SetItemsProcessed(names);
+}
+BENCHMARK(BM_ScoreName)->Unit(benchmark::kMillisecond);
+
+GenerationRequest highScoreRequest(int length)
+{
+    GenerationRequest r;
+    r.mode = GenerationMode::HighScore;
+    r.surname = "张";
+    r.sex = "男";
+    r.nameLength = length;
+    return r;
+}
+
+/// A whole high-score run (张, boy) on the calling thread; a new shuffle each iteration.
+void BM_HighScoreRun(benchmark::State& state)
+{
+    RunControl control;
+    GenerationSink sink;
+    GenerationRequest request = highScoreRequest(static_cast<int>(state.range(0)));
+    std::uint64_t seed = 1;
+    std::size_t rows = 0, examined = 0;
+    for (auto _ : state) {
+        request.seed = seed++;
+        const GenerationResult r = GenerationWorker(database(), control).run(request, sink);
+        rows += r.rows.size();
+        examined += r.examinedCount;
+    }
+    state.counters["rows"] = benchmark::Counter(static_cast<double>(rows), benchmark::Counter::kAvgIterations);
+    state.counters["examined"] =
+        benchmark::Counter(static_cast<double>(examined), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_HighScoreRun)->Arg(2)->Arg(1)->ArgName("length")->Unit(benchmark::kMillisecond);
+
+/// The same run as the window starts it: on the worker thread, reporting
+/// through the queued sink, drained at the end.
+void BM_HighScoreRunOnWorkerThread(benchmark::State& state)
+{
+    WorkerThread worker(database());
+    GenerationRequest request = highScoreRequest(2);
+    std::uint64_t seed = 1;
+    for (auto _ : state) {
+        request.seed = seed++;
+        auto sink = std::make_shared<QueuedGenerationSink>();
+        worker.start(request, sink);
+        worker.wait();
+        benchmark::DoNotOptimize(sink->drain());
+    }
+}
+BENCHMARK(BM_HighScoreRunOnWorkerThread)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,151 @@
+// jiaming-cli generate --surname S --sex 男|女 --length 1|2 --mode MODE [--generation-char second|third:CHAR]
+//                      [--seed N] [--format tsv|json] [--db PATH] [mode options]
+#include "cli/Command.h"
+#include "cli/GenerateModes.h"
+#include "generate/GenerationWorker.h"
+
+#include <charconv>
+#include <ostream>
+
+namespace jm::cli {
+
+std::map<std::string, GenerateModeInfo>& generateModes()
+{
+    static std::map<std::string, GenerateModeInfo> all;
+    return all;
+}
+
+namespace {
+
+const char* const kUsage = "generate --surname S --sex 男|女 --length 1|2 --mode MODE "
+                           "[--generation-char second:CHAR|third:CHAR] [--seed N] [--format tsv|json] [--db PATH]";
+
+/// Writes the messages a window would show to the error stream, as they come.
+class MessagePrinter final : public GenerationSink {
+public:
+    explicit MessagePrinter(std::ostream& err) : m_err(err) {}
+    void onMessage(const GenerationMessage& m) override { m_err << m.title << ": " << m.text << "\n"; }
+
+private:
+    std::ostream& m_err;
+};
+
+std::string modeNames()
+{
+    std::string names;
+    for (const auto& [name, info] : generateModes()) names += (names.empty() ? "" : "|") + name;
+    return names;
+}
+
+void printUsage(Io io)
+{
+    io.err << "usage: jiaming-cli " << kUsage << "\n  MODE: " << modeNames() << "\n";
+    for (const auto& [name, info] : generateModes())
+        if (!info.usage.empty()) io.err << "  --mode " << name << " " << info.usage << "\n";
+}
+
+/// Fills the common fields of the request; returns an error text or "".
+std::string readCommonOptions(const Arguments& args, GenerationRequest& request)
+{
+    for (const char* required : {"surname", "sex", "length", "mode"})
+        if (!args.has(required)) return std::string("missing --") + required;
+    request.surname = args.value("surname").value_or("");
+    request.sex = args.value("sex").value_or("");
+    if (request.sex != "男" && request.sex != "女") return "--sex must be 男 or 女";
+    const std::string length = args.value("length").value_or("");
+    if (length == "1" || length == "一字") request.nameLength = 1;
+    else if (length == "2" || length == "二字") request.nameLength = 2;
+    else return "--length must be 1 or 2";
+
+    if (const auto gen = args.value("generation-char")) {
+        const auto colon = gen->find(':');
+        const std::string kind = gen->substr(0, colon);
+        const std::string text = colon == std::string::npos ? std::string() : gen->substr(colon + 1);
+        if (text.empty()) return "--generation-char needs a character: second:CHAR or third:CHAR";
+        auto& setting = request.generationCharacter;
+        if (kind == "second") {
+            setting.kind = GenerationCharacterSetting::Kind::Second;
+            setting.secondCharacter = text;
+        } else if (kind == "third") {
+            setting.kind = GenerationCharacterSetting::Kind::Third;
+            setting.thirdCharacter = text;
+        } else {
+            return "--generation-char must be second:CHAR or third:CHAR";
+        }
+    }
+    if (const auto seed = args.value("seed")) {
+        std::uint64_t value = 0;
+        const auto [end, ec] = std::from_chars(seed->data(), seed->data() + seed->size(), value);
+        if (ec != std::errc() || end != seed->data() + seed->size()) return "--seed must be a non-negative integer";
+        request.seed = value;
+    }
+    return {};
+}
+
+void printTsv(const GenerationResult& result, std::ostream& out)
+{
+    for (std::size_t c = 0; c < kNameRowHeaders.size(); ++c) out << (c ? "\t" : "") << kNameRowHeaders[c];
+    out << "\n";
+    for (const NameRow& row : result.rows) {
+        for (std::size_t c = 0; c < row.columns.size(); ++c) out << (c ? "\t" : "") << row.columns[c];
+        out << "\n";
+    }
+}
+
+void printJson(const std::string& modeName, const GenerationResult& result, std::ostream& out)
+{
+    const GenerationRequest& r = result.request;
+    out << "{\"surname\":" << jsonString(r.surname) << ",\"sex\":" << jsonString(r.sex)
+        << ",\"length\":" << r.nameLength << ",\"mode\":" << jsonString(modeName) << ",\"seed\":" << result.seed
+        << ",\"stopped\":" << (result.stopped ? "true" : "false") << ",\"rows\":[";
+    for (std::size_t i = 0; i < result.rows.size(); ++i) {
+        out << (i ? "," : "") << "{";
+        for (std::size_t c = 0; c < kNameRowHeaders.size(); ++c)
+            out << (c ? "," : "") << jsonString(std::string(kNameRowHeaders[c])) << ":"
+                << jsonString(result.rows[i].columns[c]);
+        out << "}";
+    }
+    out << "]}\n";
+}
+
+int runGenerate(const std::vector<std::string>& raw, Io io)
+{
+    std::set<std::string> flags;
+    for (const auto& [name, info] : generateModes()) flags.insert(info.flags.begin(), info.flags.end());
+    const Arguments args(raw, flags);
+    if (!args.error().empty() || !args.positional().empty()) {
+        io.err << "jiaming-cli generate: " << (args.error().empty() ? "unexpected argument" : args.error()) << "\n";
+        printUsage(io);
+        return 2;
+    }
+    GenerationRequest request;
+    std::string error = readCommonOptions(args, request);
+    const std::string modeName = args.value("mode").value_or("");
+    const auto mode = generateModes().find(modeName);
+    if (error.empty() && mode == generateModes().end()) error = "unknown mode: " + modeName;
+    if (error.empty()) {
+        request.mode = mode->second.mode;
+        error = mode->second.configure(args, request);
+    }
+    const std::string format = args.value("format").value_or("tsv");
+    if (error.empty() && format != "tsv" && format != "json") error = "--format must be tsv or json";
+    if (!error.empty()) {
+        io.err << "jiaming-cli generate: " << error << "\n";
+        printUsage(io);
+        return 2;
+    }
+
+    NameDatabase db;
+    if (!openDatabase(db, args, io)) return 1;
+    RunControl control;
+    MessagePrinter printer(io.err);
+    const GenerationResult result = GenerationWorker(db, control).run(request, printer);
+    if (format == "json") printJson(modeName, result, io.out);
+    else printTsv(result, io.out);
+    return 0;
+}
+
+const Registrar kRegistrar("generate", kUsage, runGenerate);
+
+} // namespace
+} // namespace jm::cli

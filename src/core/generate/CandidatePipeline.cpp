@@ -1,0 +1,297 @@
+#include "generate/CandidatePipeline.h"
+
+#include "data/NameDatabase.h"
+#include "text/Text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <unordered_map>
+#include <utility>
+
+namespace jm {
+
+CharacterInfo loadCharacterInfo(NameDatabase& db, const std::string& character)
+{
+    // Columns 5 简体笔画数, 6 繁体笔画数, 12 五行属性.
+    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", {character});
+    CharacterInfo info{character, db.columnInt(stmt, 5), db.columnInt(stmt, 6), db.columnText(stmt, 12)};
+    db.finalize(stmt);
+    return info;
+}
+
+namespace {
+
+/// The NM_CNWord records of many characters with few queries: for each text
+/// the row a query for that text alone reads first (the lowest rowid).
+/// Texts the table lacks are missing from the map.
+std::unordered_map<std::string, CharacterInfo> loadCharacterInfos(NameDatabase& db,
+                                                                  const std::vector<std::string>& texts)
+{
+    std::unordered_map<std::string, CharacterInfo> found;
+    constexpr std::size_t kChunk = 500;
+    for (std::size_t begin = 0; begin < texts.size(); begin += kChunk) {
+        const std::size_t end = std::min(texts.size(), begin + kChunk);
+        std::string sql = "select * from NM_CNWord where 汉字 in (";
+        std::vector<SqlValue> params;
+        for (std::size_t i = begin; i < end; ++i) {
+            sql += i == begin ? "?" : ",?";
+            params.emplace_back(texts[i]);
+        }
+        sql += ") order by rowid";
+        Statement stmt = db.query(sql, params);
+        for (bool more = stmt.onRow(); more; more = db.nextRow(stmt)) {
+            std::string character = db.columnText(stmt, 2);
+            if (found.count(character)) continue;
+            found.emplace(character, CharacterInfo{character, db.columnInt(stmt, 5), db.columnInt(stmt, 6),
+                                                   db.columnText(stmt, 12)});
+        }
+        db.finalize(stmt);
+    }
+    return found;
+}
+
+} // namespace
+
+bool loadCandidateCharacters(GenerationRun& run, const std::function<void(std::size_t, const CharacterInfo&)>& use)
+{
+    RunData& data = run.data();
+    data.table.clear();
+    data.parts.clear();
+    data.parts.reserve(data.candidateCharacters.size());
+    for (const std::string& c : data.candidateCharacters) data.parts.push_back({c});
+    // One query per 500 characters instead of one each: preparing a statement
+    // costs far more than reading a row, and the records are the same.
+    const auto records = loadCharacterInfos(run.database(), data.candidateCharacters);
+    for (std::size_t i = 0; i < data.candidateCharacters.size(); ++i) {
+        const std::string& text = data.candidateCharacters[i];
+        const auto it = records.find(text);
+        CharacterInfo info = it != records.end() ? it->second : CharacterInfo{text, 0, 0, {}};
+        data.table.append(info);
+        use(i, info);
+        if (!run.checkpoint()) return false;
+    }
+    return true;
+}
+
+bool formCandidateNames(GenerationRun& run)
+{
+    RunData& data = run.data();
+    data.candidateNames.clear();
+    const GenerationCharacterSetting& gen = run.request().generationCharacter;
+    const std::size_t n = data.candidateCharacters.size();
+    const auto index = [](std::size_t i) { return static_cast<std::uint32_t>(i); };
+
+    if (run.nameLength() == 1) {
+        run.message({kMessageTitle, kMessageOneCharacterNames, MessageIcon::Information});
+        return loadCandidateCharacters(run, [&](std::size_t i, const CharacterInfo& info) {
+            if (isUsableCharacter(info)) data.candidateNames.push_back({index(i), CandidateName::kNoPart});
+        });
+    }
+    if (gen.kind == GenerationCharacterSetting::Kind::None) {
+        data.candidateNames.reserve(n * n);
+        return loadCandidateCharacters(run, [&](std::size_t i, const CharacterInfo& info) {
+            if (!isUsableCharacter(info)) return;
+            for (std::size_t j = 0; j < n; ++j) data.candidateNames.push_back({index(i), index(j)});
+        });
+    }
+    // The fixed character becomes a part of its own; its characters are
+    // looked up when the table is completed for scoring.
+    bool ok = loadCandidateCharacters(run, [&](std::size_t i, const CharacterInfo& info) {
+        if (isUsableCharacter(info)) data.candidateNames.push_back({index(i), CandidateName::kNoPart});
+    });
+    const std::uint32_t fixed = data.partFor(gen.fixedText());
+    for (CandidateName& name : data.candidateNames) {
+        if (gen.kind == GenerationCharacterSetting::Kind::Second) name = {fixed, name.first};
+        else name.second = fixed;
+    }
+    return ok;
+}
+
+namespace {
+
+/// A part as the hot loop sees it: its first two characters in the table,
+/// its character count and how it meets the surname.
+struct ResolvedPart {
+    const CharacterInfo* c1 = nullptr;
+    const CharacterInfo* c2 = nullptr;
+    int count = 0;
+    bool containsSurname = false;
+    /// Bit p: the part ends with the first p bytes of the surname.
+    std::uint64_t endsWithHead = 0;
+    /// Bit p: the part starts with the surname from byte p on.
+    std::uint64_t startsWithTail = 0;
+};
+
+/// Adds a record for every character of the surname and of every part that
+/// the table does not hold yet (a two-character surname entered as one
+/// entry, a fixed generation character), after the candidate records.
+void completeCharacterTable(GenerationRun& run)
+{
+    RunData& data = run.data();
+    const auto supply = [&](const std::string& text) {
+        for (const std::string& ch : splitCharacters(text))
+            if (!data.table.find(ch)) data.table.append(loadCharacterInfo(run.database(), ch));
+    };
+    supply(run.request().surname);
+    for (const CandidatePart& part : data.parts) supply(part.text);
+}
+
+std::vector<ResolvedPart> resolveParts(const RunData& data, const std::string& surname)
+{
+    std::vector<ResolvedPart> out(data.parts.size());
+    const std::size_t len = surname.size();
+    const bool useMasks = len >= 2 && len < 64;
+    for (std::size_t i = 0; i < data.parts.size(); ++i) {
+        const std::string& text = data.parts[i].text;
+        ResolvedPart& r = out[i];
+        const auto chars = splitCharacters(text);
+        r.count = static_cast<int>(chars.size());
+        if (r.count >= 1) r.c1 = data.table.find(chars[0]);
+        if (r.count >= 2) r.c2 = data.table.find(chars[1]);
+        if (surname.empty()) continue;
+        r.containsSurname = text.find(surname) != std::string::npos;
+        if (!useMasks) continue;
+        for (std::size_t p = 1; p < len; ++p) {
+            if (text.size() >= p && text.compare(text.size() - p, p, surname, 0, p) == 0)
+                r.endsWithHead |= std::uint64_t{1} << p;
+            if (text.size() >= len - p && text.compare(0, len - p, surname, p, len - p) == 0)
+                r.startsWithTail |= std::uint64_t{1} << p;
+        }
+    }
+    return out;
+}
+
+CharacterInfo copyOrAbsent(const CharacterInfo* info) { return info ? *info : CharacterInfo{}; }
+
+} // namespace
+
+bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t> capacity)
+{
+    RunData& data = run.data();
+    GenerationResult& result = run.result();
+    const std::string& surname = run.request().surname;
+    completeCharacterTable(run);
+    const std::vector<ResolvedPart> parts = resolveParts(data, surname);
+    const bool longSurname = surname.size() >= 64;
+
+    const auto surnameChars = splitCharacters(surname);
+    const int surnameLength = static_cast<int>(surnameChars.size());
+    const CharacterInfo* s1 = surnameLength >= 1 ? data.table.find(surnameChars[0]) : nullptr;
+    const CharacterInfo* s2 = surnameLength >= 2 ? data.table.find(surnameChars[1]) : nullptr;
+
+    NameScorer scorer(run.database(), data.table);
+    const std::vector<CandidateName>& names = data.candidateNames;
+    const std::size_t total = names.size();
+    result.candidateCount = total;
+    result.rows.clear();
+    result.rows.reserve(capacity ? std::min(*capacity, total) : total);
+
+    run.phase(GenerationPhase::Listing);
+    run.sink().onListPrepared(capacity ? *capacity + 1 : total);
+    run.sink().onProgress(0, total);
+
+    constexpr std::size_t kProgressEvery = 4096;
+    constexpr std::size_t kRowBatch = 512;
+    bool firstListed = false;
+    std::size_t examined = 0;
+    for (const CandidateName& name : names) {
+        if (!run.checkpoint()) break;
+        ++examined;
+        const ResolvedPart& a = parts[name.first];
+        const ResolvedPart* b = name.second == CandidateName::kNoPart ? nullptr : &parts[name.second];
+
+        bool containsSurname = false;
+        if (!surname.empty()) {
+            containsSurname = a.containsSurname || (b && b->containsSurname);
+            if (!containsSurname && b) {
+                containsSurname = longSurname ? data.givenName(name).find(surname) != std::string::npos
+                                              : (a.endsWithHead & b->startsWithTail) != 0;
+            }
+        }
+        if (!containsSurname) {
+            const int givenLength = a.count + (b ? b->count : 0);
+            const CharacterInfo* g1 = a.c1;
+            const CharacterInfo* g2 = a.c2;
+            if (a.count == 1) {
+                g2 = b ? b->c1 : nullptr;
+            } else if (a.count == 0) {
+                g1 = b ? b->c1 : nullptr;
+                g2 = b ? b->c2 : nullptr;
+            }
+            const int score = scorer.quickScore(surnameLength, s1, s2, givenLength, g1, g2);
+            if (score >= threshold) {
+                NameLayout layout;
+                layout.surnameLength = surnameLength;
+                layout.givenLength = givenLength;
+                layout.S1 = copyOrAbsent(s1);
+                layout.S2 = copyOrAbsent(s2);
+                layout.G1 = copyOrAbsent(g1);
+                layout.G2 = copyOrAbsent(g2);
+                run.listRow(makeNameRow(result.rows.size() + 1, surname, data.givenName(name),
+                                        scorer.scoreLayout(layout)));
+                if (result.rows.size() % kRowBatch == 0) run.flushRows();
+            }
+            if (capacity) {
+                if (!firstListed && !result.rows.empty()) {
+                    firstListed = true;
+                    run.flushRows();
+                    run.sink().onFirstListed();
+                }
+                if (result.rows.size() >= *capacity) break;
+            }
+        }
+        if (examined % kProgressEvery == 0) {
+            run.flushRows();
+            run.sink().onProgress(examined, total);
+        }
+    }
+    run.flushRows();
+    result.examinedCount = examined;
+    run.sink().onProgress(examined, total);
+    if (run.stopped()) return false;
+    sortListByScore(result.rows);
+    renumberRows(result.rows);
+    return true;
+}
+
+void sortListByScore(std::vector<NameRow>& rows)
+{
+    // Sort keys with row indexes, then move each row once: rows are eight
+    // strings each, too heavy to shuffle through a merge sort.
+    std::vector<std::pair<int, std::size_t>> order(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::string& text = rows[i][NameRow::Score];
+        int key = 0;
+        std::from_chars(text.data(), text.data() + text.size(), key);
+        rows[i].sortKey = key;
+        order[i] = {key, i};
+    }
+    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<NameRow> sorted;
+    sorted.reserve(rows.size());
+    for (const auto& [key, index] : order) sorted.push_back(std::move(rows[index]));
+    rows = std::move(sorted);
+}
+
+void renumberRows(std::vector<NameRow>& rows)
+{
+    for (std::size_t r = 0; r < rows.size(); ++r) rows[r][NameRow::Number] = std::to_string(r + 1);
+}
+
+NameRow makeNameRow(std::size_t number, const std::string& surname, const std::string& given, const NameScore& score)
+{
+    NameRow row;
+    row[NameRow::Number] = std::to_string(number);
+    row[NameRow::Name] = surname + given;
+    row[NameRow::SimplifiedStrokes] = std::to_string(score.grids.simplifiedTotal);
+    row[NameRow::TraditionalStrokes] = std::to_string(score.grids.总格);
+    row[NameRow::Elements] = score.grids.elementsText;
+    row[NameRow::Grids] = gridsText(score.grids);
+    row[NameRow::ThreeTalents] = score.grids.三才;
+    row[NameRow::Score] = std::to_string(score.score);
+    row.sortKey = score.score;
+    return row;
+}
+
+} // namespace jm

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "generate/GenerationRun.h"
+#include "generate/NameRow.h"
+#include "scoring/NameScorer.h"
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace jm {
+
+/// Title of every message box of the generator.
+inline constexpr const char* kMessageTitle = "提示";
+/// Shown before one-character names are formed (information icon).
+inline constexpr const char* kMessageOneCharacterNames = "一字名数理得分较低,所以软件自动降低评分标准!";
+
+/// One NM_CNWord row as stored: strokes and element exactly as the table
+/// holds them (a character missing from the table reads 0, 0 and ""), so a
+/// present row without element keeps its strokes.
+CharacterInfo loadCharacterInfo(NameDatabase& db, const std::string& character);
+
+/// Looks each candidate character up in order, appends its record to the
+/// run's CharacterTable and hands it to `use` (index, record); a checkpoint
+/// follows each character. Makes data().parts the candidate characters
+/// first. False when the run was stopped.
+bool loadCandidateCharacters(GenerationRun& run,
+                             const std::function<void(std::size_t, const CharacterInfo&)>& use);
+
+/// Phase 1 of the high-score, poem and combination modes: forms the
+/// candidate names from the candidate characters by name length and
+/// generation-character setting. For one-character names it first shows
+/// kMessageOneCharacterNames. False when the run was stopped.
+bool formCandidateNames(GenerationRun& run);
+
+/// Phase 2 of the scored modes: scores every candidate name that does not
+/// contain the surname and lists those scoring at least `threshold`, up to
+/// `capacity` names when there is one (the first listed name is then
+/// reported through onFirstListed). The list then is sorted by score and
+/// renumbered. False when the run was stopped (the list then holds the
+/// names listed so far, in listing order).
+bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t> capacity);
+
+/// Sets each row's sort key from its 评分 text and orders the rows with the
+/// larger key first (rows with equal keys keep their order).
+void sortListByScore(std::vector<NameRow>& rows);
+/// Writes 1..n into the 编号 column.
+void renumberRows(std::vector<NameRow>& rows);
+
+/// The row of one scored name.
+NameRow makeNameRow(std::size_t number, const std::string& surname, const std::string& given, const NameScore& score);
+
+} // namespace jm

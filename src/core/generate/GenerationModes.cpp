@@ -1,0 +1,24 @@
+#include "generate/GenerationModes.h"
+
+#include <array>
+#include <utility>
+
+namespace jm {
+
+namespace {
+
+// One line per available mode.
+constexpr std::array<std::pair<GenerationMode, ModeFunction>, 1> kModes = {{
+    {GenerationMode::HighScore, &runHighScoreMode},
+}};
+
+} // namespace
+
+ModeFunction modeFunction(GenerationMode mode)
+{
+    for (const auto& [m, f] : kModes)
+        if (m == mode) return f;
+    return nullptr;
+}
+
+} // namespace jm

@@ -1,0 +1,20 @@
+#include "generate/GenerationWorker.h"
+
+#include "generate/CandidatePipeline.h"
+#include "generate/GenerationModes.h"
+#include "generate/GenerationRun.h"
+
+namespace jm {
+
+GenerationResult GenerationWorker::run(const GenerationRequest& request, GenerationSink& sink)
+{
+    GenerationRun run(m_db, request, sink, m_control);
+    sink.onStarted(request);
+    if (request.surname.empty()) run.message({kMessageTitle, kMessageEnterSurname, MessageIcon::None});
+    if (const ModeFunction mode = modeFunction(request.mode)) mode(run);
+    run.result().candidateCharacters = run.data().candidateCharacters;
+    sink.onFinished(run.result());
+    return std::move(run.result());
+}
+
+} // namespace jm

@@ -1,0 +1,34 @@
+#include "generate/HighScoreMode.h"
+
+#include "generate/CandidatePipeline.h"
+#include "generate/CharacterLists.h"
+#include "generate/GenerationModes.h"
+#include "text/Text.h"
+
+namespace jm {
+
+void runHighScoreMode(GenerationRun& run)
+{
+    const GenerationRequest& request = run.request();
+    run.phase(GenerationPhase::SettingUp);
+    std::vector<std::string> characters = splitCharacters(characterListForSex(request.sex));
+    shuffleTexts(characters, run.random());
+    const std::size_t wanted = run.nameLength() == 2 ? kHighScoreCandidatesTwo : kHighScoreCandidatesOne;
+    if (characters.size() > wanted) characters.resize(wanted);
+    characters.push_back(request.surname);
+    run.data().candidateCharacters = std::move(characters);
+
+    run.phase(GenerationPhase::FormingCandidates);
+    if (!formCandidateNames(run)) return;
+
+    int threshold = 0;
+    if (run.nameLength() == 2) {
+        if (request.generationCharacter.kind == GenerationCharacterSetting::Kind::None)
+            threshold = kHighScoreThreshold;
+        else
+            run.message({kMessageTitle, kMessageGenerationCharacterSet, MessageIcon::Warning});
+    }
+    fillScoredList(run, threshold, kHighScoreCapacity);
+}
+
+} // namespace jm

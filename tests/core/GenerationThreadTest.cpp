@@ -1,0 +1,333 @@
+#include "data/Bootstrap.h"
+#include "generate/QueuedGenerationSink.h"
+#include "generate/WorkerThread.h"
+#include "support/ListFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <filesystem>
+#include <mutex>
+#include <optional>
+#include <set>
+#include <thread>
+
+using namespace jm;
+using namespace std::chrono_literals;
+using jm::test::TempDir;
+namespace ev = jm::generation_event;
+
+namespace {
+
+std::size_t threadCount()
+{
+    std::size_t n = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/task")) ++n;
+    return n;
+}
+
+GenerationRequest request(std::uint64_t seed = 42)
+{
+    GenerationRequest r;
+    r.mode = GenerationMode::HighScore;
+    r.surname = "张";
+    r.sex = "男";
+    r.nameLength = 2;
+    r.seed = seed;
+    return r;
+}
+
+/// A thread-safe recorder that can pause the worker at its first listed
+/// name and slow its progress reports, to catch a run in the middle.
+class ScriptedSink : public GenerationSink {
+public:
+    explicit ScriptedSink(WorkerThread* pauseAtFirst = nullptr, std::chrono::milliseconds progressDelay = 0ms)
+        : m_pauseAtFirst(pauseAtFirst), m_delay(progressDelay)
+    {
+    }
+    void onStarted(const GenerationRequest&) override { log("started"); }
+    void onRows(std::size_t, std::vector<NameRow> rows) override
+    {
+        std::lock_guard lock(m_mutex);
+        m_streamed += rows.size();
+    }
+    void onProgress(std::size_t examined, std::size_t) override
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_examined = examined;
+        }
+        m_changed.notify_all();
+        if (m_delay > 0ms) std::this_thread::sleep_for(m_delay);
+    }
+    void onFirstListed() override
+    {
+        if (m_pauseAtFirst) m_pauseAtFirst->pause();
+    }
+    void onPaused() override { log("paused"); }
+    void onFinished(const GenerationResult& result) override
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_result = result;
+        }
+        log("finished");
+    }
+
+    bool waitFor(const std::string& entry, std::chrono::milliseconds timeout = 10s)
+    {
+        std::unique_lock lock(m_mutex);
+        return m_changed.wait_for(lock, timeout, [&] {
+            return std::find(m_log.begin(), m_log.end(), entry) != m_log.end();
+        });
+    }
+    bool waitForExamined(std::size_t n)
+    {
+        std::unique_lock lock(m_mutex);
+        return m_changed.wait_for(lock, 10s, [&] { return m_examined >= n; });
+    }
+    std::vector<std::string> logged()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_log;
+    }
+    std::size_t streamed()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_streamed;
+    }
+    GenerationResult result()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_result;
+    }
+    void setLog(std::shared_ptr<std::vector<std::string>> shared, std::string label)
+    {
+        m_shared = std::move(shared);
+        m_label = std::move(label);
+    }
+    static std::mutex s_sharedMutex;
+
+private:
+    void log(const std::string& entry)
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_log.push_back(entry);
+        }
+        if (m_shared) {
+            std::lock_guard lock(s_sharedMutex);
+            m_shared->push_back(m_label + " " + entry);
+        }
+        m_changed.notify_all();
+    }
+
+    WorkerThread* m_pauseAtFirst;
+    std::chrono::milliseconds m_delay;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<std::string> m_log;
+    std::size_t m_streamed = 0;
+    std::size_t m_examined = 0;
+    GenerationResult m_result;
+    std::shared_ptr<std::vector<std::string>> m_shared;
+    std::string m_label;
+};
+std::mutex ScriptedSink::s_sharedMutex;
+
+class GenerationThreads : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_dir = new TempDir;
+        s_db = new NameDatabase;
+        ASSERT_TRUE(bootstrapDatabase(*s_db, jm::test::listFixture().write(s_dir->path() / "f.db").string()).ok);
+        // The reference: the same request run start to end without interruption.
+        WorkerThread worker(*s_db);
+        auto sink = std::make_shared<ScriptedSink>();
+        ASSERT_TRUE(worker.start(request(), sink));
+        worker.wait();
+        s_reference = new GenerationResult(sink->result());
+        ASSERT_GT(s_reference->rows.size(), 100u);
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_reference;
+        delete s_db;
+        delete s_dir;
+    }
+
+    /// A list a stopped run leaves: numbered 1..n in listing order, every
+    /// row a listed name of the uninterrupted run.
+    static void expectConsistentPartialList(const GenerationResult& result)
+    {
+        std::set<std::string> reference;
+        for (const auto& row : s_reference->rows) reference.insert(row[NameRow::Name]);
+        for (std::size_t r = 0; r < result.rows.size(); ++r) {
+            ASSERT_EQ(result.rows[r][NameRow::Number], std::to_string(r + 1));
+            ASSERT_TRUE(reference.count(result.rows[r][NameRow::Name])) << result.rows[r][NameRow::Name];
+        }
+    }
+
+    static TempDir* s_dir;
+    static NameDatabase* s_db;
+    static GenerationResult* s_reference;
+};
+TempDir* GenerationThreads::s_dir = nullptr;
+NameDatabase* GenerationThreads::s_db = nullptr;
+GenerationResult* GenerationThreads::s_reference = nullptr;
+
+std::vector<std::array<std::string, 8>> columnsOf(const GenerationResult& r)
+{
+    std::vector<std::array<std::string, 8>> out;
+    for (const auto& row : r.rows) out.push_back(row.columns);
+    return out;
+}
+
+} // namespace
+
+TEST_F(GenerationThreads, PauseThenResumeCompletesTheSameList)
+{
+    const std::size_t threadsBefore = threadCount();
+    WorkerThread worker(*s_db);
+    auto sink = std::make_shared<ScriptedSink>(&worker);
+    ASSERT_TRUE(worker.start(request(), sink));
+    ASSERT_TRUE(sink->waitFor("paused"));
+    EXPECT_TRUE(worker.isRunning());
+    EXPECT_TRUE(worker.isPaused());
+    const std::size_t atPause = sink->streamed();
+    EXPECT_GE(atPause, 1u) << "rows listed before the pause are delivered before parking";
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(sink->streamed(), atPause) << "a paused run lists nothing";
+    worker.resume();
+    worker.wait();
+    EXPECT_FALSE(worker.isRunning());
+    const GenerationResult result = sink->result();
+    EXPECT_FALSE(result.stopped);
+    EXPECT_EQ(columnsOf(result), columnsOf(*s_reference));
+    EXPECT_EQ(threadCount(), threadsBefore);
+}
+
+TEST_F(GenerationThreads, StopWhilePausedEndsAtOnceWithAConsistentList)
+{
+    const std::size_t threadsBefore = threadCount();
+    WorkerThread worker(*s_db);
+    auto sink = std::make_shared<ScriptedSink>(&worker);
+    ASSERT_TRUE(worker.start(request(), sink));
+    ASSERT_TRUE(sink->waitFor("paused"));
+    const auto t0 = std::chrono::steady_clock::now();
+    worker.stop();
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, 200ms);
+    EXPECT_FALSE(worker.isRunning());
+    EXPECT_EQ(threadCount(), threadsBefore) << "no thread is left behind";
+    const GenerationResult result = sink->result();
+    EXPECT_TRUE(result.stopped);
+    EXPECT_FALSE(result.rows.empty());
+    EXPECT_LT(result.rows.size(), s_reference->rows.size());
+    EXPECT_EQ(result.rows.size(), sink->streamed());
+    expectConsistentPartialList(result);
+    EXPECT_EQ(sink->logged().back(), "finished");
+}
+
+TEST_F(GenerationThreads, StopInTheMiddleOfScoringIsHonouredQuickly)
+{
+    // Each progress report (every 4096 candidates) takes 20 ms, so the run
+    // would last about a second; a stop must cut it short within one report.
+    WorkerThread worker(*s_db);
+    auto sink = std::make_shared<ScriptedSink>(nullptr, 20ms);
+    ASSERT_TRUE(worker.start(request(), sink));
+    ASSERT_TRUE(sink->waitForExamined(4096));
+    const auto t0 = std::chrono::steady_clock::now();
+    worker.stop();
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, 150ms);
+    const GenerationResult result = sink->result();
+    EXPECT_TRUE(result.stopped);
+    EXPECT_LT(result.examinedCount, result.candidateCount);
+    expectConsistentPartialList(result);
+}
+
+TEST_F(GenerationThreads, StartingASecondRunStopsTheFirst)
+{
+    auto log = std::make_shared<std::vector<std::string>>();
+    WorkerThread worker(*s_db);
+    auto first = std::make_shared<ScriptedSink>(&worker);
+    first->setLog(log, "first");
+    ASSERT_TRUE(worker.start(request(7), first));
+    ASSERT_TRUE(first->waitFor("paused"));
+    auto second = std::make_shared<ScriptedSink>();
+    second->setLog(log, "second");
+    ASSERT_TRUE(worker.start(request(), second));
+    worker.wait();
+    EXPECT_EQ(*log, (std::vector<std::string>{"first started", "first paused", "first finished", "second started",
+                                              "second finished"}));
+    EXPECT_TRUE(first->result().stopped);
+    EXPECT_FALSE(second->result().stopped);
+    EXPECT_EQ(columnsOf(second->result()), columnsOf(*s_reference)) << "the new run starts from scratch";
+}
+
+TEST_F(GenerationThreads, DestroyingTheWorkerDuringARunJoinsIt)
+{
+    const std::size_t threadsBefore = threadCount();
+    auto sink = std::make_shared<ScriptedSink>(nullptr, 5ms);
+    {
+        WorkerThread worker(*s_db);
+        ASSERT_TRUE(worker.start(request(), sink));
+        ASSERT_TRUE(sink->waitForExamined(1));
+    }
+    EXPECT_EQ(threadCount(), threadsBefore);
+    EXPECT_EQ(sink->logged().back(), "finished");
+    EXPECT_TRUE(sink->result().stopped);
+}
+
+TEST_F(GenerationThreads, QueuedSinkDeliversEverythingToADrainingThread)
+{
+    std::atomic<int> wakes{0};
+    auto sink = std::make_shared<QueuedGenerationSink>([&] { ++wakes; });
+    WorkerThread worker(*s_db);
+    ASSERT_TRUE(worker.start(request(), sink));
+
+    // The window's side: drain until the run has finished.
+    std::vector<NameRow> streamed;
+    std::vector<GenerationMessage> messages;
+    bool started = false, firstListed = false;
+    std::optional<GenerationResult> finished;
+    std::size_t lastExamined = 0;
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (!finished && std::chrono::steady_clock::now() < deadline) {
+        for (GenerationEvent& event : sink->drain()) {
+            std::visit(
+                [&](auto& e) {
+                    using T = std::decay_t<decltype(e)>;
+                    if constexpr (std::is_same_v<T, ev::Started>) started = true;
+                    if constexpr (std::is_same_v<T, ev::FirstListed>) firstListed = true;
+                    if constexpr (std::is_same_v<T, ev::Rows>) {
+                        EXPECT_EQ(e.firstRow, streamed.size());
+                        streamed.insert(streamed.end(), e.rows.begin(), e.rows.end());
+                    }
+                    if constexpr (std::is_same_v<T, ev::Progress>) {
+                        EXPECT_GE(e.examined, lastExamined);
+                        lastExamined = e.examined;
+                    }
+                    if constexpr (std::is_same_v<T, ev::Finished>) finished = e.result;
+                },
+                event);
+        }
+        std::this_thread::sleep_for(1ms);
+    }
+    worker.wait();
+    ASSERT_TRUE(finished);
+    EXPECT_TRUE(started);
+    EXPECT_TRUE(firstListed);
+    EXPECT_TRUE(sink->finished());
+    EXPECT_TRUE(sink->drain().empty());
+    EXPECT_GE(wakes.load(), 1);
+    EXPECT_EQ(lastExamined, finished->examinedCount);
+    EXPECT_EQ(columnsOf(*finished), columnsOf(*s_reference));
+    // The streamed rows are the final list before sorting.
+    std::multiset<std::string> a, b;
+    for (const auto& row : streamed) a.insert(row[NameRow::Name]);
+    for (const auto& row : finished->rows) b.insert(row[NameRow::Name]);
+    EXPECT_EQ(a, b);
+}
