@@ -156,7 +156,10 @@ TEST(ReportPage, FillsPlaceholdersInOrderIncludingInsertedOnes)
 {
     // Texts of 张三丰 (grids 12,14,21,32,19) that themselves hold placeholders.
     FixtureBuilder b;
-    b.character({"张", 7, 11, "火"}).character({"三", 3, 3, "金"}).character({"丰", 4, 18, "木"});
+    // Character values go field by field, first character before second: 张's
+    // traditional form (3rd) keeps {简体姓氏2} (2nd) and gets {简体名字1} (13th).
+    b.character({"张", 7, 11, "火", "", "張{简体姓氏2}{简体名字1}"});
+    b.character({"三", 3, 3, "金"}).character({"丰", 4, 18, "木"});
     // 天格 detail (filled 41st) names the 人格 summary (45th): replaced; and
     // the 人格 detail (40th, filled before it): stays literal.
     b.number(12, "吉", {"", "[天格详情{人格总论}{人格释义}]"});
@@ -172,6 +175,7 @@ TEST(ReportPage, FillsPlaceholdersInOrderIncludingInsertedOnes)
     const std::string page = reportPage(analyseName(f.db, "张", "三丰"));
     EXPECT_TRUE(contains(page, "[天格详情[人格总论木火木/100/{人格}](){人格释义}]"));
     EXPECT_TRUE(contains(page, "[人格总论木火木/100/{人格}]()（<span class=\"red\">吉</span>）"));
+    EXPECT_TRUE(contains(page, ">張{简体姓氏2}三</td>"));
     // Hints of 外格: one "|" becomes a line break.
     EXPECT_TRUE(contains(page, "甲<BR>乙"));
 

@@ -61,19 +61,29 @@ std::string braced(std::string_view a, std::string_view b = {})
     return out;
 }
 
-// The six report values of one character slot, in placeholder order; all
-// empty when the part has no such slot (the second character of a single
-// surname or given name), so the table shows blank cells rather than 0.
-void addSlot(std::vector<Placeholder>& out, const std::string& slot, const AnalysedCharacter& c,
-             const std::string& typed, bool used)
+// The twelve report values of a part (surname or given name), field by
+// field, the first character before the second. The second character's
+// values are empty when the part has at most one character, so the table
+// shows blank cells rather than 0.
+void addPart(std::vector<Placeholder>& out, const std::string& part, const std::array<const AnalysedCharacter*, 2>& c,
+             const std::array<std::string, 2>& typed, bool secondUsed)
 {
-    const auto value = [used](std::string s) { return used ? std::move(s) : std::string(); };
-    out.push_back({braced("简体", slot), value(htmlEscape(typed))});
-    out.push_back({braced("繁体", slot), value(c.traditionalForm)});
-    out.push_back({braced("简体", slot + "笔划"), value(decimal(c.simplifiedStrokes))});
-    out.push_back({braced("繁体", slot + "笔划"), value(decimal(c.traditionalStrokes))});
-    out.push_back({braced(slot, "五行"), value(c.element)});
-    out.push_back({braced(slot, "拼音"), value(c.pinyin)});
+    const std::string slot[2] = {part + "1", part + "2"};
+    const auto add = [&](std::string_view prefix, std::string_view suffix, auto value) {
+        for (std::size_t i = 0; i < 2; ++i) {
+            const bool used = i == 0 || secondUsed;
+            std::string text = used ? value(*c[i], typed[i]) : std::string();
+            out.push_back({braced(prefix, slot[i] + std::string(suffix)), std::move(text)});
+        }
+    };
+    using C = AnalysedCharacter;
+    using T = std::string;
+    add("简体", "", [](const C&, const T& t) { return htmlEscape(t); });
+    add("繁体", "", [](const C& x, const T&) { return x.traditionalForm; });
+    add("简体", "笔划", [](const C& x, const T&) { return decimal(x.simplifiedStrokes); });
+    add("繁体", "笔划", [](const C& x, const T&) { return decimal(x.traditionalStrokes); });
+    add("", "五行", [](const C& x, const T&) { return x.element; });
+    add("", "拼音", [](const C& x, const T&) { return x.pinyin; });
 }
 
 } // namespace
@@ -128,13 +138,10 @@ std::vector<Placeholder> reportValues(const NameAnalysis& a)
     };
     std::vector<Placeholder> values;
     values.reserve(64);
-    // Two-character slots of a part of at most one character stay empty.
     const auto& s = a.surnameCharacters;
     const auto& g = a.givenCharacters;
-    addSlot(values, "姓氏1", a.S1, at(s, 0), true);
-    addSlot(values, "姓氏2", a.S2, at(s, 1), !a.singleSurname());
-    addSlot(values, "名字1", a.G1, at(g, 0), true);
-    addSlot(values, "名字2", a.G2, at(g, 1), !a.singleGiven());
+    addPart(values, "姓氏", {&a.S1, &a.S2}, {at(s, 0), at(s, 1)}, !a.singleSurname());
+    addPart(values, "名字", {&a.G1, &a.G2}, {at(g, 0), at(g, 1)}, !a.singleGiven());
     // The report fills 人格 first, then 天格, 地格, 总格 and 外格.
     static constexpr std::size_t kOrder[5] = {1, 0, 2, 3, 4};
     static constexpr const char* kGrid[5] = {"天格", "人格", "地格", "总格", "外格"};
