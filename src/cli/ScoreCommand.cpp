@@ -1,6 +1,6 @@
 // jiaming-cli score SURNAME GIVEN [--json] [--db PATH]
 #include "cli/Command.h"
-#include "scoring/NameScorer.h"
+#include "scoring/NameAnalysis.h"
 #include "text/Text.h"
 
 #include <cstdio>
@@ -42,15 +42,13 @@ int runScore(const std::vector<std::string>& raw, Io io)
     NameDatabase db;
     if (!openDatabase(db, args, io)) return 1;
 
-    CharacterTable table;
-    for (const std::string& part : {surname, given})
-        for (const std::string& ch : splitCharacters(part))
-            if (!table.find(ch)) table.append(lookUpCharacterInfo(db, ch));
-    NameScorer scorer(db, table);
-    const NameScore s = scorer.scoreName(surname, given);
-    const FiveGrids& g = s.grids;
+    // The analysis path: the characters come from the dictionary, and a
+    // single surname 于 counts its simplified strokes.
+    const NameAnalysis a = analyseName(db, surname, given);
+    const FiveGrids& g = a.grids;
+    const auto grades = a.grades();
     const int numbers[5] = {g.天格, g.人格, g.地格, g.总格, g.外格};
-    const std::string verdict(verdictOf(s.exactScore));
+    const std::string& verdict = a.verdict;
 
     if (args.has("json")) {
         std::string j = "{\"surname\":" + jsonString(surname) + ",\"given\":" + jsonString(given) + ",\"grids\":{";
@@ -63,8 +61,8 @@ int runScore(const std::vector<std::string>& raw, Io io)
         j += "},\"三才\":" + jsonString(g.三才) + ",\"grades\":{";
         for (int i = 0; i < 6; ++i)
             j += std::string(i ? "," : "") + jsonString(i < 5 ? kGridNames[i] : "三才") + ":"
-                + jsonString(s.grades[static_cast<std::size_t>(i)]);
-        j += "},\"exactScore\":" + exactText(s.exactScore) + ",\"score\":" + std::to_string(s.score)
+                + jsonString(grades[static_cast<std::size_t>(i)]);
+        j += "},\"exactScore\":" + exactText(a.exactScore) + ",\"score\":" + std::to_string(a.score)
             + ",\"verdict\":" + jsonString(verdict) + ",\"simplifiedTotal\":" + std::to_string(g.simplifiedTotal)
             + ",\"elementsText\":" + jsonString(g.elementsText) + "}";
         io.out << j << "\n";
@@ -74,11 +72,11 @@ int runScore(const std::vector<std::string>& raw, Io io)
     io.out << "姓名: " << surname << given << "\n";
     for (int i = 0; i < 5; ++i)
         io.out << kGridNames[i] << ": " << numbers[i] << " (" << g.gridElements[static_cast<std::size_t>(i)] << ") "
-               << s.grades[static_cast<std::size_t>(i)] << "\n";
-    io.out << "三才: " << g.三才 << " " << s.grades[5] << "\n";
+               << grades[static_cast<std::size_t>(i)] << "\n";
+    io.out << "三才: " << g.三才 << " " << grades[5] << "\n";
     io.out << "五格: " << gridsText(g) << "\n";
     io.out << "简体笔划: " << g.simplifiedTotal << "  五行: " << g.elementsText << "\n";
-    io.out << "评分: " << s.score << " (" << exactText(s.exactScore) << ")\n";
+    io.out << "评分: " << a.score << " (" << exactText(a.exactScore) << ")\n";
     io.out << "评语: " << verdict << "\n";
     return 0;
 }

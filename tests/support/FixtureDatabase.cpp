@@ -82,8 +82,14 @@ FixtureBuilder FixtureBuilder::standard()
     for (const auto& c : chars) b.character(c);
     // A character row that is present but unusable (no element).
     b.character({"丁", 2, 2, ""});
+    b.standardGrades();
+    return b;
+}
+
+FixtureBuilder& FixtureBuilder::standardGrades()
+{
     const auto& grades = traditionalNumberGrades();
-    for (int n = 1; n <= 81; ++n) b.number(n, grades[static_cast<std::size_t>(n)]);
+    for (int n = 1; n <= 81; ++n) number(n, grades[static_cast<std::size_t>(n)]);
 
     // Three-talents keys graded by the relation of neighbouring elements.
     static const char* kElements[5] = {"木", "火", "土", "金", "水"};
@@ -95,9 +101,9 @@ FixtureBuilder FixtureBuilder::standard()
                 const int bad = (overcomes(h, p) || overcomes(p, h) ? 1 : 0) + (overcomes(p, e) || overcomes(e, p) ? 1 : 0);
                 const int good = (generates(h, p) || generates(p, h) ? 1 : 0) + (generates(p, e) || generates(e, p) ? 1 : 0);
                 std::string grade = bad == 2 ? "大凶" : bad == 1 ? (good ? "中" : "凶") : good == 2 ? "大吉" : "吉";
-                b.threeTalents(std::string(kElements[h]) + kElements[p] + kElements[e], grade);
+                threeTalents(std::string(kElements[h]) + kElements[p] + kElements[e], grade);
             }
-    return b;
+    return *this;
 }
 
 fs::path FixtureBuilder::write(const fs::path& file) const

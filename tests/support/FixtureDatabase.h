@@ -35,6 +35,9 @@ public:
     /// traditional grades and every three-talents key graded by element
     /// relations.
     static FixtureBuilder standard();
+    /// Adds the grade rows of the usual fixture (the 81 traditional grades
+    /// and every three-talents key) without its characters.
+    FixtureBuilder& standardGrades();
 
     /// Writes the file (replacing it). Returns its path.
     std::filesystem::path write(const std::filesystem::path& file) const;
