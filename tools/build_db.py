@@ -20,6 +20,7 @@ def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--out", required=True)
     ap.add_argument("--data", default=os.path.join(ROOT, "data"))
+    ap.add_argument("--only", help="comma-separated module numbers to run (e.g. 10,20); default all")
     args = ap.parse_args()
 
     os.makedirs(os.path.dirname(os.path.abspath(args.out)), exist_ok=True)
@@ -32,6 +33,8 @@ def main():
     gen_dir = os.path.join(HERE, "dbgen")
     for fname in sorted(os.listdir(gen_dir)):
         if not (fname[:2].isdigit() and fname.endswith(".py")):
+            continue
+        if args.only and fname[:2] not in args.only.split(","):
             continue
         spec = importlib.util.spec_from_file_location("dbgen_" + fname[:-3], os.path.join(gen_dir, fname))
         module = importlib.util.module_from_spec(spec)
