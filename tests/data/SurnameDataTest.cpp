@@ -1,0 +1,40 @@
+#include "CorpusQueries.h"
+
+#include "text/Text.h"
+
+#include <set>
+
+using jm::test::ShippedDatabaseTest;
+
+class SurnameData : public ShippedDatabaseTest {};
+
+TEST_F(SurnameData, HoldsTheBaijiaxingInOrderAndTheCommonSurnamesOfToday)
+{
+    // 438 surnames of the 百家姓 (郁 twice in traditional writing) and the common ones it lacks
+    EXPECT_GE(number("select count(*) from NM_百家姓"), 470);
+    auto first = rows("select 姓 from NM_百家姓 where Id <= 4 order by Id", 1);
+    ASSERT_EQ(first.size(), 4u);
+    EXPECT_EQ(first[0][0] + first[1][0] + first[2][0] + first[3][0], "赵钱孙李");
+    for (const char* name : {"张", "王", "刘", "欧阳", "司马", "诸葛", "於", "肖", "邱", "闫", "覃"})
+        EXPECT_EQ(number("select count(*) from NM_百家姓 where 姓=?", {std::string(name)}), 1) << name;
+}
+
+TEST_F(SurnameData, EverySurnameIsOneOrTwoCharactersOnceWithItsRegion)
+{
+    std::set<std::string> seen;
+    for (const auto& r : rows("select 姓, 聚集地, 姓氏起源, 历史名人 from NM_百家姓", 4)) {
+        std::size_t length = jm::characterCount(r[0]);
+        EXPECT_TRUE(length == 1 || length == 2) << r[0];
+        EXPECT_TRUE(seen.insert(r[0]).second) << "twice: " << r[0];
+        // a written origin comes with famous people, and the other way round
+        EXPECT_EQ(r[2].empty(), r[3].empty()) << r[0];
+    }
+    // the ancestral seat stands in for the region where no text has been written
+    auto zhang = rows("select 聚集地 from NM_百家姓 where 姓='张'", 1);
+    ASSERT_EQ(zhang.size(), 1u);
+    EXPECT_NE(zhang[0][0].find("清河"), std::string::npos) << zhang[0][0];
+    auto ouyang = rows("select 聚集地 from NM_百家姓 where 姓='欧阳'", 1);
+    ASSERT_EQ(ouyang.size(), 1u);
+    EXPECT_NE(ouyang[0][0].find("渤海"), std::string::npos) << ouyang[0][0];
+    EXPECT_EQ(number("select count(*) from NM_百家姓 where Id <= 437 and 聚集地=''"), 0);
+}
