@@ -36,9 +36,9 @@ def main():
             continue
         if args.only and fname[:2] not in args.only.split(","):
             continue
-        spec = importlib.util.spec_from_file_location("dbgen_" + fname[:-3], os.path.join(gen_dir, fname))
-        module = importlib.util.module_from_spec(spec)
-        spec.loader.exec_module(module)
+        module_spec = importlib.util.spec_from_file_location("dbgen_" + fname[:-3], os.path.join(gen_dir, fname))
+        module = importlib.util.module_from_spec(module_spec)
+        module_spec.loader.exec_module(module)
         module.load(conn, args.data)
         conn.commit()
     conn.execute("VACUUM")

@@ -1,0 +1,77 @@
+#include "chart/ChartPage.h"
+#include "data/NameDatabase.h"
+#include "shell/MainWindow.h"
+#include "support/RecordingMessageService.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace jm::gui;
+
+class ChartPageTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void customDateShowsTheChart();
+    void impossibleDayReplacesTheOldChart();
+
+private:
+    static void choose(QComboBox* box, const QString& text)
+    {
+        const int i = box->findText(text);
+        QVERIFY2(i >= 0, qPrintable(text));
+        box->setCurrentIndex(i);
+    }
+};
+
+void ChartPageTest::customDateShowsTheChart()
+{
+    QTemporaryDir dir;
+    qputenv("JIAMING_CONFIG", (dir.path() + "/config.dat").toUtf8());
+    qputenv("JIAMING_DATA_DIR", (dir.path() + "/data").toUtf8());
+    jm::NameDatabase db;
+    jm::test::RecordingMessageService messages;
+    MainWindow window(db, messages);
+    window.start((dir.path() + "/none.db").toStdString()); // fills the date boxes; no database needed
+    QTRY_VERIFY(!db.isBootstrapping());
+    window.findChild<QRadioButton*>(QString::fromUtf8("单选框_自定义日期"))->setChecked(true);
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字年份")), QString::fromUtf8("2017"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字月份")), QString::fromUtf8("10"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字日子")), QString::fromUtf8("20"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字时间")), QString::fromUtf8("8"));
+    window.findChild<QPushButton*>(QString::fromUtf8("按钮_八字查询"))->click();
+    const QString text = window.findChild<QPlainTextEdit*>(QString::fromUtf8("编辑框_八字信息"))->toPlainText();
+    QVERIFY(text.startsWith("公历日期：2017年10月20日8时\n\n"));
+    QVERIFY(text.contains("八字四柱：丁酉年  庚戌月  庚辰日  庚辰时"));
+    QVERIFY(!text.contains('\r'));
+    QCOMPARE(window.findChild<QLabel*>(QString::fromUtf8("八字五行标签"))->text(), QString("火,金,金,土,金,土,金,土,"));
+    QCOMPARE(window.findChild<QLabel*>(QString::fromUtf8("缺五行标签"))->text(), QString("木水"));
+}
+
+void ChartPageTest::impossibleDayReplacesTheOldChart()
+{
+    QTemporaryDir dir;
+    qputenv("JIAMING_CONFIG", (dir.path() + "/config.dat").toUtf8());
+    qputenv("JIAMING_DATA_DIR", (dir.path() + "/data").toUtf8());
+    jm::NameDatabase db;
+    jm::test::RecordingMessageService messages;
+    MainWindow window(db, messages);
+    window.start((dir.path() + "/none.db").toStdString()); // fills the date boxes; no database needed
+    QTRY_VERIFY(!db.isBootstrapping());
+    window.findChild<QRadioButton*>(QString::fromUtf8("单选框_自定义日期"))->setChecked(true);
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字年份")), QString::fromUtf8("2017"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字月份")), QString::fromUtf8("2"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字日子")), QString::fromUtf8("30"));
+    window.findChild<QPushButton*>(QString::fromUtf8("按钮_八字查询"))->click();
+    const QString text = window.findChild<QPlainTextEdit*>(QString::fromUtf8("编辑框_八字信息"))->toPlainText();
+    QVERIFY(text.contains("日期无效"));
+    QVERIFY(!text.contains("八字四柱"));
+    QVERIFY(window.findChild<QLabel*>(QString::fromUtf8("缺五行标签"))->text().isEmpty());
+}
+
+QTEST_MAIN(ChartPageTest)
+#include "ChartPageTest.moc"
