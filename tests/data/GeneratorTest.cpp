@@ -8,13 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
-
-#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 using jm::test::shellQuote;
@@ -49,26 +45,15 @@ std::string cells(const std::string& first, int count)
     return line + "\n";
 }
 
-struct GeneratorRun {
-    int status = -1;
-    std::string out;
-};
+using GeneratorRun = jm::test::CliRun;
 
 /// Runs the generator's character, number and three-talents steps on `data`.
 GeneratorRun generate(const fs::path& data, const fs::path& out)
 {
     const std::string command = "python3 " + shellQuote((kSourceDir / "tools" / "build_db.py").string()) +
                                 " --only 10,20,21 --data " + shellQuote(data.string()) + " --out " +
-                                shellQuote(out.string()) + " 2>&1";
-    GeneratorRun r;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return r;
-    std::array<char, 4096> buf{};
-    std::size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
-    const int status = ::pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+                                shellQuote(out.string());
+    return jm::test::runCommand(command);
 }
 
 class Generator : public ::testing::Test {

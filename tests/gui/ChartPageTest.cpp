@@ -11,7 +11,26 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+
 using namespace jm::gui;
+
+/// A started main window (no database) with the chart's own date boxes chosen.
+struct ChartSession {
+    ChartSession()
+    {
+        qputenv("JIAMING_CONFIG", (dir.path() + "/config.dat").toUtf8());
+        qputenv("JIAMING_DATA_DIR", (dir.path() + "/data").toUtf8());
+        window = std::make_unique<MainWindow>(db, messages);
+        window->start((dir.path() + "/none.db").toStdString()); // fills the date boxes
+        window->findChild<QRadioButton*>(QString::fromUtf8("单选框_自定义日期"))->setChecked(true);
+    }
+
+    QTemporaryDir dir;
+    jm::NameDatabase db;
+    jm::test::RecordingMessageService messages;
+    std::unique_ptr<MainWindow> window;
+};
 
 class ChartPageTest : public QObject {
     Q_OBJECT
@@ -30,15 +49,9 @@ private:
 
 void ChartPageTest::customDateShowsTheChart()
 {
-    QTemporaryDir dir;
-    qputenv("JIAMING_CONFIG", (dir.path() + "/config.dat").toUtf8());
-    qputenv("JIAMING_DATA_DIR", (dir.path() + "/data").toUtf8());
-    jm::NameDatabase db;
-    jm::test::RecordingMessageService messages;
-    MainWindow window(db, messages);
-    window.start((dir.path() + "/none.db").toStdString()); // fills the date boxes; no database needed
-    QTRY_VERIFY(!db.isBootstrapping());
-    window.findChild<QRadioButton*>(QString::fromUtf8("单选框_自定义日期"))->setChecked(true);
+    ChartSession session;
+    QTRY_VERIFY(!session.db.isBootstrapping());
+    MainWindow& window = *session.window;
     choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字年份")), QString::fromUtf8("2017"));
     choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字月份")), QString::fromUtf8("10"));
     choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字日子")), QString::fromUtf8("20"));
@@ -54,15 +67,9 @@ void ChartPageTest::customDateShowsTheChart()
 
 void ChartPageTest::impossibleDayReplacesTheOldChart()
 {
-    QTemporaryDir dir;
-    qputenv("JIAMING_CONFIG", (dir.path() + "/config.dat").toUtf8());
-    qputenv("JIAMING_DATA_DIR", (dir.path() + "/data").toUtf8());
-    jm::NameDatabase db;
-    jm::test::RecordingMessageService messages;
-    MainWindow window(db, messages);
-    window.start((dir.path() + "/none.db").toStdString()); // fills the date boxes; no database needed
-    QTRY_VERIFY(!db.isBootstrapping());
-    window.findChild<QRadioButton*>(QString::fromUtf8("单选框_自定义日期"))->setChecked(true);
+    ChartSession session;
+    QTRY_VERIFY(!session.db.isBootstrapping());
+    MainWindow& window = *session.window;
     choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字年份")), QString::fromUtf8("2017"));
     choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字月份")), QString::fromUtf8("2"));
     choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字日子")), QString::fromUtf8("30"));

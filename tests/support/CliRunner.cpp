@@ -11,7 +11,12 @@ namespace jm::test {
 CliRun runCli(const std::string& args)
 {
     const char* exe = std::getenv("JIAMING_CLI");
-    const std::string command = std::string(exe ? exe : "jiaming-cli") + " " + args + " 2>&1";
+    return runCommand(std::string(exe ? exe : "jiaming-cli") + " " + args);
+}
+
+CliRun runCommand(const std::string& commandLine)
+{
+    const std::string command = commandLine + " 2>&1";
     CliRun r;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return r;

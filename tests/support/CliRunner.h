@@ -9,6 +9,9 @@ struct CliRun {
     std::string out; ///< stdout and stderr together
 };
 
+/// Runs a shell command line and collects its stdout and stderr.
+CliRun runCommand(const std::string& commandLine);
+
 /// Runs the jiaming-cli named by $JIAMING_CLI with `args` (shell words).
 CliRun runCli(const std::string& args);
 
