@@ -107,11 +107,11 @@ TEST_F(ShippedCharacters, WorkedExampleGivesItsGrids)
 
 TEST_F(ShippedCharacters, ElementsByMeaningThenSound)
 {
-    // Written entries first (家 is reviewed as 金), then reviewed corrections, radical meaning and the
-    // initial's sound.
+    // Written entries first (井 a well is 水, though its sound gives 木), then reviewed corrections, radical
+    // meaning and the initial's sound (家 j → 木, 思 s → 金).
     const std::pair<const char*, const char*> cases[] = {
         {"海", "水"}, {"林", "木"}, {"金", "金"}, {"明", "火"}, {"山", "土"}, {"钟", "金"}, {"春", "木"},
-        {"阳", "火"}, {"白", "金"}, {"子", "水"}, {"光", "火"}, {"波", "水"}, {"家", "金"}, {"德", "火"},
+        {"阳", "火"}, {"白", "金"}, {"子", "水"}, {"光", "火"}, {"波", "水"}, {"家", "木"}, {"井", "水"}, {"德", "火"},
         {"思", "金"}, {"美", "水"}, {"安", "土"}, {"雨", "水"},
     };
     for (const auto& [character, element] : cases) EXPECT_EQ(row(character)[12], element) << character;
