@@ -2,14 +2,16 @@
 #   make run    install what is missing, build (Release) and start the program
 #   make test   install what is missing, build and run every test
 #   make asan   the test suite under AddressSanitizer + UndefinedBehaviorSanitizer
-#   make bench  the benchmarks
+#   make bench  the benchmarks and command timings, written to bench/RESULTS.md
+#   make fuzz   every fuzz target under libFuzzer (clang), FUZZ_RUNS executions each
+#   make sanitizers  the asan and tsan runs one after the other
 #   make screenshot  pictures of the main window into docs/screenshots (Xvfb)
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test asan tsan bench screenshot clean
+.PHONY: all deps configure build run test asan tsan sanitizers fuzz bench screenshot clean
 
 all: build
 
@@ -40,10 +42,26 @@ tsan: deps
 	cmake --build build-tsan -j $(JOBS)
 	cd build-tsan && ctest --output-on-failure -j $(JOBS) -L threads
 
+sanitizers: asan tsan
+
+FUZZ_RUNS ?= 10000000
+FUZZ_TARGETS = text settings records chart
+fuzz: deps
+	@scripts/install-deps.sh fuzz
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_GUI=OFF \
+	  -DBUILD_TESTING=OFF -DBUILD_FUZZERS=ON -DWITH_ASAN=ON $(CMAKE_FLAGS)
+	cmake --build build-fuzz -j $(JOBS) --target $(addsuffix _fuzz,$(FUZZ_TARGETS))
+	for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$t && \
+	  ./build-fuzz/$${t}_fuzz -runs=$(FUZZ_RUNS) -max_total_time=600 -print_final_stats=1 \
+	    build-fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
+
 bench: deps
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCHMARKS=ON $(CMAKE_FLAGS)
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCHMARKS=ON -DBUILD_GUI=OFF \
+	  -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
 	cmake --build build-bench -j $(JOBS)
-	bench/run.sh build-bench
+	bench/report.py build-bench build-bench/data/namedata.db
 
 screenshot: configure
 	cmake --build $(BUILD) -j $(JOBS) --target jiaming-screenshot
@@ -52,4 +70,4 @@ screenshot: configure
 	  status=$$?; rm -rf $$tmp; exit $$status
 
 clean:
-	rm -rf $(BUILD) build-asan build-tsan build-bench
+	rm -rf $(BUILD) build-asan build-tsan build-bench build-fuzz

@@ -8,6 +8,8 @@
 #include "generate/QueuedGenerationSink.h"
 #include "generate/WorkerThread.h"
 #include "support/ListFixture.h"
+#include "scoring/FiveGrids.h"
+#include "scoring/Fortune.h"
 #include "text/Text.h"
 
 #include <benchmark/benchmark.h>
@@ -93,6 +95,53 @@ void BM_ScoreName(benchmark::State& state)
     state.SetItemsProcessed(names);
 }
 BENCHMARK(BM_ScoreName)->Unit(benchmark::kMillisecond);
+
+/// The same scores computed the direct way, as a baseline for the two above:
+/// each character found by walking the run's character list from the front,
+/// and one SQL query per grade (five 81-numbers and the three-talents key),
+/// nothing cached.
+int literalScore(NameDatabase& db, const std::vector<CharacterInfo>& list, const std::string& surname,
+                 const std::string& a, const std::string& b)
+{
+    const auto walk = [&list](const std::string& c) {
+        for (const CharacterInfo& info : list)
+            if (info.character == c) return info;
+        return CharacterInfo{ c, 0, 0, "" };
+    };
+    NameLayout layout;
+    layout.surnameLength = 1;
+    layout.givenLength = 2;
+    layout.S1 = walk(surname);
+    layout.G1 = walk(a);
+    layout.G2 = walk(b);
+    const FiveGrids g = computeFiveGrids(layout);
+    const std::array<int, 6> percents = {
+        gradePercent(fortuneOfNumber(db, g.天格)), gradePercent(fortuneOfNumber(db, g.人格)),
+        gradePercent(fortuneOfNumber(db, g.地格)), gradePercent(fortuneOfNumber(db, g.总格)),
+        gradePercent(fortuneOfNumber(db, g.外格)), gradePercent(fortuneOfThreeTalents(db, g.三才)),
+    };
+    return weightedHundredths(percents) / 100;
+}
+
+void BM_ScoreLiteralDesign(benchmark::State& state)
+{
+    ScoringSetup s;
+    NameScorer scorer(database(), s.table);
+    std::int64_t names = 0;
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < 5; ++i)
+            for (std::size_t j = 0; j < s.texts.size(); ++j) {
+                const int score = literalScore(database(), s.table.records(), "张", s.texts[i], s.texts[j]);
+                if (score != scorer.quickScore(1, s.surname, nullptr, 2, s.given[i], s.given[j])) {
+                    state.SkipWithError("the direct score differs from quickScore");
+                    return;
+                }
+            }
+        names += static_cast<std::int64_t>(5 * s.texts.size());
+    }
+    state.SetItemsProcessed(names);
+}
+BENCHMARK(BM_ScoreLiteralDesign)->Unit(benchmark::kMillisecond);
 
 GenerationRequest highScoreRequest(int length)
 {

@@ -12,6 +12,8 @@ PACKAGES=(
   libqt6svg6
   xvfb xauth imagemagick
 )
+# `install-deps.sh fuzz`: the compiler with libFuzzer, for `make fuzz`.
+if [ "${1:-}" = fuzz ]; then PACKAGES=(clang libclang-rt-14-dev); fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

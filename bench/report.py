@@ -1,0 +1,127 @@
+#!/usr/bin/env python3
+"""Runs the benchmark suite and the command-line timings and writes bench/RESULTS.md.
+
+    bench/report.py BUILD_DIR DATABASE [--out bench/RESULTS.md] [--repeats 7]
+
+The Google Benchmark suite runs on DATABASE (the shipped database); the
+command-line timings run whole `jiaming-cli` processes, so they include
+start-up and loading the database into memory.
+"""
+import argparse
+import datetime
+import json
+import os
+import platform
+import statistics
+import subprocess
+import sys
+import time
+
+
+def machine():
+    cpu = "unknown CPU"
+    try:
+        with open("/proc/cpuinfo") as f:
+            for line in f:
+                if line.startswith("model name"):
+                    cpu = line.split(":", 1)[1].strip()
+                    break
+    except OSError:
+        pass
+    mem = ""
+    try:
+        with open("/proc/meminfo") as f:
+            kb = int(f.readline().split()[1])
+            mem = ", %.0f GB memory" % (kb / 1024 / 1024)
+    except (OSError, ValueError, IndexError):
+        pass
+    return "%s, %d cores%s, %s %s" % (cpu, os.cpu_count() or 0, mem, platform.system(), platform.release())
+
+
+def run_suite(build, db):
+    exe = os.path.join(build, "jiaming-bench")
+    env = dict(os.environ, JIAMING_DB=db)
+    out = subprocess.run([exe, "--benchmark_format=json", "--benchmark_min_time=0.5"], env=env,
+                         check=True, capture_output=True, text=True).stdout
+    return {b["name"]: b for b in json.loads(out)["benchmarks"]}
+
+
+def time_command(args, repeats):
+    """Median and best wall time in ms of a command; None when it fails."""
+    times = []
+    for _ in range(repeats):
+        start = time.perf_counter()
+        r = subprocess.run(args, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        elapsed = (time.perf_counter() - start) * 1000
+        if r.returncode != 0:
+            return None, r.stderr.strip().splitlines()[-1:] or ["exit %d" % r.returncode]
+        times.append(elapsed)
+    return (statistics.median(times), min(times)), None
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("build")
+    ap.add_argument("db")
+    ap.add_argument("--out", default=os.path.join(os.path.dirname(os.path.abspath(__file__)), "RESULTS.md"))
+    ap.add_argument("--repeats", type=int, default=7)
+    a = ap.parse_args()
+    db = os.path.abspath(a.db)
+    cli = os.path.join(a.build, "jiaming-cli")
+
+    suite = run_suite(a.build, db)
+    lines = ["# Benchmark results", "",
+             "Written by `make bench` (bench/report.py) on %s." % datetime.date.today().isoformat(), "",
+             "Machine: %s." % machine(), "",
+             "Database: the shipped database (%s)." % os.path.relpath(db), "",
+             "## Core (Google Benchmark)", "",
+             "| Benchmark | Time per iteration | Throughput | Notes |", "|---|---|---|---|"]
+    notes = {
+        "BM_QuickScore": "integer score of 张 + two characters, cached grades, indexed character table",
+        "BM_ScoreName": "full score with grids and texts, as listed rows are built",
+        "BM_ScoreLiteralDesign": "baseline: list walked per character, one SQL query per grade, no cache",
+        "BM_HighScoreRun/length:2": "whole high-score run, 张, boy, two-character names",
+        "BM_HighScoreRun/length:1": "whole high-score run, 张, boy, one-character names",
+        "BM_HighScoreRunOnWorkerThread": "the same on the worker thread with the queued sink",
+    }
+    for name, b in suite.items():
+        per = "%.2f %s" % (b["real_time"], b.get("time_unit", "ns"))
+        rate = ""
+        if "items_per_second" in b:
+            rate = "%.2f M names/s" % (b["items_per_second"] / 1e6)
+        lines.append("| %s | %s | %s | %s |" % (name, per, rate, notes.get(name, "")))
+    quick = suite.get("BM_QuickScore", {}).get("items_per_second")
+    literal = suite.get("BM_ScoreLiteralDesign", {}).get("items_per_second")
+    if quick and literal:
+        lines += ["", "Scoring throughput against the direct design, measured in the same run: "
+                  "**%.0f×** (%.2f M against %.3f M names per second)." % (quick / literal, quick / 1e6, literal / 1e6)]
+
+    commands = [
+        ("start-up to a ready database (load + one score)", [cli, "score", "张", "三丰", "--db", db]),
+        ("high-score run, 张 男 二字", [cli, "generate", "--surname", "张", "--sex", "男", "--length", "2",
+                                        "--mode", "high", "--seed", "1", "--db", db]),
+        ("super-lucky worst case (must-have on, no box)", [cli, "generate", "--surname", "张", "--sex", "男",
+                                                        "--length", "2", "--mode", "super", "--filter", "must:",
+                                                        "--seed", "1", "--db", db]),
+        ("poem-mode run, 李白 静夜思", [cli, "generate", "--surname", "张", "--sex", "男", "--length", "2",
+                                       "--mode", "poem", "--poet", "李白", "--title", "静夜思", "--db", db]),
+        ("classic mode, boy, two characters", [cli, "generate", "--surname", "张", "--sex", "男", "--length", "2",
+                                               "--mode", "classic", "--seed", "1", "--db", db]),
+    ]
+    lines += ["", "## Whole commands (`jiaming-cli`, wall time of the process)", "",
+              "Median and best of %d runs; each includes process start-up and loading the database into memory."
+              % a.repeats, "", "| Command | Median | Best |", "|---|---|---|"]
+    for label, args in commands:
+        result, error = time_command(args, a.repeats)
+        if result is None:
+            lines.append("| %s | not available: %s | |" % (label, " ".join(error)))
+        else:
+            lines.append("| %s | %.1f ms | %.1f ms |" % (label, result[0], result[1]))
+    text = "\n".join(lines) + "\n"
+    with open(a.out, "w", encoding="utf-8") as f:
+        f.write(text)
+    sys.stdout.write(text)
+
+
+if __name__ == "__main__":
+    main()
