@@ -38,3 +38,15 @@ TEST_F(SurnameData, EverySurnameIsOneOrTwoCharactersOnceWithItsRegion)
     EXPECT_NE(ouyang[0][0].find("渤海"), std::string::npos) << ouyang[0][0];
     EXPECT_EQ(number("select count(*) from NM_百家姓 where Id <= 437 and 聚集地=''"), 0);
 }
+
+TEST_F(SurnameData, EverySurnameHasAWrittenOriginAndFamousPeople)
+{
+    EXPECT_EQ(number("select count(*) from NM_百家姓 where 姓氏起源='' or 历史名人=''"), 0);
+    // Famous people are "name：words" pieces separated by <br>.
+    auto zhang = rows("select 姓氏起源, 历史名人 from NM_百家姓 where 姓='张'", 2);
+    ASSERT_EQ(zhang.size(), 1u);
+    EXPECT_NE(zhang[0][0].find("挥"), std::string::npos) << zhang[0][0]; // the bow-maker 挥, son of 黄帝
+    for (const char* person : {"张良", "张衡"})
+        EXPECT_NE(zhang[0][1].find(std::string(person) + "："), std::string::npos) << person;
+    EXPECT_GE(number("select count(*) from NM_百家姓 where 历史名人 like '%<br>%<br>%<br>%<br>%'"), 200);
+}
