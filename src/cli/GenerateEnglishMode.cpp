@@ -13,10 +13,14 @@ std::string configureEnglish(const Arguments& args, GenerationRequest& request)
 {
     if (!args.has("given")) return "missing --given";
     const std::string style = args.value("style").value_or("男性化");
-    if (style == "男性化" || style == "1") request.english.style = 1;
-    else if (style == "女性化" || style == "2") request.english.style = 2;
-    else if (style == "中性化" || style == "3") request.english.style = 3;
-    else return "--style must be 男性化, 女性化 or 中性化";
+    if (style == "男性化" || style == "1")
+        request.english.style = 1;
+    else if (style == "女性化" || style == "2")
+        request.english.style = 2;
+    else if (style == "中性化" || style == "3")
+        request.english.style = 3;
+    else
+        return "--style must be 男性化, 女性化 or 中性化";
     request.english.surname = request.surname;
     request.english.givenName = args.value("given").value_or("");
     return {};
@@ -38,21 +42,19 @@ void printEnglish(const GenerationResult& result, bool json, std::ostream& out)
         out << "]}\n";
         return;
     }
-    for (std::size_t c = 0; c < kEnglishRowHeaders.size(); ++c) out << (c ? "\t" : "") << kEnglishRowHeaders[c];
+    for (std::size_t c = 0; c < kEnglishRowHeaders.size(); ++c)
+        out << (c ? "\t" : "") << kEnglishRowHeaders[c];
     out << "\n";
     for (const EnglishRow& row : result.englishRows) {
-        for (std::size_t c = 0; c < row.columns.size(); ++c) out << (c ? "\t" : "") << row.columns[c];
+        for (std::size_t c = 0; c < row.columns.size(); ++c)
+            out << (c ? "\t" : "") << row.columns[c];
         out << "\n";
     }
 }
 
-const GenerateModeRegistrar kEnglish("english", {GenerationMode::English,
-                                                 "--given NAME [--style 男性化|女性化|中性化]",
-                                                 {},
-                                                 configureEnglish,
-                                                 nullptr,
-                                                 false,
-                                                 printEnglish});
+const GenerateModeRegistrar kEnglish("english",
+    { GenerationMode::English, "--given NAME [--style 男性化|女性化|中性化]", {}, configureEnglish, nullptr, false,
+        printEnglish });
 
 } // namespace
 } // namespace jm::cli

@@ -26,8 +26,8 @@ std::string resolvePoem(NameDatabase& db, const Arguments& args, GenerationReque
     return {};
 }
 
-const GenerateModeRegistrar kPoem("poem", {GenerationMode::Poem, "--poet P --title T [--chars TEXT]", {},
-                                           configurePoem, resolvePoem});
+const GenerateModeRegistrar kPoem(
+    "poem", { GenerationMode::Poem, "--poet P --title T [--chars TEXT]", {}, configurePoem, resolvePoem });
 
 } // namespace
 } // namespace jm::cli

@@ -1,5 +1,5 @@
-#include "data/Bootstrap.h"
 #include "generate/EnglishMode.h"
+#include "data/Bootstrap.h"
 #include "generate/GenerationWorker.h"
 #include "generate/QueuedGenerationSink.h"
 #include "support/FixtureDatabase.h"
@@ -19,13 +19,14 @@ protected:
         s_dir = new TempDir;
         s_db = new NameDatabase;
         FixtureBuilder b = FixtureBuilder::standard();
-        b.character({"才", 3, 3, "金", "cai", "才", "c"});
-        b.character({"陈", 7, 16, "火", "chen", "陳", "CH"}); // upper case as some rows store it
+        b.character({ "才", 3, 3, "金", "cai", "才", "c" });
+        b.character({ "陈", 7, 16, "火", "chen", "陳", "CH" }); // upper case as some rows store it
         int id = 1;
         const auto name = [&](const char* i1, const char* i2, const char* n, int sex) {
             const std::string s = std::to_string(id++);
-            b.row("NM_EName", {s, i1, i2, n, "4", std::to_string(sex), n + std::string("读音"), "全名", "英语",
-                               n + std::string("含义")});
+            b.row("NM_EName",
+                { s, i1, i2, n, "4", std::to_string(sex), n + std::string("读音"), "全名", "英语",
+                    n + std::string("含义") });
         };
         name("m", "", "Mark", 1);
         name("m", "", "Mary", 2);
@@ -49,7 +50,7 @@ protected:
         GenerationRequest r;
         r.mode = GenerationMode::English;
         r.surname = "李";
-        r.english = {"李", given, style};
+        r.english = { "李", given, style };
         RunControl control;
         return GenerationWorker(*s_db, control).run(r, sink);
     }
@@ -57,7 +58,8 @@ protected:
     {
         GenerationSink sink;
         std::vector<std::string> names;
-        for (const EnglishRow& row : run(given, style, sink).englishRows) names.push_back(row[EnglishRow::Name]);
+        for (const EnglishRow& row : run(given, style, sink).englishRows)
+            names.push_back(row[EnglishRow::Name]);
         return names;
     }
 
@@ -77,29 +79,29 @@ TEST_F(EnglishMode, InitialFromTheFirstCharacterMappedByTheTable)
         const char* english;
     };
     const Case cases[] = {
-        {"明", "m", "m"}, {"强", "q", "ch"}, {"安", "a", "i"},  // 安 has no 声母: first letter of 拼音1
-        {"诸", "zh", "zh"}, {"才", "c", "s"}, {"陈", "ch", "ch"}, {"鑫", "", ""}, // 鑫 is not in the table
+        { "明", "m", "m" }, { "强", "q", "ch" }, { "安", "a", "i" }, // 安 has no 声母: first letter of 拼音1
+        { "诸", "zh", "zh" }, { "才", "c", "s" }, { "陈", "ch", "ch" }, { "鑫", "", "" }, // 鑫 is not in the table
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.character);
         EXPECT_EQ(pinyinInitial(*s_db, c.character), c.pinyinInitial);
         EXPECT_EQ(englishInitial(c.pinyinInitial), c.english);
     }
-    for (const auto& [from, to] : std::vector<std::pair<const char*, const char*>>{
-             {"a", "i"}, {"c", "s"}, {"j", "g"}, {"k", "ch"}, {"o", "a"}, {"q", "ch"}, {"x", "sh"}, {"y", "e"},
-             {"z", "th"}, {"zh", "zh"}, {"b", "b"}, {"", ""}})
+    for (const auto& [from, to] : std::vector<std::pair<const char*, const char*>> { { "a", "i" }, { "c", "s" },
+             { "j", "g" }, { "k", "ch" }, { "o", "a" }, { "q", "ch" }, { "x", "sh" }, { "y", "e" }, { "z", "th" },
+             { "zh", "zh" }, { "b", "b" }, { "", "" } })
         EXPECT_EQ(englishInitial(from), to) << from;
 }
 
 TEST_F(EnglishMode, ListsTheNamesOfTheKeyAndStyleInTableOrder)
 {
-    EXPECT_EQ(listed("明华"), (std::vector<std::string>{"Mark", "Mike"}));
-    EXPECT_EQ(listed("明", 2), (std::vector<std::string>{"Mary"}));
+    EXPECT_EQ(listed("明华"), (std::vector<std::string> { "Mark", "Mike" }));
+    EXPECT_EQ(listed("明", 2), (std::vector<std::string> { "Mary" }));
     // A two-letter EIndex2 is the key: "ch" rows answer ch, never c or s.
-    EXPECT_EQ(listed("强"), (std::vector<std::string>{"Charles"}));
-    EXPECT_EQ(listed("陈", 3), (std::vector<std::string>{"Chris"}));
-    EXPECT_EQ(listed("才"), (std::vector<std::string>{"Sam"})) << "c maps to s; Shane's key is sh";
-    EXPECT_EQ(listed("安"), (std::vector<std::string>{"Ian"}));
+    EXPECT_EQ(listed("强"), (std::vector<std::string> { "Charles" }));
+    EXPECT_EQ(listed("陈", 3), (std::vector<std::string> { "Chris" }));
+    EXPECT_EQ(listed("才"), (std::vector<std::string> { "Sam" })) << "c maps to s; Shane's key is sh";
+    EXPECT_EQ(listed("安"), (std::vector<std::string> { "Ian" }));
     EXPECT_TRUE(listed("鑫").empty());
     EXPECT_TRUE(listed("").empty());
 }
@@ -117,7 +119,7 @@ TEST_F(EnglishMode, RowsReachTheQueuedSinkNumberedFromOneEveryRun)
             }
         ASSERT_EQ(delivered, result.englishRows);
         ASSERT_EQ(delivered.size(), 2u);
-        EXPECT_EQ(delivered[0].columns, (std::array<std::string, 4>{"1", "Mark", "Mark读音", "Mark含义"}));
+        EXPECT_EQ(delivered[0].columns, (std::array<std::string, 4> { "1", "Mark", "Mark读音", "Mark含义" }));
         EXPECT_EQ(delivered[1][EnglishRow::Number], "2");
         EXPECT_TRUE(result.rows.empty());
     }
@@ -130,15 +132,15 @@ TEST(PronunciationAddress, TextAfterTheMarkerUpToTheNextMp3)
         std::string want;
     };
     const Case cases[] = {
-        {R"(<p><a href="#" url="http://x/y/Mary.mp3">play</a>)", "http://x/y/Mary.mp3"},
-        {R"(a.mp3 <a href="#" url="/v/1.mp3"> <a href="#" url="/v/2.mp3">)", "/v/1.mp3"},
-        {R"(<a href="#" url="/v/a.mp3.mp3">)", "/v/a.mp3"},
-        {R"(<a href="#" url=".mp3")", ".mp3"},
-        {R"(<a href="#" url="/v/no-suffix">)", ""},
-        {R"(<a href="#"  url="/v/1.mp3">)", ""}, // two spaces: not the marker
-        {R"(<a href="#" url=)", ""},
-        {"", ""},
-        {std::string("<a href=\"#\" url=\"\0x.mp3", 23), std::string("\0x.mp3", 6)},
+        { R"(<p><a href="#" url="http://x/y/Mary.mp3">play</a>)", "http://x/y/Mary.mp3" },
+        { R"(a.mp3 <a href="#" url="/v/1.mp3"> <a href="#" url="/v/2.mp3">)", "/v/1.mp3" },
+        { R"(<a href="#" url="/v/a.mp3.mp3">)", "/v/a.mp3" },
+        { R"(<a href="#" url=".mp3")", ".mp3" },
+        { R"(<a href="#" url="/v/no-suffix">)", "" },
+        { R"(<a href="#"  url="/v/1.mp3">)", "" }, // two spaces: not the marker
+        { R"(<a href="#" url=)", "" },
+        { "", "" },
+        { std::string("<a href=\"#\" url=\"\0x.mp3", 23), std::string("\0x.mp3", 6) },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.page);

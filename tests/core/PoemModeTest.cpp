@@ -1,6 +1,6 @@
+#include "generate/PoemMode.h"
 #include "data/Bootstrap.h"
 #include "generate/GenerationWorker.h"
-#include "generate/PoemMode.h"
 #include "scoring/NameScorer.h"
 #include "scoring/Pages.h"
 #include "settings/Paths.h"
@@ -53,7 +53,8 @@ protected:
     static std::vector<std::string> names(const GenerationResult& result)
     {
         std::vector<std::string> out;
-        for (const NameRow& row : result.rows) out.push_back(row[NameRow::Name]);
+        for (const NameRow& row : result.rows)
+            out.push_back(row[NameRow::Name]);
         return out;
     }
 
@@ -69,7 +70,7 @@ std::vector<GenerationMessage> PoemMode::s_messages;
 
 TEST_F(PoemMode, PoetsInOrderIdOrderAndPoemsOfOnePoet)
 {
-    EXPECT_EQ(loadPoets(*s_db), (std::vector<std::string>{"李白", "王维", "无名"}));
+    EXPECT_EQ(loadPoets(*s_db), (std::vector<std::string> { "李白", "王维", "无名" }));
     const auto poems = loadPoems(*s_db, "李白");
     ASSERT_EQ(poems.size(), 2u);
     EXPECT_EQ(poems[0].id, 10);
@@ -101,8 +102,8 @@ TEST_F(PoemMode, OneTitleTwoPoetsEachGetsTheirOwnPoem)
     ASSERT_TRUE(bytes);
     EXPECT_EQ(fromGbk(*bytes), poemPage(*wang));
     EXPECT_EQ(poemPage(*wang),
-              "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">"
-              "<title>王维:山中</title></head><body><b>王维:山中</b><br><br>金山阿强，王伟华丰三。<br></body></html>");
+        "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\">"
+        "<title>王维:山中</title></head><body><b>王维:山中</b><br><br>金山阿强，王伟华丰三。<br></body></html>");
 }
 
 TEST_F(PoemMode, BoxesAndTheirDefaultChecks)
@@ -126,11 +127,11 @@ TEST(PoemCandidateText, EachCharacterOnceAndTheSurnameOnce)
         std::string want;
     };
     const Case cases[] = {
-        {{"明", "海", "明", "海"}, "李", "明海李"},
-        {{"明", "李", "海"}, "李", "明李海"}, // the surname ticked in the poem is not appended again
-        {{}, "李", "李"},
-        {{"欧", "明", "阳"}, "欧阳", "欧明阳欧阳"}, // a two-character surname counts as one text
-        {{"明"}, "", "明"},
+        { { "明", "海", "明", "海" }, "李", "明海李" },
+        { { "明", "李", "海" }, "李", "明李海" }, // the surname ticked in the poem is not appended again
+        { {}, "李", "李" },
+        { { "欧", "明", "阳" }, "欧阳", "欧明阳欧阳" }, // a two-character surname counts as one text
+        { { "明" }, "", "明" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.want);
@@ -140,13 +141,13 @@ TEST(PoemCandidateText, EachCharacterOnceAndTheSurnameOnce)
 
 TEST_F(PoemMode, RunListsEveryCombinationOfTheTickedCharactersSorted)
 {
-    const GenerationResult result = run({"明", "李", "海", "明", "丁"}, "李");
-    EXPECT_EQ(result.candidateCharacters, (std::vector<std::string>{"明", "李", "海", "丁"}));
+    const GenerationResult result = run({ "明", "李", "海", "明", "丁" }, "李");
+    EXPECT_EQ(result.candidateCharacters, (std::vector<std::string> { "明", "李", "海", "丁" }));
     // 丁 has no element: it never starts a name but may end one. Names with
     // the surname are dropped; threshold 0 keeps all the others.
     const std::vector<std::string> got = names(result);
     EXPECT_EQ(std::multiset<std::string>(got.begin(), got.end()),
-              (std::multiset<std::string>{"李明明", "李明海", "李明丁", "李海明", "李海海", "李海丁"}));
+        (std::multiset<std::string> { "李明明", "李明海", "李明丁", "李海明", "李海海", "李海丁" }));
     for (std::size_t r = 0; r < result.rows.size(); ++r) {
         EXPECT_EQ(result.rows[r][NameRow::Number], std::to_string(r + 1));
         if (r) {
@@ -154,11 +155,10 @@ TEST_F(PoemMode, RunListsEveryCombinationOfTheTickedCharactersSorted)
         }
     }
     // Same inputs, same rows: a second run lists them once again, not added.
-    EXPECT_EQ(names(run({"明", "李", "海", "明", "丁"}, "李")), got);
+    EXPECT_EQ(names(run({ "明", "李", "海", "明", "丁" }, "李")), got);
 
-    const std::vector<std::string> one = names(run({"明", "海"}, "李", 1));
-    EXPECT_EQ(std::multiset<std::string>(one.begin(), one.end()),
-              (std::multiset<std::string>{"李明", "李海"}));
+    const std::vector<std::string> one = names(run({ "明", "海" }, "李", 1));
+    EXPECT_EQ(std::multiset<std::string>(one.begin(), one.end()), (std::multiset<std::string> { "李明", "李海" }));
     ASSERT_FALSE(s_messages.empty());
     EXPECT_EQ(s_messages.back().text, "一字名数理得分较低,所以软件自动降低评分标准!");
 }

@@ -1,5 +1,5 @@
-#include "data/NameDatabase.h"
 #include "generate/EnglishPage.h"
+#include "data/NameDatabase.h"
 #include "generate/GenerationPage.h"
 #include "generate/GenerationRequest.h"
 #include "generate/Pronunciation.h"
@@ -24,7 +24,10 @@ using namespace jm::gui;
 
 namespace {
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
+QString u8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 /// A tiny HTTP server on 127.0.0.1: answers "/s?wd=…" with `searchPage`
 /// and "/audio/…" with `mp3`, 404 otherwise; records every request target.
@@ -63,8 +66,8 @@ private:
         } else {
             status = "404 Not Found";
         }
-        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: " + type + "\r\nContent-Length: " +
-                      QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        socket->write("HTTP/1.1 " + status + "\r\nContent-Type: " + type
+            + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
         socket->disconnectFromHost();
         m_buffers.remove(socket);
     }
@@ -105,8 +108,7 @@ struct EnglishSession {
     }
     NameListModel& list() { return window->generationPage().englishList(); }
     QStatusBar* statusBar() { return window->findChild<QStatusBar*>(u8("状态条1")); }
-    template <typename T>
-    T* child(const char* name) const
+    template <typename T> T* child(const char* name) const
     {
         T* found = window->findChild<T*>(QString::fromUtf8(name));
         if (!found) qFatal("no control %s", name);
@@ -131,7 +133,7 @@ struct EnglishSession {
 
 jm::EnglishRow row(const char* number, const char* name)
 {
-    return {{number, name, "读音", "含义"}};
+    return { { number, name, "读音", "含义" } };
 }
 
 } // namespace
@@ -148,10 +150,11 @@ void EnglishPageTest::doubleClickPlaysTheMp3TheDictionaryNames()
 {
     DictionaryServer server;
     server.searchPage = "<html><body><a href=\"/audio/other.mp3\">x</a>"
-                        "<a href=\"#\" url=\"" + server.base().toUtf8() + "/audio/Mary%20Ann.mp3\">读</a></body></html>";
+                        "<a href=\"#\" url=\""
+        + server.base().toUtf8() + "/audio/Mary%20Ann.mp3\">读</a></body></html>";
     EnglishSession s;
     s.page->pronunciation().setDictionaryUrl(server.base());
-    s.list({row("1", "Mark"), row("2", "Mary Ann")});
+    s.list({ row("1", "Mark"), row("2", "Mary Ann") });
     s.doubleClick(1);
     QTRY_COMPARE(s.player->played.size(), 1);
     QCOMPARE(server.targets.value(0), QByteArray("/s?wd=Mary%20Ann"));
@@ -169,7 +172,7 @@ void EnglishPageTest::doubleClickPlaysTheMp3TheDictionaryNames()
 void EnglishPageTest::failuresPlayNothingAndLeaveANote()
 {
     EnglishSession s;
-    s.list({row("1", "Mark"), row("2", "")});
+    s.list({ row("1", "Mark"), row("2", "") });
     s.doubleClick(0); // no dictionary configured: nothing is contacted
     QCOMPARE(s.statusBar()->currentMessage(), Pronunciation::noAddressNote());
 
@@ -180,7 +183,7 @@ void EnglishPageTest::failuresPlayNothingAndLeaveANote()
     s.doubleClick(1); // an empty name asks nothing
     s.doubleClick(0);
     QTRY_COMPARE(s.statusBar()->currentMessage(), Pronunciation::notFoundNote());
-    QCOMPARE(server.targets, (QList<QByteArray>{"/s?wd=Mark"}));
+    QCOMPARE(server.targets, (QList<QByteArray> { "/s?wd=Mark" }));
 
     // Nobody listens on the port any more.
     QTcpServer closed;
@@ -213,7 +216,7 @@ void EnglishPageTest::optionsChecksAndRows()
     const struct {
         const char* option;
         int style;
-    } styles[] = {{"单选框_女性化", 2}, {"单选框_中性化", 3}, {"单选框_男性化", 1}};
+    } styles[] = { { "单选框_女性化", 2 }, { "单选框_中性化", 3 }, { "单选框_男性化", 1 } };
     for (const auto& c : styles) {
         s.child<QRadioButton>(c.option)->setChecked(true);
         jm::GenerationRequest request;
@@ -224,11 +227,11 @@ void EnglishPageTest::optionsChecksAndRows()
     }
 
     // Rows delivered again from the start replace, never double, the list.
-    s.list({row("1", "Mark"), row("2", "Mike")});
-    s.page->showRows(1, {row("2", "Mike"), row("3", "Max")});
-    s.list({row("1", "Mark"), row("2", "Mike"), row("3", "Max")});
+    s.list({ row("1", "Mark"), row("2", "Mike") });
+    s.page->showRows(1, { row("2", "Mike"), row("3", "Max") });
+    s.list({ row("1", "Mark"), row("2", "Mike"), row("3", "Max") });
     QCOMPARE(s.list().rowCount(), 3);
-    QCOMPARE(s.list().row(2).cells, (QStringList{u8("3"), u8("Max"), u8("读音"), u8("含义")}));
+    QCOMPARE(s.list().row(2).cells, (QStringList { u8("3"), u8("Max"), u8("读音"), u8("含义") }));
 }
 
 QTEST_MAIN(EnglishPageTest)

@@ -1,7 +1,7 @@
+#include "generate/PoemPage.h"
 #include "data/NameDatabase.h"
 #include "generate/GenerationPage.h"
 #include "generate/GenerationWorker.h"
-#include "generate/PoemPage.h"
 #include "scoring/Pages.h"
 #include "settings/Paths.h"
 #include "shell/MainWindow.h"
@@ -15,9 +15,9 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTreeView>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <filesystem>
@@ -27,7 +27,10 @@ using namespace jm::gui;
 
 namespace {
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
+QString u8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 /// A started main window over the poem fixture (or another database file),
 /// with the poem page controller the window will own.
@@ -45,8 +48,7 @@ struct PoemSession {
         GenerationPage& generation = window->generationPage();
         page = new PoemPage(window->ui(), db, messages, generation.poetList(), generation.poemList(), window.get());
     }
-    template <typename T>
-    T* child(const char* name) const
+    template <typename T> T* child(const char* name) const
     {
         T* found = window->findChild<T*>(QString::fromUtf8(name));
         if (!found) qFatal("no control %s", name);
@@ -57,13 +59,14 @@ struct PoemSession {
     void selectPoem(int row) { selectIn(child<QTreeView>("超级列表框_诗词残"), row); }
     static void selectIn(QTreeView* view, int row)
     {
-        view->selectionModel()->setCurrentIndex(view->model()->index(row, 0),
-                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        view->selectionModel()->setCurrentIndex(
+            view->model()->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
     QStringList captions() const
     {
         QStringList out;
-        for (const PoemCharacterBox* box : page->boxes()) out << box->text();
+        for (const PoemCharacterBox* box : page->boxes())
+            out << box->text();
         return out;
     }
     QString checkedText() const
@@ -107,11 +110,13 @@ void PoemPageTest::sameTitleShowsAndUsesTheSelectedPoetsPoem()
     QCOMPARE(s.child<QTabWidget>("高级选择夹1")->currentIndex(), 2);
     const auto& poets = s.window->generationPage().poetList();
     QCOMPARE(poets.rowCount(), 3);
-    QCOMPARE(poets.row(0).cells, (QStringList{u8("1"), u8("李白")}));
-    QCOMPARE(poets.row(1).cells, (QStringList{u8("2"), u8("王维")}));
+    QCOMPARE(poets.row(0).cells, (QStringList { u8("1"), u8("李白") }));
+    QCOMPARE(poets.row(1).cells, (QStringList { u8("2"), u8("王维") }));
     QCOMPARE(s.poems().rowCount(), 2);
-    QCOMPARE(s.poems().row(0).cells, (QStringList{u8("1"), u8("山中")}));
-    QVERIFY(s.child<QTextBrowser>("网页浏览框1")->toPlainText().contains(QString::fromStdString(jm::test::kLiBaiShanZhong)));
+    QCOMPARE(s.poems().row(0).cells, (QStringList { u8("1"), u8("山中") }));
+    QVERIFY(s.child<QTextBrowser>("网页浏览框1")
+                ->toPlainText()
+                .contains(QString::fromStdString(jm::test::kLiBaiShanZhong)));
 
     s.selectPoet(1); // 王维: his 山中, not 李白's
     QCOMPARE(s.poems().rowCount(), 1);
@@ -142,7 +147,7 @@ void PoemPageTest::boxesInRowsOfFifteenAndTheirButtons()
     QCOMPARE(int(boxes.size()), 31);
     QGroupBox* group = s.child<QGroupBox>("分组框_诗词字符");
     const QPoint origin = group->contentsRect().topLeft();
-    QList<int> perRow = {0, 0, 0};
+    QList<int> perRow = { 0, 0, 0 };
     for (int i = 0; i < 31; ++i) {
         const PoemCharacterBox* box = boxes[static_cast<std::size_t>(i)];
         QCOMPARE(box->parentWidget(), group);
@@ -151,8 +156,9 @@ void PoemPageTest::boxesInRowsOfFifteenAndTheirButtons()
         QCOMPARE(box->geometry(), want);
         ++perRow[box->y() == origin.y() ? 0 : box->y() == origin.y() + 20 ? 1 : 2];
     }
-    QCOMPARE(perRow, (QList<int>{15, 15, 1}));
+    QCOMPARE(perRow, (QList<int> { 15, 15, 1 }));
     QCOMPARE(boxes[30]->geometry().topLeft(), origin + QPoint(0, 40));
+    QVERIFY2(group->minimumHeight() > boxes[30]->geometry().bottom(), "the group box holds every row");
     // Only 明 is marked; 李 is marked too but is not in the poem.
     QCOMPARE(s.checkedText(), u8("明明明"));
     QVERIFY2(s.child<QCheckBox>("选择框1")->isHidden(), "the template stays hidden");
@@ -189,11 +195,13 @@ void PoemPageTest::runUsesEachTickedCharacterOnceAndTheSurnameOnce()
     jm::GenerationSink sink;
     const jm::GenerationResult result = jm::GenerationWorker(s.db, control).run(request, sink);
     QStringList candidates;
-    for (const auto& c : result.candidateCharacters) candidates << QString::fromStdString(c);
+    for (const auto& c : result.candidateCharacters)
+        candidates << QString::fromStdString(c);
     QCOMPARE(candidates.join(QString()), u8("明华王海林金山小儿阿强安"));
     // 12 characters, 11 without the surname, all usable: 11 × 11 names.
     QCOMPARE(int(result.rows.size()), 121);
-    for (const auto& row : result.rows) QVERIFY(row[jm::NameRow::Name].rfind("王", 0) == 0);
+    for (const auto& row : result.rows)
+        QVERIFY(row[jm::NameRow::Name].rfind("王", 0) == 0);
     QCOMPARE(s.child<QTabWidget>("高级选择夹2")->currentIndex(), 1);
     s.page->showNameList();
     QCOMPARE(s.child<QTabWidget>("高级选择夹2")->currentIndex(), 2);
@@ -216,7 +224,7 @@ void PoemPageTest::poetWithoutPoemsAsksForAPoem()
     QCOMPARE(s.messages.messages[0].text, u8("请选择一首诗词"));
     QCOMPARE(s.messages.messages[0].title, u8("提示"));
     jm::GenerationRequest request;
-    request.poem.characters = {"x"};
+    request.poem.characters = { "x" };
     s.page->fillRequest(request);
     QVERIFY(request.poem.characters.empty());
 }

@@ -27,7 +27,11 @@ std::string asciiLower(std::string text)
 std::string withoutTone(const std::string& letter)
 {
     static constexpr std::pair<std::string_view, std::string_view> kGroups[] = {
-        {"a", "āáǎà"}, {"e", "ēéěè"}, {"i", "īíǐì"}, {"o", "ōóǒò"}, {"u", "ūúǔùǖǘǚǜü"},
+        { "a", "āáǎà" },
+        { "e", "ēéěè" },
+        { "i", "īíǐì" },
+        { "o", "ōóǒò" },
+        { "u", "ūúǔùǖǘǚǜü" },
     };
     for (const auto& [plain, marked] : kGroups)
         for (const std::string& m : splitCharacters(marked))
@@ -42,7 +46,7 @@ constexpr std::size_t kEnglishBatch = 256;
 
 std::string pinyinInitial(NameDatabase& db, const std::string& character)
 {
-    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", {character});
+    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", { character });
     std::string initial = asciiLower(db.columnText(stmt, kInitial));
     if (initial.empty()) {
         const auto pinyin = splitCharacters(db.columnText(stmt, kPinyin1));
@@ -55,8 +59,15 @@ std::string pinyinInitial(NameDatabase& db, const std::string& character)
 std::string englishInitial(std::string_view initial)
 {
     static constexpr std::pair<std::string_view, std::string_view> kMap[] = {
-        {"a", "i"}, {"c", "s"}, {"j", "g"}, {"k", "ch"}, {"o", "a"},
-        {"q", "ch"}, {"x", "sh"}, {"y", "e"}, {"z", "th"},
+        { "a", "i" },
+        { "c", "s" },
+        { "j", "g" },
+        { "k", "ch" },
+        { "o", "a" },
+        { "q", "ch" },
+        { "x", "sh" },
+        { "y", "e" },
+        { "z", "th" },
     };
     for (const auto& [from, to] : kMap)
         if (initial == from) return std::string(to);
@@ -65,14 +76,15 @@ std::string englishInitial(std::string_view initial)
 
 std::string pronunciationSearchUrl(std::string_view base, std::string_view name)
 {
-    while (!base.empty() && base.back() == '/') base.remove_suffix(1);
+    while (!base.empty() && base.back() == '/')
+        base.remove_suffix(1);
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string url(base);
     url += "/s?wd=";
     for (const char ch : name) {
         const auto c = static_cast<unsigned char>(ch);
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-                           c == '.' || c == '_' || c == '~';
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'
+            || c == '.' || c == '_' || c == '~';
         if (plain) {
             url += ch;
         } else {
@@ -101,8 +113,8 @@ void runEnglishMode(GenerationRun& run)
     const EnglishOptions& options = run.request().english;
     run.phase(GenerationPhase::SettingUp);
     const auto given = splitCharacters(options.givenName);
-    const std::string initial =
-        given.empty() ? std::string() : englishInitial(pinyinInitial(run.database(), given.front()));
+    const std::string initial
+        = given.empty() ? std::string() : englishInitial(pinyinInitial(run.database(), given.front()));
 
     run.phase(GenerationPhase::Listing);
     NameDatabase& db = run.database();
@@ -110,7 +122,7 @@ void runEnglishMode(GenerationRun& run)
     std::size_t flushed = 0;
     const auto flush = [&] {
         if (flushed == rows.size()) return;
-        run.sink().onEnglishRows(flushed, {rows.begin() + static_cast<std::ptrdiff_t>(flushed), rows.end()});
+        run.sink().onEnglishRows(flushed, { rows.begin() + static_cast<std::ptrdiff_t>(flushed), rows.end() });
         flushed = rows.size();
     };
     // A character without a reading gives no initial, which no name has.

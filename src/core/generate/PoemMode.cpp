@@ -16,8 +16,8 @@ constexpr int kPoemId = 0, kPoemTitle = 1, kPoemPoet = 2, kPoemContent = 3, kPoe
 
 Poem readPoem(NameDatabase& db, const Statement& stmt)
 {
-    return {db.columnInt(stmt, kPoemId), db.columnText(stmt, kPoemTitle), db.columnText(stmt, kPoemPoet),
-            db.columnText(stmt, kPoemContent), db.columnText(stmt, kPoemInitials)};
+    return { db.columnInt(stmt, kPoemId), db.columnText(stmt, kPoemTitle), db.columnText(stmt, kPoemPoet),
+        db.columnText(stmt, kPoemContent), db.columnText(stmt, kPoemInitials) };
 }
 
 std::optional<Poem> firstPoem(NameDatabase& db, Statement stmt)
@@ -44,9 +44,9 @@ std::vector<std::string> loadPoets(NameDatabase& db)
 std::vector<PoemEntry> loadPoems(NameDatabase& db, const std::string& poet)
 {
     std::vector<PoemEntry> poems;
-    Statement stmt = db.query("select * from NM_全唐诗 where 作者=? order by rowid", {poet});
+    Statement stmt = db.query("select * from NM_全唐诗 where 作者=? order by rowid", { poet });
     do {
-        poems.push_back({db.columnInt(stmt, kPoemId), db.columnText(stmt, kPoemTitle)});
+        poems.push_back({ db.columnInt(stmt, kPoemId), db.columnText(stmt, kPoemTitle) });
     } while (db.nextRow(stmt));
     db.finalize(stmt);
     return poems;
@@ -54,12 +54,12 @@ std::vector<PoemEntry> loadPoems(NameDatabase& db, const std::string& poet)
 
 std::optional<Poem> loadPoem(NameDatabase& db, long long id)
 {
-    return firstPoem(db, db.query("select * from NM_全唐诗 where Id=?", {id}));
+    return firstPoem(db, db.query("select * from NM_全唐诗 where Id=?", { id }));
 }
 
 std::optional<Poem> findPoem(NameDatabase& db, const std::string& poet, const std::string& title)
 {
-    return firstPoem(db, db.query("select * from NM_全唐诗 where 作者=? and 标题=? order by rowid", {poet, title}));
+    return firstPoem(db, db.query("select * from NM_全唐诗 where 作者=? and 标题=? order by rowid", { poet, title }));
 }
 
 std::string poemPage(const Poem& poem)
@@ -67,8 +67,8 @@ std::string poemPage(const Poem& poem)
     std::string content = poem.content;
     replaceAll(content, "。", "。<br>");
     const std::string heading = poem.poet + ":" + poem.title;
-    return "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\"><title>" + heading +
-           "</title></head><body><b>" + heading + "</b><br><br>" + content + "</body></html>";
+    return "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\"><title>" + heading
+        + "</title></head><body><b>" + heading + "</b><br><br>" + content + "</body></html>";
 }
 
 bool writePoemPage(const Poem& poem, const std::filesystem::path& directory)
@@ -110,8 +110,7 @@ void runPoemMode(GenerationRun& run)
 {
     const GenerationRequest& request = run.request();
     run.phase(GenerationPhase::SettingUp);
-    run.data().candidateCharacters =
-        splitCharacters(poemCandidateText(request.poem.characters, request.surname));
+    run.data().candidateCharacters = splitCharacters(poemCandidateText(request.poem.characters, request.surname));
 
     run.phase(GenerationPhase::FormingCandidates);
     if (!formCandidateNames(run)) return;

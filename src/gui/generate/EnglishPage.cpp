@@ -12,9 +12,13 @@
 namespace jm::gui {
 
 EnglishPage::EnglishPage(Ui::MainWindow& ui, NameListModel& list, QStatusBar* statusBar, QWidget* window,
-                         std::unique_ptr<AudioPlayer> player)
-    : QObject(window), m_ui(ui), m_list(list), m_statusBar(statusBar), m_window(window),
-      m_pronunciation(new Pronunciation(std::move(player), this))
+    std::unique_ptr<AudioPlayer> player)
+    : QObject(window)
+    , m_ui(ui)
+    , m_list(list)
+    , m_statusBar(statusBar)
+    , m_window(window)
+    , m_pronunciation(new Pronunciation(std::move(player), this))
 {
     connect(ui.超级列表框_英文列表, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) speakRow(index.row());
@@ -53,7 +57,8 @@ void EnglishPage::showRows(std::size_t firstRow, const std::vector<EnglishRow>& 
     listed.reserve(rows.size());
     for (const EnglishRow& row : rows) {
         ListRow r;
-        for (const std::string& cell : row.columns) r.cells << QString::fromStdString(cell);
+        for (const std::string& cell : row.columns)
+            r.cells << QString::fromStdString(cell);
         listed.push_back(std::move(r));
     }
     m_list.appendRows(std::move(listed));

@@ -37,7 +37,7 @@ public:
     /// view); notes go to `statusBar` (may be null). `player` replaces the
     /// media player (tests); null plays through Qt Multimedia.
     EnglishPage(Ui::MainWindow& ui, NameListModel& list, QStatusBar* statusBar, QWidget* window,
-                std::unique_ptr<AudioPlayer> player = {});
+        std::unique_ptr<AudioPlayer> player = {});
     ~EnglishPage() override;
 
     /// The English options of a run: 编辑框_英文姓氏, 编辑框_英文名字 and

@@ -8,6 +8,8 @@
 #include "ui_MainWindow.h"
 
 #include <QItemSelectionModel>
+#include <QLayout>
+#include <QScrollArea>
 #include <QStringDecoder>
 #include <QTreeView>
 
@@ -15,13 +17,15 @@ namespace jm::gui {
 
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
 
 void selectRow(QTreeView* view, int row)
 {
     const QModelIndex index = view->model()->index(row, 0);
-    view->selectionModel()->setCurrentIndex(index,
-                                            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 } // namespace
@@ -37,22 +41,34 @@ PoemCharacterBox::PoemCharacterBox(const QCheckBox& model, const QString& charac
 }
 
 PoemPage::PoemPage(Ui::MainWindow& ui, NameDatabase& db, MessageService& messages, NameListModel& poetList,
-                   NameListModel& poemList, QWidget* window)
-    : QObject(window), m_ui(ui), m_db(db), m_messages(messages), m_poetList(poetList), m_poemList(poemList),
-      m_window(window)
+    NameListModel& poemList, QWidget* window)
+    : QObject(window)
+    , m_ui(ui)
+    , m_db(db)
+    , m_messages(messages)
+    , m_poetList(poetList)
+    , m_poemList(poemList)
+    , m_window(window)
 {
-    // Selection changes come from the keyboard, clicks and our own selectRow;
-    // a click on the row already current re-shows it, as the lists did.
+    // Clicks, the keyboard and our own selectRow all move the current row.
     connect(ui.超级列表框_诗人列表->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid()) listPoems(current.row());
-            });
-    connect(ui.超级列表框_诗人列表, &QTreeView::clicked, this, [this](const QModelIndex& i) { listPoems(i.row()); });
+        [this](const QModelIndex& current) {
+            if (current.isValid()) listPoems(current.row());
+        });
     connect(ui.超级列表框_诗词残->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid()) showPoem(current.row());
-            });
-    connect(ui.超级列表框_诗词残, &QTreeView::clicked, this, [this](const QModelIndex& i) { showPoem(i.row()); });
+        [this](const QModelIndex& current) {
+            if (current.isValid()) showPoem(current.row());
+        });
+    // A long poem needs more rows of boxes than the page is high: let the
+    // group box grow inside a scroll area instead of cutting the boxes off.
+    QGroupBox* group = ui.分组框_诗词字符;
+    if (QLayout* layout = group->parentWidget()->layout()) {
+        auto* scroll = new QScrollArea(group->parentWidget());
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        delete layout->replaceWidget(group, scroll);
+        scroll->setWidget(group);
+    }
     connect(ui.按钮2, &QPushButton::clicked, this, &PoemPage::usePoem);
     connect(ui.按钮3, &QPushButton::clicked, this, &PoemPage::checkAll);
     connect(ui.按钮4, &QPushButton::clicked, this, &PoemPage::clearAll);
@@ -71,12 +87,14 @@ void PoemPage::fillPoetList()
     std::vector<ListRow> rows;
     const std::vector<std::string> poets = loadPoets(m_db);
     rows.reserve(poets.size());
-    for (std::size_t i = 0; i < poets.size(); ++i) rows.push_back({{QString::number(i + 1), qs(poets[i])}, 0});
+    for (std::size_t i = 0; i < poets.size(); ++i)
+        rows.push_back({ { QString::number(i + 1), qs(poets[i]) }, 0 });
     m_poetList.clear();
     m_poetList.appendRows(std::move(rows));
     if (m_poetList.rowCount() == 0) return;
     QTreeView* view = m_ui.超级列表框_诗人列表;
-    if (view->selectionModel()->currentIndex().row() == 0) listPoems(0); // no change signal
+    // Refilling drops the current row, so selecting row 0 always lists its poems.
+    view->selectionModel()->clearCurrentIndex();
     selectRow(view, 0);
 }
 
@@ -89,7 +107,7 @@ void PoemPage::listPoems(int poetRow)
     rows.reserve(poems.size());
     m_poemIds.clear();
     for (std::size_t i = 0; i < poems.size(); ++i) {
-        rows.push_back({{QString::number(i + 1), qs(poems[i].title)}, 0});
+        rows.push_back({ { QString::number(i + 1), qs(poems[i].title) }, 0 });
         m_poemIds.push_back(poems[i].id);
     }
     m_poemList.clear();
@@ -104,8 +122,10 @@ void PoemPage::showPoem(int poemRow)
 {
     if (poemRow < 0 || static_cast<std::size_t>(poemRow) >= m_poemIds.size()) return;
     Poem poem;
-    if (auto found = loadPoem(m_db, m_poemIds[static_cast<std::size_t>(poemRow)])) poem = std::move(*found);
-    else poem.title = m_poemList.row(poemRow).cells.value(1).toStdString();
+    if (auto found = loadPoem(m_db, m_poemIds[static_cast<std::size_t>(poemRow)]))
+        poem = std::move(*found);
+    else
+        poem.title = m_poemList.row(poemRow).cells.value(1).toStdString();
     // The page shows the selected poet's name, as the heading always did.
     const int poetRow = selectedRow(m_ui.超级列表框_诗人列表);
     if (poetRow >= 0) poem.poet = m_poetList.row(poetRow).cells.value(1).toStdString();
@@ -128,7 +148,8 @@ void PoemPage::showPoem(int poemRow)
 
 void PoemPage::removeBoxes()
 {
-    for (PoemCharacterBox* box : m_boxes) delete box;
+    for (PoemCharacterBox* box : m_boxes)
+        delete box;
     m_boxes.clear();
 }
 
@@ -154,26 +175,34 @@ void PoemPage::usePoem()
         box->setVisible(true);
         m_boxes.push_back(box);
     }
+    const int rows = (static_cast<int>(characters.size()) + kBoxesPerRow - 1) / kBoxesPerRow;
+    group->setMinimumHeight(origin.y() + rows * kBoxStepY + group->contentsMargins().bottom() + kBoxStepY / 2);
     group->setUpdatesEnabled(true);
     m_ui.高级选择夹2->setCurrentIndex(1);
 }
 
 void PoemPage::checkAll()
 {
-    for (PoemCharacterBox* box : m_boxes) box->setChecked(true);
+    for (PoemCharacterBox* box : m_boxes)
+        box->setChecked(true);
 }
 
 void PoemPage::clearAll()
 {
-    for (PoemCharacterBox* box : m_boxes) box->setChecked(false);
+    for (PoemCharacterBox* box : m_boxes)
+        box->setChecked(false);
 }
 
 void PoemPage::invertAll()
 {
-    for (PoemCharacterBox* box : m_boxes) box->setChecked(!box->isChecked());
+    for (PoemCharacterBox* box : m_boxes)
+        box->setChecked(!box->isChecked());
 }
 
-void PoemPage::showNameList() { m_ui.高级选择夹2->setCurrentIndex(2); }
+void PoemPage::showNameList()
+{
+    m_ui.高级选择夹2->setCurrentIndex(2);
+}
 
 void PoemPage::fillRequest(GenerationRequest& request) const
 {
@@ -185,14 +214,13 @@ void PoemPage::fillRequest(GenerationRequest& request) const
 long long PoemPage::selectedPoemId() const
 {
     const int row = selectedRow(m_ui.超级列表框_诗词残);
-    return row >= 0 && static_cast<std::size_t>(row) < m_poemIds.size() ? m_poemIds[static_cast<std::size_t>(row)]
-                                                                         : 0;
+    return row >= 0 && static_cast<std::size_t>(row) < m_poemIds.size() ? m_poemIds[static_cast<std::size_t>(row)] : 0;
 }
 
 QRect PoemPage::boxGeometry(int index, QPoint origin)
 {
-    return {origin.x() + (index % kBoxesPerRow) * kBoxStepX, origin.y() + (index / kBoxesPerRow) * kBoxStepY,
-            kBoxWidth, kBoxHeight};
+    return { origin.x() + (index % kBoxesPerRow) * kBoxStepX, origin.y() + (index / kBoxesPerRow) * kBoxStepY,
+        kBoxWidth, kBoxHeight };
 }
 
 int PoemPage::selectedRow(const QTreeView* view)

@@ -52,7 +52,7 @@ public:
     /// `poetList` and `poemList` are the models shown by 超级列表框_诗人列表
     /// and 超级列表框_诗词残 (already attached to their views).
     PoemPage(Ui::MainWindow& ui, NameDatabase& db, MessageService& messages, NameListModel& poetList,
-             NameListModel& poemList, QWidget* window);
+        NameListModel& poemList, QWidget* window);
 
     /// "开始起名" in poem mode: fills the poet list, selects its first poet,
     /// lists that poet's poems and shows page 2 of 高级选择夹1.

@@ -9,7 +9,10 @@
 
 namespace jm::gui {
 
-MediaAudioPlayer::MediaAudioPlayer(std::function<void(const QString&)> onError) : m_onError(std::move(onError)) {}
+MediaAudioPlayer::MediaAudioPlayer(std::function<void(const QString&)> onError)
+    : m_onError(std::move(onError))
+{
+}
 
 MediaAudioPlayer::~MediaAudioPlayer()
 {
@@ -22,10 +25,10 @@ void MediaAudioPlayer::play(const QUrl& address)
         m_output = std::make_unique<QAudioOutput>();
         m_player = std::make_unique<QMediaPlayer>();
         m_player->setAudioOutput(m_output.get());
-        QObject::connect(m_player.get(), &QMediaPlayer::errorOccurred, m_player.get(),
-                         [this](QMediaPlayer::Error, const QString&) {
-                             if (m_onError) m_onError(Pronunciation::failedNote());
-                         });
+        QObject::connect(
+            m_player.get(), &QMediaPlayer::errorOccurred, m_player.get(), [this](QMediaPlayer::Error, const QString&) {
+                if (m_onError) m_onError(Pronunciation::failedNote());
+            });
     }
     m_player->stop();
     m_player->setSource(address);
@@ -33,15 +36,19 @@ void MediaAudioPlayer::play(const QUrl& address)
 }
 
 Pronunciation::Pronunciation(std::unique_ptr<AudioPlayer> player, QObject* parent)
-    : QObject(parent), m_player(std::move(player)), m_base(qEnvironmentVariable(kUrlVariable))
+    : QObject(parent)
+    , m_player(std::move(player))
+    , m_base(qEnvironmentVariable(kUrlVariable))
 {
-    if (!m_player)
-        m_player = std::make_unique<MediaAudioPlayer>([this](const QString& text) { Q_EMIT note(text); });
+    if (!m_player) m_player = std::make_unique<MediaAudioPlayer>([this](const QString& text) { Q_EMIT note(text); });
 }
 
 Pronunciation::~Pronunciation()
 {
-    if (m_reply) m_reply->abort();
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+    }
 }
 
 void Pronunciation::speak(const QString& name)
@@ -57,7 +64,7 @@ void Pronunciation::speak(const QString& name)
         return;
     }
     const QUrl url(QString::fromStdString(pronunciationSearchUrl(m_base.trimmed().toStdString(), name.toStdString())),
-                   QUrl::StrictMode);
+        QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty()) {
         Q_EMIT note(failedNote());
         return;
