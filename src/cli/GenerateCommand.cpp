@@ -5,6 +5,7 @@
 #include "generate/GenerationWorker.h"
 
 #include <charconv>
+#include <string_view>
 #include <ostream>
 
 namespace jm::cli {
@@ -47,12 +48,17 @@ void printUsage(Io io)
 /// Fills the common fields of the request; returns an error text or "".
 std::string readCommonOptions(const Arguments& args, GenerationRequest& request)
 {
-    for (const char* required : {"surname", "sex", "length", "mode"})
-        if (!args.has(required)) return std::string("missing --") + required;
+    const auto mode = generateModes().find(args.value("mode").value_or(""));
+    const bool needsSexAndLength = mode == generateModes().end() || mode->second.needsSexAndLength;
+    for (const char* required : {"surname", "sex", "length", "mode"}) {
+        const bool optional = !needsSexAndLength && std::string_view(required) != "surname" &&
+                              std::string_view(required) != "mode";
+        if (!optional && !args.has(required)) return std::string("missing --") + required;
+    }
     request.surname = args.value("surname").value_or("");
-    request.sex = args.value("sex").value_or("");
+    request.sex = args.value("sex").value_or("男");
     if (request.sex != "男" && request.sex != "女") return "--sex must be 男 or 女";
-    const std::string length = args.value("length").value_or("");
+    const std::string length = args.value("length").value_or("2");
     if (length == "1" || length == "一字") request.nameLength = 1;
     else if (length == "2" || length == "二字") request.nameLength = 2;
     else return "--length must be 1 or 2";
@@ -137,10 +143,18 @@ int runGenerate(const std::vector<std::string>& raw, Io io)
 
     NameDatabase db;
     if (!openDatabase(db, args, io)) return 1;
+    if (mode->second.resolve) {
+        error = mode->second.resolve(db, args, request);
+        if (!error.empty()) {
+            io.err << "jiaming-cli generate: " << error << "\n";
+            return 1;
+        }
+    }
     RunControl control;
     MessagePrinter printer(io.err);
     const GenerationResult result = GenerationWorker(db, control).run(request, printer);
-    if (format == "json") printJson(modeName, result, io.out);
+    if (mode->second.print) mode->second.print(result, format == "json", io.out);
+    else if (format == "json") printJson(modeName, result, io.out);
     else printTsv(result, io.out);
     return 0;
 }

@@ -2,7 +2,9 @@
 
 #include "cli/Command.h"
 #include "generate/GenerationRequest.h"
+#include "generate/GenerationSink.h"
 
+#include <iosfwd>
 #include <map>
 #include <set>
 #include <string>
@@ -20,6 +22,13 @@ struct GenerateModeInfo {
     std::set<std::string> flags;
     /// Reads the mode's own options into `request`; returns an error text, or "" when fine.
     std::string (*configure)(const Arguments& args, GenerationRequest& request);
+    /// Optional: completes the request from the database once it is open
+    /// (e.g. a poem's default characters); returns an error text or "".
+    std::string (*resolve)(NameDatabase& db, const Arguments& args, GenerationRequest& request) = nullptr;
+    /// False for a mode that reads neither --sex nor --length (they are then optional).
+    bool needsSexAndLength = true;
+    /// Optional: prints the result instead of the scored-name list (tsv or json).
+    void (*print)(const GenerationResult& result, bool json, std::ostream& out) = nullptr;
 };
 
 /// Every mode `generate` knows, by its --mode name.

@@ -8,8 +8,10 @@ namespace jm {
 namespace {
 
 // One line per available mode.
-constexpr std::array<std::pair<GenerationMode, ModeFunction>, 1> kModes = {{
+constexpr std::array<std::pair<GenerationMode, ModeFunction>, 3> kModes = {{
     {GenerationMode::HighScore, &runHighScoreMode},
+    {GenerationMode::Poem, &runPoemMode},
+    {GenerationMode::English, &runEnglishMode},
 }};
 
 } // namespace

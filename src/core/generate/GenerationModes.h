@@ -17,5 +17,7 @@ ModeFunction modeFunction(GenerationMode mode);
 
 /// The modes, one function each.
 void runHighScoreMode(GenerationRun& run);
+void runPoemMode(GenerationRun& run);
+void runEnglishMode(GenerationRun& run);
 
 } // namespace jm

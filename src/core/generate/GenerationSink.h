@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generate/EnglishRow.h"
 #include "generate/GenerationRequest.h"
 #include "generate/NameRow.h"
 
@@ -38,6 +39,8 @@ struct GenerationResult {
     /// The final list: trimmed, sorted by score (highest first), numbered 1..n.
     /// After a stop: the names listed so far, in listing order, numbered 1..n.
     std::vector<NameRow> rows;
+    /// The English name mode's list instead, in table order, numbered 1..n.
+    std::vector<EnglishRow> englishRows;
     /// True when the run was stopped before it ended on its own.
     bool stopped = false;
     /// The run's candidate characters (its working data), in order.
@@ -54,6 +57,8 @@ struct GenerationResult {
 /// Order of a run: onStarted, onPhase(SettingUp), messages, onPhase(FormingCandidates),
 /// onPhase(Listing), onListPrepared, then any mix of onRows / onProgress /
 /// onFirstListed / onPaused, and last onFinished (always called, also after a stop).
+/// The English name mode lists through onEnglishRows instead of onRows and
+/// prepares no list.
 class GenerationSink {
 public:
     virtual ~GenerationSink() = default;
@@ -69,6 +74,9 @@ public:
     /// Rows `firstRow` .. `firstRow + rows.size() - 1` (0-based) were filled,
     /// in listing order, numbered as listed.
     virtual void onRows(std::size_t /*firstRow*/, std::vector<NameRow> /*rows*/) {}
+    /// English rows `firstRow` .. `firstRow + rows.size() - 1` (0-based) were
+    /// listed, in table order, numbered as listed.
+    virtual void onEnglishRows(std::size_t /*firstRow*/, std::vector<EnglishRow> /*rows*/) {}
     /// `examined` of `total` candidate names have been examined.
     virtual void onProgress(std::size_t /*examined*/, std::size_t /*total*/) {}
     /// The first name was listed by a mode with a capacity (high score,

@@ -7,6 +7,20 @@ namespace jm {
 
 namespace ev = generation_event;
 
+namespace {
+
+/// Merges `batch` into `last` when it continues it; false otherwise.
+template <typename Batch>
+bool appendBatch(Batch* last, Batch& batch)
+{
+    if (!last || last->firstRow + last->rows.size() != batch.firstRow) return false;
+    last->rows.insert(last->rows.end(), std::make_move_iterator(batch.rows.begin()),
+                      std::make_move_iterator(batch.rows.end()));
+    return true;
+}
+
+} // namespace
+
 QueuedGenerationSink::QueuedGenerationSink(std::function<void()> notify) : m_notify(std::move(notify)) {}
 
 std::vector<GenerationEvent> QueuedGenerationSink::drain()
@@ -30,12 +44,9 @@ void QueuedGenerationSink::push(GenerationEvent event)
         if (!wasEmpty) {
             GenerationEvent& last = m_events.back();
             if (auto* rows = std::get_if<ev::Rows>(&event)) {
-                if (auto* lastRows = std::get_if<ev::Rows>(&last);
-                    lastRows && lastRows->firstRow + lastRows->rows.size() == rows->firstRow) {
-                    lastRows->rows.insert(lastRows->rows.end(), std::make_move_iterator(rows->rows.begin()),
-                                          std::make_move_iterator(rows->rows.end()));
-                    return;
-                }
+                if (appendBatch(std::get_if<ev::Rows>(&last), *rows)) return;
+            } else if (auto* englishRows = std::get_if<ev::EnglishRows>(&event)) {
+                if (appendBatch(std::get_if<ev::EnglishRows>(&last), *englishRows)) return;
             } else if (std::holds_alternative<ev::Progress>(event) && std::holds_alternative<ev::Progress>(last)) {
                 last = std::move(event);
                 return;
@@ -54,6 +65,10 @@ void QueuedGenerationSink::onListPrepared(std::size_t rowCount) { push(ev::ListP
 void QueuedGenerationSink::onRows(std::size_t firstRow, std::vector<NameRow> rows)
 {
     push(ev::Rows{firstRow, std::move(rows)});
+}
+void QueuedGenerationSink::onEnglishRows(std::size_t firstRow, std::vector<EnglishRow> rows)
+{
+    push(ev::EnglishRows{firstRow, std::move(rows)});
 }
 void QueuedGenerationSink::onProgress(std::size_t examined, std::size_t total)
 {

@@ -27,6 +27,10 @@ struct Rows {
     std::size_t firstRow;
     std::vector<NameRow> rows;
 };
+struct EnglishRows {
+    std::size_t firstRow;
+    std::vector<EnglishRow> rows;
+};
 struct Progress {
     std::size_t examined;
     std::size_t total;
@@ -40,7 +44,8 @@ struct Finished {
 
 using GenerationEvent =
     std::variant<generation_event::Started, generation_event::PhaseChanged, generation_event::Message,
-                 generation_event::ListPrepared, generation_event::Rows, generation_event::Progress,
+                 generation_event::ListPrepared, generation_event::Rows, generation_event::EnglishRows,
+                 generation_event::Progress,
                  generation_event::FirstListed, generation_event::Paused, generation_event::Finished>;
 
 /// A sink that queues every report for another thread: the worker pushes,
@@ -65,6 +70,7 @@ public:
     void onMessage(const GenerationMessage& message) override;
     void onListPrepared(std::size_t rowCount) override;
     void onRows(std::size_t firstRow, std::vector<NameRow> rows) override;
+    void onEnglishRows(std::size_t firstRow, std::vector<EnglishRow> rows) override;
     void onProgress(std::size_t examined, std::size_t total) override;
     void onFirstListed() override;
     void onPaused() override;

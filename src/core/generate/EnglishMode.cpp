@@ -1,0 +1,149 @@
+#include "generate/EnglishMode.h"
+
+#include "data/NameDatabase.h"
+#include "generate/GenerationModes.h"
+#include "generate/GenerationRun.h"
+#include "text/Text.h"
+
+#include <utility>
+
+namespace jm {
+
+namespace {
+
+// Columns of NM_CNWord and NM_EName.
+constexpr int kPinyin1 = 7, kInitial = 9;
+constexpr int kEIndex = 1, kEIndex2 = 2, kEName = 3, kESex = 5, kECnword = 6, kEMean = 9;
+
+std::string asciiLower(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+/// A pinyin letter without its tone mark (ā → a); other texts unchanged.
+/// The shipped table stores plain letters; a table with marks reads the same.
+std::string withoutTone(const std::string& letter)
+{
+    static constexpr std::pair<std::string_view, std::string_view> kGroups[] = {
+        { "a", "āáǎà" },
+        { "e", "ēéěè" },
+        { "i", "īíǐì" },
+        { "o", "ōóǒò" },
+        { "u", "ūúǔùǖǘǚǜü" },
+    };
+    for (const auto& [plain, marked] : kGroups)
+        for (const std::string& m : splitCharacters(marked))
+            if (letter == m) return std::string(plain);
+    return letter;
+}
+
+/// Rows handed to the sink at a time.
+constexpr std::size_t kEnglishBatch = 256;
+
+} // namespace
+
+std::string pinyinInitial(NameDatabase& db, const std::string& character)
+{
+    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", { character });
+    std::string initial = asciiLower(db.columnText(stmt, kInitial));
+    if (initial.empty()) {
+        const auto pinyin = splitCharacters(db.columnText(stmt, kPinyin1));
+        if (!pinyin.empty()) initial = asciiLower(withoutTone(pinyin.front()));
+    }
+    db.finalize(stmt);
+    return initial;
+}
+
+std::string englishInitial(std::string_view initial)
+{
+    static constexpr std::pair<std::string_view, std::string_view> kMap[] = {
+        { "a", "i" },
+        { "c", "s" },
+        { "j", "g" },
+        { "k", "ch" },
+        { "o", "a" },
+        { "q", "ch" },
+        { "x", "sh" },
+        { "y", "e" },
+        { "z", "th" },
+    };
+    for (const auto& [from, to] : kMap)
+        if (initial == from) return std::string(to);
+    return std::string(initial);
+}
+
+std::string pronunciationSearchUrl(std::string_view base, std::string_view name)
+{
+    while (!base.empty() && base.back() == '/')
+        base.remove_suffix(1);
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string url(base);
+    url += "/s?wd=";
+    for (const char ch : name) {
+        const auto c = static_cast<unsigned char>(ch);
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'
+            || c == '.' || c == '_' || c == '~';
+        if (plain) {
+            url += ch;
+        } else {
+            url += '%';
+            url += kHex[c >> 4];
+            url += kHex[c & 0x0F];
+        }
+    }
+    return url;
+}
+
+std::string pronunciationAddress(std::string_view page)
+{
+    static constexpr std::string_view kMarker = "<a href=\"#\" url=\"";
+    static constexpr std::string_view kSuffix = ".mp3";
+    const std::size_t marker = page.find(kMarker);
+    if (marker == std::string_view::npos) return {};
+    const std::size_t start = marker + kMarker.size();
+    const std::size_t end = page.find(kSuffix, start);
+    if (end == std::string_view::npos) return {};
+    return std::string(page.substr(start, end - start)) + std::string(kSuffix);
+}
+
+void runEnglishMode(GenerationRun& run)
+{
+    const EnglishOptions& options = run.request().english;
+    run.phase(GenerationPhase::SettingUp);
+    const auto given = splitCharacters(options.givenName);
+    const std::string initial
+        = given.empty() ? std::string() : englishInitial(pinyinInitial(run.database(), given.front()));
+
+    run.phase(GenerationPhase::Listing);
+    NameDatabase& db = run.database();
+    std::vector<EnglishRow>& rows = run.result().englishRows;
+    std::size_t flushed = 0;
+    const auto flush = [&] {
+        if (flushed == rows.size()) return;
+        run.sink().onEnglishRows(flushed, { rows.begin() + static_cast<std::ptrdiff_t>(flushed), rows.end() });
+        flushed = rows.size();
+    };
+    // A character without a reading gives no initial, which no name has.
+    if (initial.empty()) return;
+    Statement stmt = db.query("select * from NM_EName");
+    do {
+        std::string key = db.columnText(stmt, kEIndex2);
+        if (key.empty()) key = db.columnText(stmt, kEIndex);
+        if (key == initial && db.columnInt(stmt, kESex) == options.style) {
+            EnglishRow row;
+            row[EnglishRow::Number] = std::to_string(rows.size() + 1);
+            row[EnglishRow::Name] = db.columnText(stmt, kEName);
+            row[EnglishRow::Transcription] = db.columnText(stmt, kECnword);
+            row[EnglishRow::Meaning] = db.columnText(stmt, kEMean);
+            rows.push_back(std::move(row));
+            if (rows.size() - flushed >= kEnglishBatch) flush();
+        }
+        if (!run.checkpoint()) break;
+    } while (db.nextRow(stmt));
+    db.finalize(stmt);
+    flush();
+}
+
+} // namespace jm

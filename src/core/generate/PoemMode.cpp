@@ -1,0 +1,120 @@
+#include "generate/PoemMode.h"
+
+#include "data/NameDatabase.h"
+#include "generate/CandidatePipeline.h"
+#include "generate/GenerationModes.h"
+#include "scoring/Pages.h"
+#include "text/Text.h"
+
+namespace jm {
+
+namespace {
+
+// Columns of NM_Poet and NM_全唐诗.
+constexpr int kPoetName = 1;
+constexpr int kPoemId = 0, kPoemTitle = 1, kPoemPoet = 2, kPoemContent = 3, kPoemInitials = 4;
+
+Poem readPoem(NameDatabase& db, const Statement& stmt)
+{
+    return { db.columnInt(stmt, kPoemId), db.columnText(stmt, kPoemTitle), db.columnText(stmt, kPoemPoet),
+        db.columnText(stmt, kPoemContent), db.columnText(stmt, kPoemInitials) };
+}
+
+std::optional<Poem> firstPoem(NameDatabase& db, Statement stmt)
+{
+    std::optional<Poem> poem;
+    if (stmt.onRow()) poem = readPoem(db, stmt);
+    db.finalize(stmt);
+    return poem;
+}
+
+} // namespace
+
+std::vector<std::string> loadPoets(NameDatabase& db)
+{
+    std::vector<std::string> poets;
+    Statement stmt = db.query("select * from NM_Poet order by OrderId ASC");
+    do {
+        poets.push_back(db.columnText(stmt, kPoetName));
+    } while (db.nextRow(stmt));
+    db.finalize(stmt);
+    return poets;
+}
+
+std::vector<PoemEntry> loadPoems(NameDatabase& db, const std::string& poet)
+{
+    std::vector<PoemEntry> poems;
+    Statement stmt = db.query("select * from NM_全唐诗 where 作者=? order by rowid", { poet });
+    do {
+        poems.push_back({ db.columnInt(stmt, kPoemId), db.columnText(stmt, kPoemTitle) });
+    } while (db.nextRow(stmt));
+    db.finalize(stmt);
+    return poems;
+}
+
+std::optional<Poem> loadPoem(NameDatabase& db, long long id)
+{
+    return firstPoem(db, db.query("select * from NM_全唐诗 where Id=?", { id }));
+}
+
+std::optional<Poem> findPoem(NameDatabase& db, const std::string& poet, const std::string& title)
+{
+    return firstPoem(db, db.query("select * from NM_全唐诗 where 作者=? and 标题=? order by rowid", { poet, title }));
+}
+
+std::string poemPage(const Poem& poem)
+{
+    std::string content = poem.content;
+    replaceAll(content, "。", "。<br>");
+    const std::string heading = poem.poet + ":" + poem.title;
+    return "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\"><title>" + heading
+        + "</title></head><body><b>" + heading + "</b><br><br>" + content + "</body></html>";
+}
+
+bool writePoemPage(const Poem& poem, const std::filesystem::path& directory)
+{
+    return writeGbkPage(pageFilePath(directory, 0), poemPage(poem));
+}
+
+std::vector<std::string> poemBoxCharacters(const std::string& content)
+{
+    std::string text = content;
+    replaceAll(text, "，", "");
+    replaceAll(text, "。", "");
+    return splitCharacters(text);
+}
+
+bool checkedByDefault(const std::string& character, const std::string& initials)
+{
+    return !character.empty() && initials.find(character) != std::string::npos;
+}
+
+std::vector<std::string> defaultCheckedCharacters(const Poem& poem)
+{
+    std::vector<std::string> checked;
+    for (std::string& c : poemBoxCharacters(poem.content))
+        if (checkedByDefault(c, poem.initials)) checked.push_back(std::move(c));
+    return checked;
+}
+
+std::string poemCandidateText(const std::vector<std::string>& checked, const std::string& surname)
+{
+    std::string text;
+    for (const std::string& c : checked)
+        if (text.find(c) == std::string::npos) text += c;
+    if (text.find(surname) == std::string::npos) text += surname;
+    return text;
+}
+
+void runPoemMode(GenerationRun& run)
+{
+    const GenerationRequest& request = run.request();
+    run.phase(GenerationPhase::SettingUp);
+    run.data().candidateCharacters = splitCharacters(poemCandidateText(request.poem.characters, request.surname));
+
+    run.phase(GenerationPhase::FormingCandidates);
+    if (!formCandidateNames(run)) return;
+    fillScoredList(run, 0, std::nullopt);
+}
+
+} // namespace jm

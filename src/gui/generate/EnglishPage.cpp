@@ -1,0 +1,74 @@
+#include "generate/EnglishPage.h"
+
+#include "generate/GenerationRequest.h"
+#include "generate/Pronunciation.h"
+#include "shell/MessageService.h"
+#include "shell/NameListModel.h"
+#include "ui_MainWindow.h"
+
+#include <QStatusBar>
+#include <QTreeView>
+
+namespace jm::gui {
+
+EnglishPage::EnglishPage(Ui::MainWindow& ui, NameListModel& list, QStatusBar* statusBar, QWidget* window,
+    std::unique_ptr<AudioPlayer> player)
+    : QObject(window)
+    , m_ui(ui)
+    , m_list(list)
+    , m_statusBar(statusBar)
+    , m_window(window)
+    , m_pronunciation(new Pronunciation(std::move(player), this))
+{
+    connect(ui.超级列表框_英文列表, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid()) speakRow(index.row());
+    });
+    connect(m_pronunciation, &Pronunciation::note, this, [this](const QString& text) {
+        if (m_statusBar) m_statusBar->showMessage(text, kNoteMilliseconds);
+    });
+}
+
+EnglishPage::~EnglishPage() = default;
+
+void EnglishPage::fillRequest(GenerationRequest& request) const
+{
+    request.english.surname = m_ui.编辑框_英文姓氏->text().toStdString();
+    request.english.givenName = m_ui.编辑框_英文名字->text().toStdString();
+    request.english.style = m_ui.单选框_女性化->isChecked() ? 2 : m_ui.单选框_中性化->isChecked() ? 3 : 1;
+}
+
+bool EnglishPage::checkInputs(MessageService& messages) const
+{
+    if (m_ui.编辑框_英文姓氏->text().isEmpty()) {
+        messages.plain(m_window, QStringLiteral("请输入姓氏"), MessageService::hintTitle());
+        return false;
+    }
+    if (m_ui.编辑框_英文名字->text().isEmpty()) {
+        messages.plain(m_window, QStringLiteral("请输入名字"), MessageService::hintTitle());
+        return false;
+    }
+    return true;
+}
+
+void EnglishPage::showRows(std::size_t firstRow, const std::vector<EnglishRow>& rows)
+{
+    m_list.truncate(static_cast<int>(std::min<std::size_t>(firstRow, static_cast<std::size_t>(m_list.rowCount()))));
+    std::vector<ListRow> listed;
+    listed.reserve(rows.size());
+    for (const EnglishRow& row : rows) {
+        ListRow r;
+        for (const std::string& cell : row.columns)
+            r.cells << QString::fromStdString(cell);
+        listed.push_back(std::move(r));
+    }
+    m_list.appendRows(std::move(listed));
+}
+
+void EnglishPage::speakRow(int row)
+{
+    if (row < 0 || row >= m_list.rowCount()) return;
+    const QString name = m_list.row(row).cells.value(EnglishRow::Name);
+    if (!name.isEmpty()) m_pronunciation->speak(name);
+}
+
+} // namespace jm::gui

@@ -1,0 +1,232 @@
+#include "generate/PoemPage.h"
+
+#include "generate/GenerationRequest.h"
+#include "scoring/Pages.h"
+#include "settings/Paths.h"
+#include "shell/MessageService.h"
+#include "shell/NameListModel.h"
+#include "ui_MainWindow.h"
+
+#include <QItemSelectionModel>
+#include <QLayout>
+#include <QScrollArea>
+#include <QStringDecoder>
+#include <QTreeView>
+
+namespace jm::gui {
+
+namespace {
+
+QString qs(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+void selectRow(QTreeView* view, int row)
+{
+    const QModelIndex index = view->model()->index(row, 0);
+    view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+} // namespace
+
+PoemCharacterBox::PoemCharacterBox(const QCheckBox& model, const QString& character, QWidget* parent)
+    : QCheckBox(character, parent)
+{
+    setFont(model.font());
+    setPalette(model.palette());
+    setStyleSheet(model.styleSheet());
+    setSizePolicy(model.sizePolicy());
+    setCursor(model.cursor());
+}
+
+PoemPage::PoemPage(Ui::MainWindow& ui, NameDatabase& db, MessageService& messages, NameListModel& poetList,
+    NameListModel& poemList, QWidget* window)
+    : QObject(window)
+    , m_ui(ui)
+    , m_db(db)
+    , m_messages(messages)
+    , m_poetList(poetList)
+    , m_poemList(poemList)
+    , m_window(window)
+{
+    // Clicks, the keyboard and our own selectRow all move the current row.
+    connect(ui.超级列表框_诗人列表->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this](const QModelIndex& current) {
+            if (current.isValid()) listPoems(current.row());
+        });
+    connect(ui.超级列表框_诗词残->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this](const QModelIndex& current) {
+            if (current.isValid()) showPoem(current.row());
+        });
+    // A long poem needs more rows of boxes than the page is high: let the
+    // group box grow inside a scroll area instead of cutting the boxes off.
+    QGroupBox* group = ui.分组框_诗词字符;
+    if (QLayout* layout = group->parentWidget()->layout()) {
+        auto* scroll = new QScrollArea(group->parentWidget());
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        delete layout->replaceWidget(group, scroll);
+        scroll->setWidget(group);
+    }
+    connect(ui.按钮2, &QPushButton::clicked, this, &PoemPage::usePoem);
+    connect(ui.按钮3, &QPushButton::clicked, this, &PoemPage::checkAll);
+    connect(ui.按钮4, &QPushButton::clicked, this, &PoemPage::clearAll);
+    connect(ui.按钮6, &QPushButton::clicked, this, &PoemPage::invertAll);
+}
+
+void PoemPage::openPage()
+{
+    fillPoetList();
+    m_ui.高级选择夹1->setCurrentIndex(2);
+}
+
+void PoemPage::fillPoetList()
+{
+    // One model reset for thousands of poets keeps the window responsive.
+    std::vector<ListRow> rows;
+    const std::vector<std::string> poets = loadPoets(m_db);
+    rows.reserve(poets.size());
+    for (std::size_t i = 0; i < poets.size(); ++i)
+        rows.push_back({ { QString::number(i + 1), qs(poets[i]) }, 0 });
+    m_poetList.clear();
+    m_poetList.appendRows(std::move(rows));
+    if (m_poetList.rowCount() == 0) return;
+    QTreeView* view = m_ui.超级列表框_诗人列表;
+    // Refilling drops the current row, so selecting row 0 always lists its poems.
+    view->selectionModel()->clearCurrentIndex();
+    selectRow(view, 0);
+}
+
+void PoemPage::listPoems(int poetRow)
+{
+    if (poetRow < 0 || poetRow >= m_poetList.rowCount()) return;
+    const std::string poet = m_poetList.row(poetRow).cells.value(1).toStdString();
+    const std::vector<PoemEntry> poems = loadPoems(m_db, poet);
+    std::vector<ListRow> rows;
+    rows.reserve(poems.size());
+    m_poemIds.clear();
+    for (std::size_t i = 0; i < poems.size(); ++i) {
+        rows.push_back({ { QString::number(i + 1), qs(poems[i].title) }, 0 });
+        m_poemIds.push_back(poems[i].id);
+    }
+    m_poemList.clear();
+    m_poemList.appendRows(std::move(rows));
+    if (m_poemList.rowCount() == 0) return;
+    QTreeView* view = m_ui.超级列表框_诗词残;
+    view->selectionModel()->clearCurrentIndex();
+    selectRow(view, 0);
+}
+
+void PoemPage::showPoem(int poemRow)
+{
+    if (poemRow < 0 || static_cast<std::size_t>(poemRow) >= m_poemIds.size()) return;
+    Poem poem;
+    if (auto found = loadPoem(m_db, m_poemIds[static_cast<std::size_t>(poemRow)]))
+        poem = std::move(*found);
+    else
+        poem.title = m_poemList.row(poemRow).cells.value(1).toStdString();
+    // The page shows the selected poet's name, as the heading always did.
+    const int poetRow = selectedRow(m_ui.超级列表框_诗人列表);
+    if (poetRow >= 0) poem.poet = m_poetList.row(poetRow).cells.value(1).toStdString();
+
+    const std::string page = poemPage(poem);
+    QString html = qs(page);
+    if (const auto dir = ensureDataDirectory()) {
+        const auto file = pageFilePath(*dir, 0);
+        // Show what was written: the file is GB18030, which the viewer
+        // would misread as strict GB2312, so decode it here.
+        if (writeGbkPage(file, page)) {
+            if (const auto bytes = readFileBytes(file)) {
+                QStringDecoder decode("GB18030");
+                html = decode(QByteArray::fromStdString(*bytes));
+            }
+        }
+    }
+    m_ui.网页浏览框1->setHtml(html);
+}
+
+void PoemPage::removeBoxes()
+{
+    for (PoemCharacterBox* box : m_boxes)
+        delete box;
+    m_boxes.clear();
+}
+
+void PoemPage::usePoem()
+{
+    removeBoxes();
+    const long long id = selectedPoemId();
+    const auto poem = id ? loadPoem(m_db, id) : std::nullopt;
+    if (!poem) {
+        m_messages.plain(m_window, QString::fromUtf8(kMessageSelectPoem), MessageService::hintTitle());
+        return;
+    }
+    QGroupBox* group = m_ui.分组框_诗词字符;
+    const QCheckBox& model = *m_ui.选择框1;
+    const QPoint origin = group->contentsRect().topLeft();
+    const std::vector<std::string> characters = poemBoxCharacters(poem->content);
+    m_boxes.reserve(characters.size());
+    group->setUpdatesEnabled(false);
+    for (std::size_t i = 0; i < characters.size(); ++i) {
+        auto* box = new PoemCharacterBox(model, qs(characters[i]), group);
+        box->setChecked(checkedByDefault(characters[i], poem->initials));
+        box->setGeometry(boxGeometry(static_cast<int>(i), origin));
+        box->setVisible(true);
+        m_boxes.push_back(box);
+    }
+    const int rows = (static_cast<int>(characters.size()) + kBoxesPerRow - 1) / kBoxesPerRow;
+    group->setMinimumHeight(origin.y() + rows * kBoxStepY + group->contentsMargins().bottom() + kBoxStepY / 2);
+    group->setUpdatesEnabled(true);
+    m_ui.高级选择夹2->setCurrentIndex(1);
+}
+
+void PoemPage::checkAll()
+{
+    for (PoemCharacterBox* box : m_boxes)
+        box->setChecked(true);
+}
+
+void PoemPage::clearAll()
+{
+    for (PoemCharacterBox* box : m_boxes)
+        box->setChecked(false);
+}
+
+void PoemPage::invertAll()
+{
+    for (PoemCharacterBox* box : m_boxes)
+        box->setChecked(!box->isChecked());
+}
+
+void PoemPage::showNameList()
+{
+    m_ui.高级选择夹2->setCurrentIndex(2);
+}
+
+void PoemPage::fillRequest(GenerationRequest& request) const
+{
+    request.poem.characters.clear();
+    for (const PoemCharacterBox* box : m_boxes)
+        if (box->isChecked()) request.poem.characters.push_back(box->text().toStdString());
+}
+
+long long PoemPage::selectedPoemId() const
+{
+    const int row = selectedRow(m_ui.超级列表框_诗词残);
+    return row >= 0 && static_cast<std::size_t>(row) < m_poemIds.size() ? m_poemIds[static_cast<std::size_t>(row)] : 0;
+}
+
+QRect PoemPage::boxGeometry(int index, QPoint origin)
+{
+    return { origin.x() + (index % kBoxesPerRow) * kBoxStepX, origin.y() + (index / kBoxesPerRow) * kBoxStepY,
+        kBoxWidth, kBoxHeight };
+}
+
+int PoemPage::selectedRow(const QTreeView* view)
+{
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+} // namespace jm::gui

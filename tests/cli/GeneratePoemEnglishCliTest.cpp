@@ -1,0 +1,74 @@
+#include "support/CliRunner.h"
+#include "support/PoemFixture.h"
+
+#include <gtest/gtest.h>
+
+using jm::test::FixtureBuilder;
+using jm::test::runCli;
+using jm::test::shellQuote;
+using jm::test::TempDir;
+
+namespace {
+
+class PoemEnglishCli : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_dir = new TempDir;
+        FixtureBuilder b = FixtureBuilder::standard();
+        jm::test::addPoems(b);
+        b.row("NM_EName", { "1", "c", "ch", "Charles", "7", "1", "查尔斯", "全名", "英语", "男子汉" });
+        b.row("NM_EName", { "2", "c", "", "Carl", "4", "1", "卡尔", "全名", "英语", "农夫" });
+        b.row("NM_EName", { "3", "c", "ch", "Chloe", "5", "2", "克洛伊", "全名", "希腊语", "嫩芽" });
+        s_db = new std::string(" --db " + shellQuote(b.write(s_dir->path() / "f.db").string()));
+    }
+    static void TearDownTestSuite()
+    {
+        delete s_db;
+        delete s_dir;
+    }
+    static TempDir* s_dir;
+    static std::string* s_db;
+};
+TempDir* PoemEnglishCli::s_dir = nullptr;
+std::string* PoemEnglishCli::s_db = nullptr;
+
+} // namespace
+
+TEST_F(PoemEnglishCli, PoemByPoetAndTitleWithDefaultOrGivenCharacters)
+{
+    // 王维's 山中 marks 金 and 王; 李白's poem of the same title is not used.
+    const auto marked
+        = runCli("generate --surname 李 --sex 男 --length 1 --mode poem --poet 王维 --title 山中" + *s_db);
+    ASSERT_EQ(marked.status, 0) << marked.out;
+    EXPECT_NE(marked.out.find("\t李金\t"), std::string::npos) << marked.out;
+    EXPECT_NE(marked.out.find("\t李王\t"), std::string::npos);
+    EXPECT_EQ(marked.out.find("\t李明\t"), std::string::npos);
+
+    const auto given = runCli(
+        "generate --surname 李 --sex 男 --length 1 --mode poem --poet 李白 --title 山中 --chars 海海李" + *s_db);
+    ASSERT_EQ(given.status, 0) << given.out;
+    EXPECT_NE(given.out.find("1\t李海\t"), std::string::npos) << given.out;
+    EXPECT_EQ(given.out.find("\n2\t"), std::string::npos) << "海 once, the surname never";
+
+    const auto missing
+        = runCli("generate --surname 李 --sex 男 --length 2 --mode poem --poet 王维 --title 长诗" + *s_db);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.out.find("no poem titled 长诗 by 王维"), std::string::npos) << missing.out;
+    EXPECT_EQ(runCli("generate --surname 李 --sex 男 --length 2 --mode poem --title 山中" + *s_db).status, 2);
+}
+
+TEST_F(PoemEnglishCli, EnglishNamesWithTheirFourColumns)
+{
+    const auto r = runCli("generate --surname 李 --mode english --given 强 --style 男性化" + *s_db);
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_EQ(r.out, "编号\t英文名\t中文读音\t相关含义\n1\tCharles\t查尔斯\t男子汉\n");
+    const auto json = runCli("generate --surname 李 --mode english --given 强 --style 女性化 --format json" + *s_db);
+    EXPECT_EQ(json.out,
+        "{\"surname\":\"李\",\"given\":\"强\",\"style\":2,\"mode\":\"english\",\"rows\":[{\"编号\":\"1\","
+        "\"英文名\":\"Chloe\",\"中文读音\":\"克洛伊\",\"相关含义\":\"嫩芽\"}]}\n");
+    const auto bad = runCli("generate --surname 李 --mode english --given 强 --style 阳刚" + *s_db);
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.out.find("--style must be"), std::string::npos);
+    EXPECT_EQ(runCli("generate --surname 李 --mode english" + *s_db).status, 2);
+}
