@@ -8,8 +8,12 @@ namespace jm {
 namespace {
 
 // One line per available mode.
-constexpr std::array<std::pair<GenerationMode, ModeFunction>, 1> kModes = {{
+constexpr std::array<std::pair<GenerationMode, ModeFunction>, 5> kModes = {{
     {GenerationMode::HighScore, &runHighScoreMode},
+    {GenerationMode::SuperLucky, &runSuperLuckyMode},
+    {GenerationMode::Combination, &runCombinationMode},
+    {GenerationMode::Nickname, &runNicknameMode},
+    {GenerationMode::Classic, &runClassicMode},
 }};
 
 } // namespace

@@ -17,5 +17,9 @@ ModeFunction modeFunction(GenerationMode mode);
 
 /// The modes, one function each.
 void runHighScoreMode(GenerationRun& run);
+void runSuperLuckyMode(GenerationRun& run);
+void runCombinationMode(GenerationRun& run);
+void runNicknameMode(GenerationRun& run);
+void runClassicMode(GenerationRun& run);
 
 } // namespace jm
