@@ -1,4 +1,5 @@
-// Benchmarks of name generation: scoring throughput and whole high-score runs.
+// Benchmarks of name generation: scoring throughput, whole high-score runs and
+// the super-lucky worst case.
 // The database is $JIAMING_DB when set, else a generated fixture holding
 // every character of the built-in lists, the 81 numbers and the 125 keys.
 #include "data/Bootstrap.h"
@@ -189,6 +190,38 @@ void BM_HighScoreRunOnWorkerThread(benchmark::State& state)
     }
 }
 BENCHMARK(BM_HighScoreRunOnWorkerThread)->Unit(benchmark::kMillisecond);
+
+/// The super-lucky worst case: the boys' whole list with the must-have switch
+/// on and no box checked, so every usable character pairs with every other
+/// (about 1855 x 1855 candidates). Arg 0: surname 张 (its heaven grade sets a
+/// high threshold; every candidate is scored). Arg 1: no surname, no grade,
+/// threshold 0: the list fills to its 100000 names and the run stops there.
+void BM_SuperLuckyRun(benchmark::State& state)
+{
+    RunControl control;
+    GenerationSink sink;
+    GenerationRequest request;
+    request.mode = GenerationMode::SuperLucky;
+    request.surname = state.range(0) == 0 ? "张" : "";
+    request.sex = "男";
+    request.superLucky.allMustHave.enabled = true;
+    std::uint64_t seed = 1;
+    std::size_t rows = 0, examined = 0, candidates = 0;
+    for (auto _ : state) {
+        request.seed = seed++;
+        const GenerationResult r = GenerationWorker(database(), control).run(request, sink);
+        rows += r.rows.size();
+        examined += r.examinedCount;
+        candidates += r.candidateCount;
+    }
+    const auto avg = [](std::size_t n) {
+        return benchmark::Counter(static_cast<double>(n), benchmark::Counter::kAvgIterations);
+    };
+    state.counters["candidates"] = avg(candidates);
+    state.counters["examined"] = avg(examined);
+    state.counters["rows"] = avg(rows);
+}
+BENCHMARK(BM_SuperLuckyRun)->Arg(0)->Arg(1)->ArgName("nosurname")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

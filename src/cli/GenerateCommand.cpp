@@ -1,8 +1,12 @@
 // jiaming-cli generate --surname S --sex 男|女 --length 1|2 --mode MODE [--generation-char second|third:CHAR]
-//                      [--seed N] [--format tsv|json] [--db PATH] [mode options]
+//                      [--seed N] [--format tsv|json] [--export FILE] [--db PATH] [mode options]
+// The classic mode prints its text as the text box holds it (CR LF line ends).
+// --export writes the list (high, super) or the text (classic) as the export
+// buttons do: GBK bytes, CR LF, header line first for a list.
 #include "cli/Command.h"
 #include "cli/GenerateModes.h"
 #include "generate/GenerationWorker.h"
+#include "generate/ResultExport.h"
 
 #include <charconv>
 #include <string_view>
@@ -19,7 +23,8 @@ std::map<std::string, GenerateModeInfo>& generateModes()
 namespace {
 
 const char* const kUsage = "generate --surname S --sex 男|女 --length 1|2 --mode MODE "
-                           "[--generation-char second:CHAR|third:CHAR] [--seed N] [--format tsv|json] [--db PATH]";
+                           "[--generation-char second:CHAR|third:CHAR] [--seed N] [--format tsv|json] [--export FILE] "
+                           "[--db PATH]";
 
 /// Writes the messages a window would show to the error stream, as they come.
 class MessagePrinter final : public GenerationSink {
@@ -98,12 +103,19 @@ void printTsv(const GenerationResult& result, std::ostream& out)
     }
 }
 
+bool producesText(GenerationMode mode) { return mode == GenerationMode::Classic; }
+
 void printJson(const std::string& modeName, const GenerationResult& result, std::ostream& out)
 {
     const GenerationRequest& r = result.request;
     out << "{\"surname\":" << jsonString(r.surname) << ",\"sex\":" << jsonString(r.sex)
         << ",\"length\":" << r.nameLength << ",\"mode\":" << jsonString(modeName) << ",\"seed\":" << result.seed
-        << ",\"stopped\":" << (result.stopped ? "true" : "false") << ",\"rows\":[";
+        << ",\"stopped\":" << (result.stopped ? "true" : "false");
+    if (producesText(r.mode)) {
+        out << ",\"text\":" << jsonString(result.text) << "}\n";
+        return;
+    }
+    out << ",\"rows\":[";
     for (std::size_t i = 0; i < result.rows.size(); ++i) {
         out << (i ? "," : "") << "{";
         for (std::size_t c = 0; c < kNameRowHeaders.size(); ++c)
@@ -135,6 +147,10 @@ int runGenerate(const std::vector<std::string>& raw, Io io)
     }
     const std::string format = args.value("format").value_or("tsv");
     if (error.empty() && format != "tsv" && format != "json") error = "--format must be tsv or json";
+    const auto exportPath = args.value("export");
+    if (error.empty() && exportPath && request.mode != GenerationMode::HighScore
+        && request.mode != GenerationMode::SuperLucky && !producesText(request.mode))
+        error = "--export is for the modes high, super and classic";
     if (!error.empty()) {
         io.err << "jiaming-cli generate: " << error << "\n";
         printUsage(io);
@@ -155,7 +171,15 @@ int runGenerate(const std::vector<std::string>& raw, Io io)
     const GenerationResult result = GenerationWorker(db, control).run(request, printer);
     if (mode->second.print) mode->second.print(result, format == "json", io.out);
     else if (format == "json") printJson(modeName, result, io.out);
+    else if (producesText(request.mode)) io.out << result.text;
     else printTsv(result, io.out);
+    if (exportPath) {
+        const std::string text = producesText(request.mode) ? result.text : resultListText(result.rows);
+        if (!writeExportFile(*exportPath, text)) {
+            io.err << "jiaming-cli generate: cannot write " << *exportPath << "\n";
+            return 1;
+        }
+    }
     return 0;
 }
 

@@ -108,6 +108,17 @@ bool formCandidateNames(GenerationRun& run)
     return ok;
 }
 
+void completeCharacterTable(GenerationRun& run)
+{
+    RunData& data = run.data();
+    const auto supply = [&](const std::string& text) {
+        for (const std::string& ch : splitCharacters(text))
+            if (!data.table.find(ch)) data.table.append(loadCharacterInfo(run.database(), ch));
+    };
+    supply(run.request().surname);
+    for (const CandidatePart& part : data.parts) supply(part.text);
+}
+
 namespace {
 
 /// A part as the hot loop sees it: its first two characters in the table,
@@ -122,20 +133,6 @@ struct ResolvedPart {
     /// Bit p: the part starts with the surname from byte p on.
     std::uint64_t startsWithTail = 0;
 };
-
-/// Adds a record for every character of the surname and of every part that
-/// the table does not hold yet (a two-character surname entered as one
-/// entry, a fixed generation character), after the candidate records.
-void completeCharacterTable(GenerationRun& run)
-{
-    RunData& data = run.data();
-    const auto supply = [&](const std::string& text) {
-        for (const std::string& ch : splitCharacters(text))
-            if (!data.table.find(ch)) data.table.append(loadCharacterInfo(run.database(), ch));
-    };
-    supply(run.request().surname);
-    for (const CandidatePart& part : data.parts) supply(part.text);
-}
 
 std::vector<ResolvedPart> resolveParts(const RunData& data, const std::string& surname)
 {

@@ -35,6 +35,12 @@ bool loadCandidateCharacters(GenerationRun& run,
 /// kMessageOneCharacterNames. False when the run was stopped.
 bool formCandidateNames(GenerationRun& run);
 
+/// Adds a record for every character of the surname and of every part that
+/// the table does not hold yet (a two-character surname entered as one
+/// entry, a fixed generation character), after the candidate records.
+/// fillScoredList does this itself; call it earlier to read the surname.
+void completeCharacterTable(GenerationRun& run);
+
 /// Phase 2 of the scored modes: scores every candidate name that does not
 /// contain the surname and lists those scoring at least `threshold`, up to
 /// `capacity` names when there is one (the first listed name is then

@@ -29,6 +29,40 @@ std::string_view femaleCharacters()
     return list;
 }
 
+std::string_view malePleasantCharacters()
+{
+    static const std::string_view list = trimmedResource("lists/MalePleasantCharacters.txt");
+    return list;
+}
+
+std::string_view femalePleasantCharacters()
+{
+    static const std::string_view list = trimmedResource("lists/FemalePleasantCharacters.txt");
+    return list;
+}
+
+std::string_view maleGivenNames()
+{
+    static const std::string_view list = trimmedResource("lists/MaleGivenNames.txt");
+    return list;
+}
+
+std::string_view femaleGivenNames()
+{
+    static const std::string_view list = trimmedResource("lists/FemaleGivenNames.txt");
+    return list;
+}
+
+std::vector<std::string> splitNameList(std::string_view list)
+{
+    std::vector<std::string> entries;
+    std::size_t begin = 0;
+    for (std::size_t comma; (comma = list.find(',', begin)) != std::string_view::npos; begin = comma + 1)
+        entries.emplace_back(list.substr(begin, comma - begin));
+    if (begin < list.size()) entries.emplace_back(list.substr(begin));
+    return entries;
+}
+
 std::string_view characterListForSex(std::string_view sex)
 {
     return sex == "女" ? femaleCharacters() : maleCharacters();

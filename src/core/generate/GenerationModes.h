@@ -17,7 +17,11 @@ ModeFunction modeFunction(GenerationMode mode);
 
 /// The modes, one function each.
 void runHighScoreMode(GenerationRun& run);
+void runSuperLuckyMode(GenerationRun& run);
 void runPoemMode(GenerationRun& run);
+void runCombinationMode(GenerationRun& run);
+void runNicknameMode(GenerationRun& run);
 void runEnglishMode(GenerationRun& run);
+void runClassicMode(GenerationRun& run);
 
 } // namespace jm

@@ -45,6 +45,9 @@ struct GenerationResult {
     bool stopped = false;
     /// The run's candidate characters (its working data), in order.
     std::vector<std::string> candidateCharacters;
+    /// The text of a mode that produces a text instead of a list (classic),
+    /// exactly as its text box shows it; empty otherwise.
+    std::string text;
     /// Candidate names formed and candidates examined by the listing phase.
     std::size_t candidateCount = 0;
     std::size_t examinedCount = 0;
@@ -59,6 +62,7 @@ struct GenerationResult {
 /// onFirstListed / onPaused, and last onFinished (always called, also after a stop).
 /// The English name mode lists through onEnglishRows instead of onRows and
 /// prepares no list.
+/// A mode producing a text (classic) reports onPhase(SettingUp), onText and onFinished.
 class GenerationSink {
 public:
     virtual ~GenerationSink() = default;
@@ -86,6 +90,9 @@ public:
     /// The worker has parked on a pause; every row listed so far has been
     /// delivered through onRows.
     virtual void onPaused() {}
+    /// The whole output of a text mode (classic): put it into the text box,
+    /// replacing what it held.
+    virtual void onText(const std::string& /*text*/) {}
     /// The run is over (ended or stopped); unlock the window.
     virtual void onFinished(const GenerationResult&) {}
 };

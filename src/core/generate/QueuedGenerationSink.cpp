@@ -74,6 +74,7 @@ void QueuedGenerationSink::onProgress(std::size_t examined, std::size_t total)
 {
     push(ev::Progress{examined, total});
 }
+void QueuedGenerationSink::onText(const std::string& text) { push(ev::Text{text}); }
 void QueuedGenerationSink::onFirstListed() { push(ev::FirstListed{}); }
 void QueuedGenerationSink::onPaused() { push(ev::Paused{}); }
 void QueuedGenerationSink::onFinished(const GenerationResult& result) { push(ev::Finished{result}); }

@@ -35,6 +35,9 @@ struct Progress {
     std::size_t examined;
     std::size_t total;
 };
+struct Text {
+    std::string text;
+};
 struct FirstListed {};
 struct Paused {};
 struct Finished {
@@ -45,7 +48,7 @@ struct Finished {
 using GenerationEvent =
     std::variant<generation_event::Started, generation_event::PhaseChanged, generation_event::Message,
                  generation_event::ListPrepared, generation_event::Rows, generation_event::EnglishRows,
-                 generation_event::Progress,
+                 generation_event::Progress, generation_event::Text,
                  generation_event::FirstListed, generation_event::Paused, generation_event::Finished>;
 
 /// A sink that queues every report for another thread: the worker pushes,
@@ -72,6 +75,7 @@ public:
     void onRows(std::size_t firstRow, std::vector<NameRow> rows) override;
     void onEnglishRows(std::size_t firstRow, std::vector<EnglishRow> rows) override;
     void onProgress(std::size_t examined, std::size_t total) override;
+    void onText(const std::string& text) override;
     void onFirstListed() override;
     void onPaused() override;
     void onFinished(const GenerationResult& result) override;

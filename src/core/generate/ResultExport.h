@@ -1,0 +1,41 @@
+#pragma once
+
+#include "generate/NameRow.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace jm {
+
+/// Export files in the data directory.
+inline constexpr const char* kHighScoreExportFile = "NameList.txt";
+inline constexpr const char* kSuperLuckyExportFile = "100NameList.txt";
+inline constexpr const char* kClassicExportFile = "ClassNameList.txt";
+
+/// The text of a list export (UTF-8, lines ended by "\r\n"): the header line,
+/// then one line per row with the eight cells joined by four spaces. The
+/// list holds `rowCount` rows (`rows.size()` when absent); rows past
+/// `rows.size()` are empty, as the rows a running list has not filled yet.
+/// The export stops after the first row whose 编号 is empty.
+std::string resultListText(const std::vector<NameRow>& rows, std::optional<std::size_t> rowCount = std::nullopt);
+
+/// Writes `utf8` as GBK bytes (GB18030) to `path`, replacing the file. False when it cannot be written.
+bool writeExportFile(const std::filesystem::path& path, const std::string& utf8);
+
+/// The written file and whether the write succeeded; the file is opened
+/// either way (an old file, or nothing).
+struct ExportResult {
+    std::filesystem::path path;
+    bool written = false;
+};
+
+/// Exports a scored list to `fileName` in the data directory.
+ExportResult exportResultList(const std::vector<NameRow>& rows, const std::string& fileName,
+                              std::optional<std::size_t> rowCount = std::nullopt);
+/// Exports the classic text unchanged to kClassicExportFile in the data directory.
+ExportResult exportClassicText(const std::string& text);
+
+} // namespace jm

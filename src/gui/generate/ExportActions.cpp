@@ -1,0 +1,70 @@
+#include "generate/ExportActions.h"
+
+#include "generate/ResultExport.h"
+#include "shell/NameListModel.h"
+#include "ui_MainWindow.h"
+
+#include <QDesktopServices>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+
+namespace jm::gui {
+
+ExportActions::ExportActions(Ui::MainWindow& ui, const NameListModel& highScore, const NameListModel& superLucky,
+                             QObject* parent)
+    : ExportActions(ui.按钮_高分导出, highScore, ui.按钮_超吉导出, superLucky, ui.按钮_经典导出, *ui.编辑框_经典名字,
+                    parent)
+{
+}
+
+ExportActions::ExportActions(QPushButton* highScoreButton, const NameListModel& highScore,
+                             QPushButton* superLuckyButton, const NameListModel& superLucky,
+                             QPushButton* classicButton, const QPlainTextEdit& classicText, QObject* parent)
+    : QObject(parent)
+    , m_highScore(highScore)
+    , m_superLucky(superLucky)
+    , m_classicText(classicText)
+    , m_open([](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
+{
+    connect(highScoreButton, &QPushButton::clicked, this, [this] { exportHighScore(); });
+    connect(superLuckyButton, &QPushButton::clicked, this, [this] { exportSuperLucky(); });
+    connect(classicButton, &QPushButton::clicked, this, [this] { exportClassic(); });
+}
+
+std::vector<NameRow> ExportActions::nameRows(const NameListModel& list)
+{
+    std::vector<NameRow> rows(list.rows().size());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const QStringList& cells = list.rows()[r].cells;
+        for (int c = 0; c < cells.size() && c < static_cast<int>(NameRow::kColumnCount); ++c)
+            rows[r].columns[static_cast<std::size_t>(c)] = cells[c].toStdString();
+    }
+    return rows;
+}
+
+QString ExportActions::exportList(const NameListModel& list, const char* fileName)
+{
+    // A failed write is not reported: the file is opened all the same.
+    return finish(exportResultList(nameRows(list), fileName).path.string());
+}
+
+QString ExportActions::exportHighScore() { return exportList(m_highScore, kHighScoreExportFile); }
+QString ExportActions::exportSuperLucky() { return exportList(m_superLucky, kSuperLuckyExportFile); }
+
+QString ExportActions::exportClassic()
+{
+    // The box keeps its lines apart by "\n"; the file has the classic text's CR LF.
+    QString text = m_classicText.toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return finish(exportClassicText(text.toStdString()).path.string());
+}
+
+QString ExportActions::finish(const std::string& path)
+{
+    const QString file = QString::fromStdString(path);
+    if (m_open) m_open(file);
+    return file;
+}
+
+} // namespace jm::gui

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "generate/NameRow.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QPlainTextEdit;
+class QPushButton;
+namespace Ui {
+class MainWindow;
+}
+
+namespace jm::gui {
+
+class NameListModel;
+
+/// The export buttons of the high-score, super-lucky and classic pages:
+/// each writes its file in the data directory and opens it with the
+/// program the desktop associates with text files.
+class ExportActions : public QObject {
+    Q_OBJECT
+public:
+    /// Opens a written file; the default hands it to the desktop.
+    using Opener = std::function<void(const QString& path)>;
+
+    /// Connects 按钮_高分导出, 按钮_超吉导出 and 按钮_经典导出 of the main window.
+    ExportActions(Ui::MainWindow& ui, const NameListModel& highScore, const NameListModel& superLucky,
+                  QObject* parent = nullptr);
+    ExportActions(QPushButton* highScoreButton, const NameListModel& highScore, QPushButton* superLuckyButton,
+                  const NameListModel& superLucky, QPushButton* classicButton, const QPlainTextEdit& classicText,
+                  QObject* parent = nullptr);
+
+    void setOpener(Opener opener) { m_open = std::move(opener); }
+
+    /// The exports; each returns the path of its file.
+    QString exportHighScore();
+    QString exportSuperLucky();
+    QString exportClassic();
+
+    /// The rows of a list as shown, empty rows included.
+    static std::vector<NameRow> nameRows(const NameListModel& list);
+
+private:
+    QString exportList(const NameListModel& list, const char* fileName);
+    QString finish(const std::string& path);
+
+    const NameListModel& m_highScore;
+    const NameListModel& m_superLucky;
+    const QPlainTextEdit& m_classicText;
+    Opener m_open;
+};
+
+} // namespace jm::gui
