@@ -1,5 +1,6 @@
 #include "content/ArticleReader.h"
 #include "content/ContentRouter.h"
+#include "content/UserManual.h"
 #include "content/DictionaryWindow.h"
 #include "content/Documents.h"
 #include "content/PageView.h"
@@ -349,8 +350,22 @@ private Q_SLOTS:
         writeFileAtomically(manual, "<html></html>");
         QVERIFY(openDocument(QString::fromStdString(manual.string())));
         QVERIFY(!openDocument(QString::fromStdString((m_dir->path() / "无.doc").string())));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(manual.string()))});
+
+        // 使用帮助 opens the manual the build put beside the program.
+        recorder.urls.clear();
+        const auto installed = userManualPath();
+        QCOMPARE(installed, programDirectory() / "Help" / "用户手册.html");
+        QVERIFY(std::filesystem::is_regular_file(installed));
+        QVERIFY(readFileBytes(installed)->find("src=\"screenshots/detail-window.png\"") != std::string::npos);
+        QVERIFY(std::filesystem::is_regular_file(programDirectory() / "Help" / "screenshots" / "detail-window.png"));
+        qputenv("JIAMING_CONFIG", QByteArray::fromStdString((m_dir->path() / "help.dat").string()));
+        test::RecordingMessageService messages;
+        NameDatabase db;
+        MainWindow window(db, messages);
+        window.findChild<QAction*>(QStringLiteral("菜单项_使用帮助"))->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(installed.string()))});
     }
 };
 
