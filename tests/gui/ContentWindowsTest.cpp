@@ -298,6 +298,26 @@ private Q_SLOTS:
         QVERIFY(!window.isVisible());
     }
 
+    void pagesShowWithoutAWritableDirectory()
+    {
+        // A data directory under a file cannot be created: every window shows its page from memory.
+        const auto blocked = m_dir->path() / "namedata.db" / "data";
+        DetailWindow detail(m_db, blocked);
+        detail.showName(q("张"), q("喆"));
+        QVERIFY(viewerText(&detail, "网页浏览框1").contains(QStringLiteral("姓名五格评分")));
+        child<QTabWidget>(&detail, "高级选择夹1")->setCurrentIndex(2);
+        QVERIFY(viewerText(&detail, "网页浏览框3").contains(QStringLiteral("详细解释喆")));
+
+        ArticleReader reader(m_db, blocked);
+        reader.showArticleList(q("育儿百科"), q("重名"));
+        QCOMPARE(viewerText(&reader), QStringLiteral("同名 第一篇"));
+
+        DictionaryWindow dictionary(m_db, blocked);
+        child<QLineEdit>(&dictionary, "编辑框1")->setText(q("明"));
+        dictionary.lookUpCharacter();
+        QVERIFY(dictionary.pageWindow()->viewer().toPlainText().contains(QStringLiteral("míng")));
+    }
+
     void dictionaryShowsTheTypedText()
     {
         DictionaryWindow dictionary(m_db, m_pages);

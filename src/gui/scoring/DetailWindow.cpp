@@ -52,6 +52,7 @@ void DetailWindow::showName(const QString& surname, const QString& givenName)
 {
     const std::string s = surname.toStdString();
     const std::string g = givenName.toStdString();
+    if (isBlank(s + g)) return;
     m_unwritten = {};
 
     const NameAnalysis analysis = analyseName(m_db, s, g);

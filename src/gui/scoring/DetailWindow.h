@@ -39,7 +39,7 @@ public:
     /// Analyses the name (writing the report), writes the pages of its first
     /// four characters and of the surname, shows page 0 and makes visible the
     /// pages of this name only. The caption is the name followed by
-    /// "姓名详细解释". Shows and raises the window.
+    /// "姓名详细解释". Shows and raises the window. A blank name does nothing.
     void showName(const QString& surname, const QString& givenName);
 
     /// Replaces the print dialog (tests).
