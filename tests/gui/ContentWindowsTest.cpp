@@ -1,9 +1,9 @@
 #include "content/ArticleReader.h"
 #include "content/ContentRouter.h"
-#include "content/UserManual.h"
 #include "content/DictionaryWindow.h"
 #include "content/Documents.h"
 #include "content/PageView.h"
+#include "content/UserManual.h"
 #include "data/Bootstrap.h"
 #include "data/NameDatabase.h"
 #include "scoring/DetailWindow.h"
@@ -41,29 +41,51 @@ struct MenuCase {
     const char* category;
 };
 const MenuCase kMenu[] = {
-    {"备孕百科", "育儿百科", "备孕百科"}, {"孕期百科", "育儿百科", "孕期百科"},
-    {"分娩百科", "育儿百科", "分娩百科"}, {"0-1岁百科", "育儿百科", "0-1岁百科"},
-    {"1-3岁百科", "育儿百科", "1-3岁百科"}, {"3-6岁百科", "育儿百科", "3-6岁百科"},
-    {"孕育指南", "育儿百科", "孕育指南"}, {"教育早知道", "育儿百科", "教育早知道"},
-    {"胎教", "育儿百科", "胎教"}, {"早教资源", "育儿百科", "早教资源"},
-    {"才艺培养", "育儿百科", "才艺培养"}, {"游戏玩具", "育儿百科", "游戏玩具"},
-    {"智力开发", "育儿百科", "智力开发"}, {"行为心理", "育儿百科", "行为心理"},
-    {"学前教育", "育儿百科", "学前教育"}, {"母乳喂养", "育儿百科", "母乳喂养"},
-    {"人工喂养", "育儿百科", "人工喂养"}, {"补钙攻略", "育儿百科", "补钙攻略"},
-    {"辅食添加", "育儿百科", "辅食添加"}, {"营养元素", "育儿百科", "营养元素"},
-    {"食疗保健", "育儿百科", "食疗保健"}, {"食谱大全", "育儿百科", "食谱大全"},
-    {"饮食宜忌", "育儿百科", "饮食宜忌"}, {"均衡营养", "育儿百科", "均衡营养"},
-    {"护理保健", "育儿百科", "均衡营养"}, {"生长发育", "育儿百科", "生长发育"},
-    {"体格检查", "育儿百科", "体格检查"}, {"预防免疫", "育儿百科", "预防免疫"},
-    {"成人疾病", "育儿百科", "成人疾病"}, {"儿科疾病", "育儿百科", "科疾病"},
-    {"药物手册", "育儿百科", "药物手册"}, {"出行安全", "育儿百科", "出行安全"},
-    {"用品安全", "育儿百科", "用品安全"}, {"家居安全", "育儿百科", "家居安全"},
-    {"宠物安全", "育儿百科", "宠物安全"}, {"医药安全", "育儿百科", "医药安全"},
-    {"食品安全", "育儿百科", "食品安全"}, {"幼儿园安全", "育儿百科", "幼儿园安全"},
-    {"起名知识", "算命风水", "起名知识"}, {"算命知识", "算命风水", "算命知识"},
-    {"星座算命", "算命风水", "星座算命"}, {"相术算命", "算命风水", "相术算命"},
-    {"血型算命", "算命风水", "血型算命"}, {"风水知识", "算命风水", "风水知识"},
-    {"开运技巧", "算命风水", "开运技巧"},
+    { "备孕百科", "育儿百科", "备孕百科" },
+    { "孕期百科", "育儿百科", "孕期百科" },
+    { "分娩百科", "育儿百科", "分娩百科" },
+    { "0-1岁百科", "育儿百科", "0-1岁百科" },
+    { "1-3岁百科", "育儿百科", "1-3岁百科" },
+    { "3-6岁百科", "育儿百科", "3-6岁百科" },
+    { "孕育指南", "育儿百科", "孕育指南" },
+    { "教育早知道", "育儿百科", "教育早知道" },
+    { "胎教", "育儿百科", "胎教" },
+    { "早教资源", "育儿百科", "早教资源" },
+    { "才艺培养", "育儿百科", "才艺培养" },
+    { "游戏玩具", "育儿百科", "游戏玩具" },
+    { "智力开发", "育儿百科", "智力开发" },
+    { "行为心理", "育儿百科", "行为心理" },
+    { "学前教育", "育儿百科", "学前教育" },
+    { "母乳喂养", "育儿百科", "母乳喂养" },
+    { "人工喂养", "育儿百科", "人工喂养" },
+    { "补钙攻略", "育儿百科", "补钙攻略" },
+    { "辅食添加", "育儿百科", "辅食添加" },
+    { "营养元素", "育儿百科", "营养元素" },
+    { "食疗保健", "育儿百科", "食疗保健" },
+    { "食谱大全", "育儿百科", "食谱大全" },
+    { "饮食宜忌", "育儿百科", "饮食宜忌" },
+    { "均衡营养", "育儿百科", "均衡营养" },
+    { "护理保健", "育儿百科", "均衡营养" },
+    { "生长发育", "育儿百科", "生长发育" },
+    { "体格检查", "育儿百科", "体格检查" },
+    { "预防免疫", "育儿百科", "预防免疫" },
+    { "成人疾病", "育儿百科", "成人疾病" },
+    { "儿科疾病", "育儿百科", "科疾病" },
+    { "药物手册", "育儿百科", "药物手册" },
+    { "出行安全", "育儿百科", "出行安全" },
+    { "用品安全", "育儿百科", "用品安全" },
+    { "家居安全", "育儿百科", "家居安全" },
+    { "宠物安全", "育儿百科", "宠物安全" },
+    { "医药安全", "育儿百科", "医药安全" },
+    { "食品安全", "育儿百科", "食品安全" },
+    { "幼儿园安全", "育儿百科", "幼儿园安全" },
+    { "起名知识", "算命风水", "起名知识" },
+    { "算命知识", "算命风水", "算命知识" },
+    { "星座算命", "算命风水", "星座算命" },
+    { "相术算命", "算命风水", "相术算命" },
+    { "血型算命", "算命风水", "血型算命" },
+    { "风水知识", "算命风水", "风水知识" },
+    { "开运技巧", "算命风水", "开运技巧" },
 };
 
 QString q(const char* utf8)
@@ -138,20 +160,20 @@ private Q_SLOTS:
         m_pages = m_dir->path() / "data";
         std::filesystem::create_directories(m_pages);
         test::FixtureBuilder b = test::FixtureBuilder::standard();
-        b.character({"喆", 12, 12, "金", "zhé"});
-        b.row("NM_百家姓", {"1", "张", "张起源", "张聚集", "张名人"});
-        b.row("NM_百家姓", {"2", "欧阳", "欧阳起源", "欧阳聚集", "欧阳修"});
+        b.character({ "喆", 12, 12, "金", "zhé" });
+        b.row("NM_百家姓", { "1", "张", "张起源", "张聚集", "张名人" });
+        b.row("NM_百家姓", { "2", "欧阳", "欧阳起源", "欧阳聚集", "欧阳修" });
         int id = 1;
         for (const MenuCase& c : kMenu) {
             if (std::string(c.item) != c.category && std::string(c.category) == "均衡营养") continue;
             const std::string table = std::string("NM_") + c.table;
             const std::string n = std::to_string(id++);
-            b.row(table, {n, n, c.category, std::string(c.category) + "的文章", std::string("内容：") + c.category});
+            b.row(table, { n, n, c.category, std::string(c.category) + "的文章", std::string("内容：") + c.category });
         }
-        b.row("NM_育儿百科", {"90", "90", "重名", "同名", "第一篇"});
-        b.row("NM_育儿百科", {"91", "90", "重名", "引用", "<p>正文{文章标题}</p>"});
-        b.row("NM_育儿百科", {"92", "90", "重名", "同名", "<p><b>第二篇</b></p>"});
-        b.row("NM_算命风水", {"90", "90", "重名", "同名", "风水篇"});
+        b.row("NM_育儿百科", { "90", "90", "重名", "同名", "第一篇" });
+        b.row("NM_育儿百科", { "91", "90", "重名", "引用", "<p>正文{文章标题}</p>" });
+        b.row("NM_育儿百科", { "92", "90", "重名", "同名", "<p><b>第二篇</b></p>" });
+        b.row("NM_算命风水", { "90", "90", "重名", "同名", "风水篇" });
         m_database = b.write(m_dir->path() / "namedata.db");
         const auto result = bootstrapDatabase(m_db, m_database.string());
         QVERIFY2(result.ok, result.error.c_str());
@@ -176,7 +198,7 @@ private Q_SLOTS:
             QCOMPARE(reader->currentArticleTable(), q(c.table));
             QCOMPARE(content.currentArticleTable(), q(c.table));
             const QString title = q(c.category) + QStringLiteral("的文章");
-            QCOMPARE(listTitles(child<QTreeWidget>(reader, "超级列表框_文章阅读")), QStringList{title});
+            QCOMPARE(listTitles(child<QTreeWidget>(reader, "超级列表框_文章阅读")), QStringList { title });
             QCOMPARE(viewerText(reader), title + QStringLiteral(" 内容：") + q(c.category));
         }
         // Closing destroys the reader; the next item opens a new one.
@@ -196,7 +218,7 @@ private Q_SLOTS:
         QCOMPARE(list->headerItem()->text(0), QStringLiteral("文章标题[点击阅读]"));
 
         reader.showArticleList(q("育儿百科"), q("重名"));
-        QCOMPARE(listTitles(list), QStringList({"同名", "引用", "同名"}));
+        QCOMPARE(listTitles(list), QStringList({ "同名", "引用", "同名" }));
         QCOMPARE(list->currentItem(), list->topLevelItem(0));
         QCOMPARE(viewerText(&reader), QStringLiteral("同名 第一篇"));
 
@@ -218,13 +240,13 @@ private Q_SLOTS:
         // Switching tables: the list and the clicks read the new table.
         reader.showArticleList(q("算命风水"), q("重名"));
         QCOMPARE(reader.currentArticleTable(), q("算命风水"));
-        QCOMPARE(listTitles(list), QStringList{"同名"});
+        QCOMPARE(listTitles(list), QStringList { "同名" });
         QCOMPARE(viewerText(&reader), QStringLiteral("同名 风水篇"));
 
         // An empty category: one empty entry, empty heading, no content.
         reader.showArticleList(q("育儿百科"), q("护理保健"));
         QCOMPARE(reader.windowTitle(), q("护理保健"));
-        QCOMPARE(listTitles(list), QStringList{QString()});
+        QCOMPARE(listTitles(list), QStringList { QString() });
         QCOMPARE(viewerText(&reader), QString());
 
         reader.resize(900, 600);
@@ -253,9 +275,9 @@ private Q_SLOTS:
         };
         // Largest first, on one window: a shorter name must hide the earlier pages.
         const Case cases[] = {
-            {"欧阳", "明华丰", {"姓名详细解释", "欧", "阳", "明", "华", "姓氏起源"}},
-            {"张", "三丰", {"姓名详细解释", "张", "三", "丰", "姓氏起源"}},
-            {"张", "喆", {"姓名详细解释", "张", "喆", "姓氏起源"}},
+            { "欧阳", "明华丰", { "姓名详细解释", "欧", "阳", "明", "华", "姓氏起源" } },
+            { "张", "三丰", { "姓名详细解释", "张", "三", "丰", "姓氏起源" } },
+            { "张", "喆", { "姓名详细解释", "张", "喆", "姓氏起源" } },
         };
         for (const Case& c : cases) {
             const QString name = q(c.surname) + q(c.given);
@@ -324,7 +346,7 @@ private Q_SLOTS:
         dictionary.show();
         QCOMPARE(dictionary.windowTitle(), QStringLiteral("汉字查询"));
         QCOMPARE(child<QWidget>(&dictionary, "透明标签1")->property("text").toString(),
-                 QStringLiteral("请输入要查询的汉字:"));
+            QStringLiteral("请输入要查询的汉字:"));
         auto* edit = child<QLineEdit>(&dictionary, "编辑框1");
         auto* button = child<QPushButton>(&dictionary, "按钮_查询");
         QCOMPARE(button->text(), QStringLiteral("查询"));
@@ -335,9 +357,9 @@ private Q_SLOTS:
             QStringList shown;
         };
         const Case cases[] = {
-            {"明", " 汉字[ 明 ]的详细解释", {"míng", "简体笔划：8", "繁体笔划：8", "详细解释明"}},
-            {"", " 汉字[  ]的详细解释", {"拼音：", "简体笔划："}},
-            {"<b>", " 汉字[ <b> ]的详细解释", {"<b>"}},
+            { "明", " 汉字[ 明 ]的详细解释", { "míng", "简体笔划：8", "繁体笔划：8", "详细解释明" } },
+            { "", " 汉字[  ]的详细解释", { "拼音：", "简体笔划：" } },
+            { "<b>", " 汉字[ <b> ]的详细解释", { "<b>" } },
         };
         for (const Case& c : cases) {
             edit->setText(q(c.typed));
@@ -370,7 +392,7 @@ private Q_SLOTS:
         writeFileAtomically(manual, "<html></html>");
         QVERIFY(openDocument(QString::fromStdString(manual.string())));
         QVERIFY(!openDocument(QString::fromStdString((m_dir->path() / "无.doc").string())));
-        QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(manual.string()))});
+        QCOMPARE(recorder.urls, QList<QUrl> { QUrl::fromLocalFile(QString::fromStdString(manual.string())) });
 
         // 使用帮助 opens the manual the build put beside the program.
         recorder.urls.clear();
@@ -385,7 +407,7 @@ private Q_SLOTS:
         MainWindow window(db, messages);
         window.findChild<QAction*>(QStringLiteral("菜单项_使用帮助"))->trigger();
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(installed.string()))});
+        QCOMPARE(recorder.urls, QList<QUrl> { QUrl::fromLocalFile(QString::fromStdString(installed.string())) });
     }
 };
 

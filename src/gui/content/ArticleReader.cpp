@@ -36,7 +36,7 @@ ArticleReader::ArticleReader(NameDatabase& db, std::filesystem::path directory, 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("超级列表框_文章阅读"));
     m_list->setColumnCount(1);
-    m_list->setHeaderLabels({QStringLiteral("文章标题[点击阅读]")});
+    m_list->setHeaderLabels({ QStringLiteral("文章标题[点击阅读]") });
     m_list->setColumnWidth(0, 210);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
@@ -59,7 +59,7 @@ void ArticleReader::showArticleList(const QString& table, const QString& categor
     const QSignalBlocker quiet(m_list);
     m_list->clear();
     for (const ArticleEntry& entry : listArticles(m_db, table.toStdString(), category.toStdString())) {
-        auto* item = new QTreeWidgetItem(m_list, {QString::fromStdString(entry.title)});
+        auto* item = new QTreeWidgetItem(m_list, { QString::fromStdString(entry.title) });
         item->setIcon(0, icon);
         item->setData(0, RowRole, QVariant::fromValue<qlonglong>(entry.row));
     }

@@ -25,17 +25,21 @@ QToolBar* createPageToolBar(QWidget* parent, std::function<void(int)> onItem)
         const char* icon;
         bool acts;
     } items[] = {
-        {"首页", "home", false}, {"后退", "back", false},  {"前进", "forward", false},
-        {"导出", "export", false}, {"打印", "print", true}, {"退出", "exit", true},
+        { "首页", "home", false },
+        { "后退", "back", false },
+        { "前进", "forward", false },
+        { "导出", "export", false },
+        { "打印", "print", true },
+        { "退出", "exit", true },
     };
     for (const auto& item : items) {
         if (!bar->actions().isEmpty()) bar->addSeparator();
-        QAction* action = bar->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(item.icon))),
-                                         QString::fromUtf8(item.caption));
+        QAction* action = bar->addAction(
+            QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(item.icon))), QString::fromUtf8(item.caption));
         action->setEnabled(item.acts);
     }
     QObject::connect(bar, &QToolBar::actionTriggered, bar,
-                     [bar, onItem = std::move(onItem)](QAction* a) { onItem(bar->actions().indexOf(a)); });
+        [bar, onItem = std::move(onItem)](QAction* a) { onItem(bar->actions().indexOf(a)); });
     return bar;
 }
 
@@ -67,7 +71,7 @@ QTextBrowser* createPageViewer(QWidget* parent, const QString& objectName)
 void showPageText(QTextBrowser& viewer, const std::string& utf8Page, const std::filesystem::path& directory)
 {
     // Relative links and pictures of a page resolve in its directory.
-    viewer.setSearchPaths({QString::fromStdString(directory.string())});
+    viewer.setSearchPaths({ QString::fromStdString(directory.string()) });
     viewer.setHtml(QString::fromStdString(utf8Page));
 }
 

@@ -31,8 +31,8 @@ DetailWindow::DetailWindow(NameDatabase& db, std::filesystem::path directory, QW
     m_rule = createToolBarRule(this);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("高级选择夹1"));
-    const QString titles[6] = {kCaption, QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                               QStringLiteral("4"), QStringLiteral("5")};
+    const QString titles[6] = { kCaption, QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+        QStringLiteral("4"), QStringLiteral("5") };
     for (int i = 0; i < 6; ++i) {
         auto* page = new QWidget(m_tabs);
         m_viewers[static_cast<std::size_t>(i)] = createPageViewer(page, QStringLiteral("网页浏览框%1").arg(i + 1));

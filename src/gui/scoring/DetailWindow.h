@@ -61,7 +61,7 @@ private:
     QToolBar* m_toolBar = nullptr;
     QFrame* m_rule = nullptr;
     QTabWidget* m_tabs = nullptr;
-    std::array<QTextBrowser*, 6> m_viewers{};
+    std::array<QTextBrowser*, 6> m_viewers {};
     QStatusBar* m_statusBar = nullptr;
     /// A page whose file could not be written is shown from memory.
     std::array<std::optional<std::string>, 6> m_unwritten;
