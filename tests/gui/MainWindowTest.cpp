@@ -1,6 +1,8 @@
 #include "shell/MainWindow.h"
 
+#include "content/ArticleReader.h"
 #include "content/ContentRouter.h"
+#include "content/DictionaryWindow.h"
 #include "data/Bootstrap.h"
 #include "data/NameDatabase.h"
 #include "generate/GenerationPage.h"
@@ -279,9 +281,13 @@ private Q_SLOTS:
         clickItem(0);
         QCOMPARE(s.page(), 0);
 
-        QSignalSpy dictionary(&s.window->contentRouter(), &ContentRouter::dictionaryRequested);
+        ContentRouter& content = s.window->contentRouter();
         clickItem(8);
-        QCOMPARE(dictionary.count(), 1);
+        QVERIFY(content.dictionaryWindow() && content.dictionaryWindow()->isVisible());
+        QCOMPARE(content.dictionaryWindow()->windowTitle(), QStringLiteral("汉字查询"));
+        QVERIFY(content.dictionaryWindow()->isModal());
+        content.dictionaryWindow()->close();
+        QTRY_VERIFY(!content.dictionaryWindow());
 
         struct Route {
             const char* action;
@@ -294,7 +300,7 @@ private Q_SLOTS:
             QCOMPARE(s.page(), r.page);
         }
         s.action("菜单项_新华字典")->trigger();
-        QCOMPARE(dictionary.count(), 2);
+        QVERIFY(content.dictionaryWindow() && content.dictionaryWindow()->isVisible());
     }
 
     void articleMenusRouteTableAndCategory()
@@ -303,7 +309,6 @@ private Q_SLOTS:
         const auto config = file("articles.dat");
         writeFile(config, "keep");
         Session s(config);
-        QSignalSpy spy(&s.window->contentRouter(), &ContentRouter::articleListRequested);
         const auto* parenting = s.find<QMenu>("菜单_育儿知识");
         QStringList top;
         for (QAction* a : parenting->actions())
@@ -335,8 +340,10 @@ private Q_SLOTS:
         };
         for (const Case& c : cases) {
             s.action((std::string("文章_") + c.item).c_str())->trigger();
-            QCOMPARE(spy.count(), 1);
-            QCOMPARE(spy.takeFirst(), QVariantList({ QString::fromUtf8(c.table), QString::fromUtf8(c.category) }));
+            const ArticleReader* reader = s.window->contentRouter().articleReader();
+            QVERIFY(reader && reader->isVisible());
+            QCOMPARE(reader->windowTitle(), QString::fromUtf8(c.category));
+            QCOMPARE(reader->currentArticleTable(), QString::fromUtf8(c.table));
         }
         s.window.reset();
         QCOMPARE(*readFileBytes(config), std::string("keep"));

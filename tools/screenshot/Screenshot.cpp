@@ -1,14 +1,23 @@
 // Saves pictures of the main window for the documentation:
 //   jiaming-screenshot OUTPUT_DIR [PAGE...]
 // writes OUTPUT_DIR/main-window.png (page 0) and OUTPUT_DIR/page-N.png for
-// every PAGE number given; the PAGE "about" writes OUTPUT_DIR/about.png. Run it under xvfb-run or with
+// every PAGE number given; the PAGE "about" writes OUTPUT_DIR/about.png, "detail" the name detail window
+// (detail-window.png), "articles" the article reader (article-reader.png) and "dictionary" the dictionary
+// window with a character page (dictionary.png). Run it under xvfb-run or with
 // QT_QPA_PLATFORM=offscreen; set JIAMING_CONFIG to a scratch file so the user's settings stay untouched.
+#include "content/ArticleReader.h"
+#include "content/ContentRouter.h"
+#include "content/DictionaryWindow.h"
 #include "data/NameDatabase.h"
+#include "scoring/DetailWindow.h"
+#include "scoring/SinglePageWindow.h"
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
 #include "shell/MessageService.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QDir>
 #include <QPixmap>
 #include <QTabWidget>
@@ -51,6 +60,36 @@ int main(int argc, char** argv)
         auto* tabs = window.findChild<QTabWidget*>(QStringLiteral("高级选择夹1"));
         if (!window.grab().save(out.filePath(QStringLiteral("main-window.png")))) status = 1;
         for (const QString& page : pages) {
+            jm::gui::ContentRouter& content = window.contentRouter();
+            const auto save = [&](QWidget* w, const char* file) {
+                QApplication::processEvents();
+                if (!w || !w->grab().save(out.filePath(QString::fromUtf8(file)))) status = 1;
+                if (w) w->close();
+            };
+            if (page == QStringLiteral("detail") || page == QStringLiteral("articles")
+                || page == QStringLiteral("dictionary"))
+                db.waitUntilReady();
+            if (page == QStringLiteral("detail")) {
+                content.showNameDetail(QStringLiteral("林"), QStringLiteral("嘉铭"));
+                content.detailWindow()->resize(820, 640);
+                save(content.detailWindow(), "detail-window.png");
+                continue;
+            }
+            if (page == QStringLiteral("articles")) {
+                content.showArticleList(QStringLiteral("算命风水"), QStringLiteral("起名知识"));
+                save(content.articleReader(), "article-reader.png");
+                continue;
+            }
+            if (page == QStringLiteral("dictionary")) {
+                content.openDictionary();
+                jm::gui::DictionaryWindow* dictionary = content.dictionaryWindow();
+                dictionary->findChild<QLineEdit*>(QStringLiteral("编辑框1"))->setText(QStringLiteral("嘉"));
+                dictionary->findChild<QPushButton*>(QStringLiteral("按钮_查询"))->click();
+                dictionary->pageWindow()->resize(640, 480);
+                save(dictionary->pageWindow(), "dictionary.png");
+                dictionary->close();
+                continue;
+            }
             if (page == QStringLiteral("about")) {
                 window.openAboutWindow();
                 QApplication::processEvents();

@@ -1,6 +1,12 @@
 #include "content/ContentRouter.h"
 
 #include "content/ArticleMenu.h"
+#include "content/ArticleReader.h"
+#include "content/DictionaryWindow.h"
+#include "content/Documents.h"
+#include "content/UserManual.h"
+#include "scoring/DetailWindow.h"
+#include "settings/Paths.h"
 #include "shell/MainWindow.h"
 #include "ui_MainWindow.h"
 
@@ -50,16 +56,66 @@ void ContentRouter::buildArticleMenus()
     }
 }
 
+ArticleReader* ContentRouter::articleReader() const
+{
+    return m_reader;
+}
+
+DictionaryWindow* ContentRouter::dictionaryWindow() const
+{
+    return m_dictionary;
+}
+
+DetailWindow* ContentRouter::detailWindow() const
+{
+    return m_detail;
+}
+
+std::filesystem::path ContentRouter::pageDirectory() const
+{
+    // Without a writable data directory the pages are shown from memory.
+    return m_window.dataDirectory().value_or(jm::dataDirectory());
+}
+
 void ContentRouter::showArticleList(const QString& table, const QString& category)
 {
-    Q_EMIT articleListRequested(table, category);
+    m_currentArticleTable = table;
+    if (!m_reader) {
+        m_reader = new ArticleReader(m_db, pageDirectory(), &m_window);
+        m_reader->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_reader->showArticleList(table, category);
+    m_reader->show();
+    m_reader->raise();
+    m_reader->activateWindow();
 }
 
 void ContentRouter::openDictionary()
 {
-    Q_EMIT dictionaryRequested();
+    if (!m_dictionary) {
+        m_dictionary = new DictionaryWindow(m_db, pageDirectory(), &m_window);
+        m_dictionary->setAttribute(Qt::WA_DeleteOnClose);
+        // Modal without a local event loop: the main window takes no input
+        // while the dictionary is open, and the caller returns at once.
+        m_dictionary->setWindowModality(Qt::ApplicationModal);
+    }
+    m_dictionary->show();
+    m_dictionary->raise();
+    m_dictionary->activateWindow();
 }
 
-void ContentRouter::openHelp() { }
+void ContentRouter::openHelp()
+{
+    openDocument(QString::fromStdString(userManualPath().string()));
+}
+
+void ContentRouter::showNameDetail(const QString& surname, const QString& givenName)
+{
+    if (!m_detail) {
+        m_detail = new DetailWindow(m_db, pageDirectory(), &m_window);
+        m_detail->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_detail->showName(surname, givenName);
+}
 
 } // namespace jm::gui

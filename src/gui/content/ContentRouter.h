@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
+
+#include <filesystem>
 
 namespace Ui {
 class MainWindow;
@@ -13,37 +16,57 @@ class NameDatabase;
 
 namespace jm::gui {
 
+class ArticleReader;
+class DetailWindow;
+class DictionaryWindow;
 class MainWindow;
 class MessageService;
 
 /// Routes the reference content of the main window: the article menus
-/// 育儿知识 and 算命风水 (built here from `articleMenu()`), the dictionary
-/// (tool bar item and menu item 新华字典) and the help item 使用帮助.
+/// 育儿知识 and 算命风水 (built here from `articleMenu()`) to the article
+/// reader, the dictionary (tool bar item and menu item 新华字典), the help
+/// item 使用帮助, and the name detail window of the lists.
 class ContentRouter : public QObject {
     Q_OBJECT
 public:
     ContentRouter(Ui::MainWindow& ui, MainWindow& window, NameDatabase& db, MessageService& messages);
 
+    /// The open article reader, dictionary window or detail window; null
+    /// when none is open (each is destroyed when the user closes it).
+    ArticleReader* articleReader() const;
+    DictionaryWindow* dictionaryWindow() const;
+    DetailWindow* detailWindow() const;
+
+    /// The article table (without NM_ prefix) of the category opened last;
+    /// empty before the first.
+    const QString& currentArticleTable() const { return m_currentArticleTable; }
+
 public Q_SLOTS:
-    /// Opens the article reader with the articles of `category` in `table`
-    /// (the table name without its NM_ prefix).
+    /// Opens the article reader (non-modal, owned by the main window) with
+    /// the articles of `category` in `table` (without NM_ prefix); an open
+    /// reader is refilled in place.
     void showArticleList(const QString& table, const QString& category);
     /// Opens the dictionary window, modal and owned by the main window.
     void openDictionary();
-    /// Opens the user manual.
+    /// Opens the user manual with the desktop's program for it; a missing
+    /// manual opens nothing.
     void openHelp();
-
-Q_SIGNALS:
-    void articleListRequested(const QString& table, const QString& category);
-    void dictionaryRequested();
+    /// Opens the name detail window (non-modal, owned by the main window)
+    /// for the name; an open one is reused and shows only the new name's pages.
+    void showNameDetail(const QString& surname, const QString& givenName);
 
 private:
     void buildArticleMenus();
+    std::filesystem::path pageDirectory() const;
 
     Ui::MainWindow& m_ui;
     MainWindow& m_window;
     NameDatabase& m_db;
     MessageService& m_messages;
+    QString m_currentArticleTable;
+    QPointer<ArticleReader> m_reader;
+    QPointer<DictionaryWindow> m_dictionary;
+    QPointer<DetailWindow> m_detail;
 };
 
 } // namespace jm::gui

@@ -1,0 +1,16 @@
+# Script mode: copies the user manual MANUAL (docs/manual/用户手册.html) into OUTPUT_DIR, with the pictures it
+# shows from docs/screenshots/ copied into OUTPUT_DIR/screenshots/ and its links to them rewritten to match.
+get_filename_component(manual_dir ${MANUAL} DIRECTORY)
+get_filename_component(manual_name ${MANUAL} NAME)
+file(READ ${MANUAL} text)
+string(REGEX MATCHALL "\\.\\./screenshots/[A-Za-z0-9_.-]+\\.png" pictures "${text}")
+list(REMOVE_DUPLICATES pictures)
+file(MAKE_DIRECTORY ${OUTPUT_DIR}/screenshots)
+foreach(picture ${pictures})
+  get_filename_component(name ${picture} NAME)
+  file(COPY_FILE ${manual_dir}/${picture} ${OUTPUT_DIR}/screenshots/${name} ONLY_IF_DIFFERENT)
+endforeach()
+string(REPLACE "../screenshots/" "screenshots/" text "${text}")
+file(WRITE ${OUTPUT_DIR}/${manual_name}.tmp "${text}")
+file(COPY_FILE ${OUTPUT_DIR}/${manual_name}.tmp ${OUTPUT_DIR}/${manual_name} ONLY_IF_DIFFERENT)
+file(REMOVE ${OUTPUT_DIR}/${manual_name}.tmp)

@@ -1,0 +1,16 @@
+#include "content/Documents.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace jm::gui {
+
+bool openDocument(const QString& file)
+{
+    if (!QFileInfo(file).isFile()) return false;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+    return true;
+}
+
+} // namespace jm::gui
