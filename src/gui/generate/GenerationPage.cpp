@@ -297,6 +297,7 @@ void GenerationPage::togglePause(QPushButton* button, QPushButton* exportButton)
         button->setText(kResume);
     } else {
         m_worker->resume();
+        if (m_run) m_run->parked = false;
         button->setText(kPause);
         exportButton->setEnabled(false);
     }
@@ -365,7 +366,7 @@ bool GenerationPage::isRunning() const
 
 bool GenerationPage::isPaused() const
 {
-    return isRunning() && m_worker->isPaused();
+    return isRunning() && m_run->parked;
 }
 
 void GenerationPage::stopRun()
@@ -468,7 +469,7 @@ void GenerationPage::dispatch(ActiveRun& run, GenerationEvent& event)
                        if (run.mode == GenerationMode::HighScore) m_ui.按钮_高分暂停->setEnabled(true);
                        if (run.mode == GenerationMode::SuperLucky) m_ui.按钮_超吉暂停->setEnabled(true);
                    },
-                   [](ev::Paused&) {},
+                   [&](ev::Paused&) { run.parked = m_worker->isPaused(); },
                    [&](ev::Finished& e) { finishRun(run, e.result); },
                },
         event);

@@ -91,7 +91,8 @@ public:
     void startRun();
     /// True while a run is active (also while it is paused).
     bool isRunning() const;
-    /// True while the active run is paused.
+    /// True once the active run has parked on a pause and every name it
+    /// listed before is in its list; false again after resuming.
     bool isPaused() const;
     /// Stops a running generation and waits until it has let go of the
     /// database; the window is unlocked as after the end of a run. Called
@@ -136,6 +137,8 @@ private:
         bool quiet = false;
         /// The run has emptied its list and given it its empty rows.
         bool listPrepared = false;
+        /// The run reported that it parked on a pause.
+        bool parked = false;
         bool finished = false;
     };
 
