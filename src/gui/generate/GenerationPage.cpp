@@ -11,7 +11,7 @@
 
 #include <QMetaObject>
 
-#include <type_traits>
+#include <variant>
 
 namespace jm::gui {
 namespace {
@@ -391,17 +391,22 @@ void GenerationPage::stopRun()
 void GenerationPage::takeEvents()
 {
     // A message box shown for an earlier report runs its own event loop;
-    // the loop below goes on with the newer reports once it is closed.
-    if (m_dispatching) return;
+    // the call that opened it takes the newer reports in once it is closed.
+    if (m_dispatching) {
+        m_takeAgain = true;
+        return;
+    }
     const std::shared_ptr<ActiveRun> run = m_run;
     if (!run || run->finished) return;
     m_dispatching = true;
-    while (!run->finished) {
+    // One batch per call: the sink posts a new call when it fills again, so
+    // a fast run cannot keep the window's event loop from its other work.
+    do {
+        m_takeAgain = false;
         std::vector<GenerationEvent> events = run->sink->drain();
-        if (events.empty()) break;
         for (GenerationEvent& event : events)
             if (!run->finished) dispatch(*run, event);
-    }
+    } while (m_takeAgain && !run->finished);
     m_dispatching = false;
 }
 

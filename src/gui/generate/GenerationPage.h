@@ -180,6 +180,7 @@ private:
     std::shared_ptr<ActiveRun> m_run;
     QPointer<WaitingWindow> m_waiting;
     bool m_dispatching = false;
+    bool m_takeAgain = false;
 };
 
 } // namespace jm::gui
