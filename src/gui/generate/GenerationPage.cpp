@@ -11,6 +11,7 @@
 
 #include <QMetaObject>
 
+#include <utility>
 #include <variant>
 
 namespace jm::gui {
@@ -408,6 +409,9 @@ void GenerationPage::takeEvents()
             if (!run->finished) dispatch(*run, event);
     } while (m_takeAgain && !run->finished);
     m_dispatching = false;
+    // Reports of a newer run that came in while this one was being ended.
+    if (std::exchange(m_takeAgain, false))
+        QMetaObject::invokeMethod(this, &GenerationPage::takeEvents, Qt::QueuedConnection);
 }
 
 WaitingWindow* GenerationPage::waitingWindow() const
