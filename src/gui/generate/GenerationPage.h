@@ -1,31 +1,51 @@
 #pragma once
 
+#include "generate/GenerationRequest.h"
+#include "generate/QueuedGenerationSink.h"
+
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
+#include <array>
+#include <functional>
+#include <memory>
 #include <vector>
 
+class QPushButton;
 class QRadioButton;
+class QTreeView;
 namespace Ui {
 class MainWindow;
 }
 
 namespace jm {
 class NameDatabase;
+class WorkerThread;
 }
 
 namespace jm::gui {
 
+class GenerationCharacterDialog;
 class MainWindow;
 class MessageService;
 class NameListModel;
+struct ListRow;
+class WaitingWindow;
 
 /// The generation side of the main window: the mode page, the result pages
-/// of the seven modes and the status-bar hint of the selected mode.
+/// of the seven modes, the status-bar hint of the selected mode and the run
+/// control. A run is performed by the core worker on a thread of its own;
+/// this page builds its request from the window when the run starts and
+/// takes in what the run reports on the window thread, so the window never
+/// waits for the worker. At most one run is active: starting one stops the
+/// active one first.
 class GenerationPage : public QObject {
     Q_OBJECT
 public:
     GenerationPage(Ui::MainWindow& ui, MainWindow& window, NameDatabase& db, MessageService& messages);
+    /// Stops a running generation and waits for it.
+    ~GenerationPage() override;
 
     /// The result lists of the modes and the poet and poem lists.
     NameListModel& highScoreList() { return *m_highScoreList; }
@@ -36,6 +56,8 @@ public:
     NameListModel& englishList() { return *m_englishList; }
     NameListModel& poetList() { return *m_poetList; }
     NameListModel& poemList() { return *m_poemList; }
+    /// The scored result list of `mode`; null for English and classic.
+    NameListModel* scoredList(GenerationMode mode);
 
     /// Shows the hint image and text of the mode whose option button is
     /// `option` in the status bar.
@@ -46,15 +68,60 @@ public:
     void setLastSurname(const QString& surname) { m_lastSurname = surname; }
     const QString& lastSurname() const { return m_lastSurname; }
 
+    /// The generation character (辈份) runs use; kept for the program's life.
+    const GenerationCharacterSetting& generationCharacter() const { return m_generationCharacter; }
     /// Forgets the generation character, so runs use none.
-    void resetGenerationCharacter() { m_generationCharacter.clear(); }
-    const QString& generationCharacter() const { return m_generationCharacter; }
+    void resetGenerationCharacter() { m_generationCharacter = {}; }
+    /// Opens the dialog "设置辈份" over the main window (window-modal, not
+    /// blocking) and returns it; it deletes itself when closed.
+    GenerationCharacterDialog* openGenerationCharacterDialog();
 
-    bool isRunning() const { return false; }
+    /// The mode whose option button is checked.
+    GenerationMode checkedMode() const;
+    /// Registers the function that fills the options of `mode` (its
+    /// page's inputs) into the request when a run of that mode starts.
+    void setOptionReader(GenerationMode mode, std::function<void(GenerationRequest&)> reader);
+    /// The request a run started now would perform: the checked mode, the
+    /// surname, sex and name length of the mode page, the generation
+    /// character and the mode's own options.
+    GenerationRequest buildRequest() const;
+
+    /// Starts a run of the checked mode, stopping the active run first. A
+    /// mode the engine cannot perform yet starts nothing.
+    void startRun();
+    /// True while a run is active (also while it is paused).
+    bool isRunning() const;
+    /// True once the active run has parked on a pause and every name it
+    /// listed before is in its list; false again after resuming.
+    bool isPaused() const;
     /// Stops a running generation and waits until it has let go of the
-    /// database. Called first when the program exits; returns at once when
-    /// nothing runs.
+    /// database; the window is unlocked as after the end of a run. Called
+    /// first when the program exits; returns at once when nothing runs.
     void stopRun();
+
+    /// The surname the list of `mode` was generated with.
+    QString listSurname(GenerationMode mode) const { return m_listSurnames[index(mode)]; }
+
+    /// The waiting window of the active run, while it is open.
+    WaitingWindow* waitingWindow() const;
+
+    /// Takes in everything the active run has reported so far. Called by
+    /// itself whenever the run reports; tests may call it to flush.
+    void takeEvents();
+
+Q_SIGNALS:
+    /// A name of a result list was double-clicked: `surname` is the surname
+    /// the list was generated with, `givenName` the rest of the listed name.
+    void nameActivated(const QString& surname, const QString& givenName);
+    /// After `nameActivated` from a scored result list: the row to keep in
+    /// the record list.
+    void recordRequested(const QString& surname, const QString& givenName, const jm::gui::ListRow& row);
+    /// "开始起名" showed the page of `mode` (poem: fill the poet list;
+    /// super-lucky: apply the filter rules).
+    void modePageOpened(jm::GenerationMode mode);
+    /// A run of `mode` has started / ended (`stopped` when it was cut short).
+    void runStarted(jm::GenerationMode mode);
+    void runFinished(jm::GenerationMode mode, bool stopped);
 
 private:
     struct ModeHint {
@@ -62,6 +129,34 @@ private:
         int image;
         QString text;
     };
+    /// The window's side of one run.
+    struct ActiveRun {
+        GenerationMode mode;
+        std::shared_ptr<QueuedGenerationSink> sink;
+        /// Messages of a run the window stopped are no longer shown.
+        bool quiet = false;
+        /// The run has emptied its list and given it its empty rows.
+        bool listPrepared = false;
+        /// The run reported that it parked on a pause.
+        bool parked = false;
+        bool finished = false;
+    };
+
+    static std::size_t index(GenerationMode mode) { return static_cast<std::size_t>(mode); }
+
+    void connectButtons();
+    void onStartButton();
+    void startFromPage(NameListModel* listToClear);
+    void onEnglishButton();
+    void togglePause(QPushButton* button, QPushButton* exportButton);
+    void activateName(GenerationMode mode, const QModelIndex& index);
+    void setGenerationCharacter(const GenerationCharacterSetting& setting);
+
+    void beginRun(GenerationMode mode);
+    void dispatch(ActiveRun& run, GenerationEvent& event);
+    void finishRun(ActiveRun& run, const GenerationResult& result);
+    void setModePageReachable(bool toolbar, bool menu);
+    void closeWaitingWindow();
 
     Ui::MainWindow& m_ui;
     MainWindow& m_window;
@@ -77,7 +172,15 @@ private:
     NameListModel* m_poetList = nullptr;
     NameListModel* m_poemList = nullptr;
     QString m_lastSurname;
-    QString m_generationCharacter;
+    GenerationCharacterSetting m_generationCharacter;
+    std::array<std::function<void(GenerationRequest&)>, 7> m_optionReaders;
+    std::array<QString, 7> m_listSurnames;
+
+    std::unique_ptr<WorkerThread> m_worker;
+    std::shared_ptr<ActiveRun> m_run;
+    QPointer<WaitingWindow> m_waiting;
+    bool m_dispatching = false;
+    bool m_takeAgain = false;
 };
 
 } // namespace jm::gui

@@ -1,12 +1,26 @@
 #include "scoring/ScoringPage.h"
 
+#include "scoring/FiveGrids.h"
+#include "scoring/NameAnalysis.h"
 #include "shell/MainWindow.h"
+#include "shell/MessageService.h"
 #include "shell/NameListModel.h"
 #include "ui_MainWindow.h"
 
 #include <QMenu>
+#include <QPushButton>
+#include <QTreeView>
 
 namespace jm::gui {
+namespace {
+
+/// The 姓名 cell of the score and record lists.
+QString nameCell(const QString& surname, const QString& given)
+{
+    return surname + QStringLiteral("\r\n") + given;
+}
+
+} // namespace
 
 ScoringPage::ScoringPage(Ui::MainWindow& ui, MainWindow& window, NameDatabase& db, MessageService& messages)
     : QObject(&window)
@@ -34,6 +48,70 @@ ScoringPage::ScoringPage(Ui::MainWindow& ui, MainWindow& window, NameDatabase& d
     list->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(list, &QWidget::customContextMenuRequested, this,
         [this, list](const QPoint& pos) { m_recordMenu->popup(list->viewport()->mapToGlobal(pos)); });
+
+    connect(ui.按钮_评分, &QPushButton::clicked, this, &ScoringPage::scoreTypedName);
+    connect(ui.超级列表框_评分列表, &QTreeView::doubleClicked, this,
+        [this](const QModelIndex& index) { activateName(*m_scoreList, index); });
+    connect(ui.超级列表框_记录列表, &QTreeView::doubleClicked, this,
+        [this](const QModelIndex& index) { activateName(*m_recordList, index); });
+}
+
+void ScoringPage::scoreTypedName()
+{
+    const QString surname = m_ui.编辑框_评分姓氏->text();
+    if (surname.isEmpty()) {
+        m_messages.plain(&m_window, QStringLiteral("请输入姓氏"), MessageService::hintTitle());
+        return;
+    }
+    const QString given = m_ui.编辑框_评分名字->text();
+    if (given.isEmpty()) {
+        m_messages.plain(&m_window, QStringLiteral("请输入名字"), MessageService::hintTitle());
+        return;
+    }
+    NameAnalysis analysis;
+    int score = 0;
+    if (const auto& directory = m_window.dataDirectory()) {
+        score = analyseName(m_db, surname.toStdString(), given.toStdString(), analysis, *directory);
+    } else {
+        analysis = analyseName(m_db, surname.toStdString(), given.toStdString());
+        score = analysis.score;
+    }
+    const QString name = nameCell(surname, given);
+    if (m_scoreList->findRow(1, name) >= 0) return;
+    const FiveGrids& grids = analysis.grids;
+    ListRow row;
+    row.cells = { QString::number(m_scoreList->rowCount() + 1), name, QString::number(grids.simplifiedTotal),
+        QString::number(grids.总格), QString::fromStdString(grids.elementsText),
+        QString::fromStdString(gridsText(grids)), QString::fromStdString(grids.三才), QString::number(score) };
+    row.sortKey = score;
+    m_scoreList->appendRow(std::move(row));
+}
+
+void ScoringPage::recordName(const QString& surname, const QString& givenName, const ListRow& source)
+{
+    const QString name = nameCell(surname, givenName);
+    if (m_recordList->findRow(1, name) >= 0) return;
+    ListRow row;
+    row.cells << QString::number(m_recordList->rowCount() + 1) << name;
+    for (int c = 2; c < m_recordList->columnCount(); ++c)
+        row.cells << source.cells.value(c);
+    row.sortKey = row.cells[NameListModel::kScoreColumn].toInt();
+    m_recordList->appendRow(std::move(row));
+    Q_EMIT recordsChanged();
+}
+
+void ScoringPage::activateName(const NameListModel& list, const QModelIndex& index)
+{
+    if (!index.isValid() || index.row() >= list.rowCount()) return;
+    const QString& name = list.row(index.row()).cells[1];
+    const qsizetype split = name.indexOf(QStringLiteral("\r\n"));
+    if (name.isEmpty()) return;
+    // A cell without a line break (a hand-edited settings file) reads as a surname alone.
+    if (split < 0) {
+        Q_EMIT nameActivated(name, QString());
+        return;
+    }
+    Q_EMIT nameActivated(name.left(split), name.mid(split + 2));
 }
 
 std::vector<RecordFields> ScoringPage::records() const

@@ -20,6 +20,7 @@ namespace jm::gui {
 class MainWindow;
 class MessageService;
 class NameListModel;
+struct ListRow;
 
 /// The pages 姓名评分 (rating a typed name) and 起名记录 (the record list
 /// of chosen names) of the main window.
@@ -38,16 +39,31 @@ public:
     /// Appends restored records, numbered on from the rows already listed.
     void restoreRecords(const std::vector<RecordFields>& records);
 
+    /// The click of 按钮_评分: rates 编辑框_评分姓氏 + 编辑框_评分名字 (and
+    /// rewrites the report page in the data directory) and appends the name
+    /// to the score list unless it is listed there already. An empty box is
+    /// reported in a message box and nothing else happens.
+    void scoreTypedName();
+
+    /// Keeps a name opened from a generation list: appends surname + "\r\n"
+    /// + given name with columns 2 to 7 of `source`, unless the record list
+    /// holds the name already. The settings file is updated at once.
+    void recordName(const QString& surname, const QString& givenName, const ListRow& source);
+
     /// "删除记录": removes the selected record and renumbers the rest; does
     /// nothing without a selection or for a row with an empty 姓名 cell.
     void deleteRecord();
 
 Q_SIGNALS:
+    /// A name of the score list or the record list was double-clicked.
+    void nameActivated(const QString& surname, const QString& givenName);
     /// The record list changed (a record added or deleted); the window then
     /// writes it to the settings file at once.
     void recordsChanged();
 
 private:
+    void activateName(const NameListModel& list, const QModelIndex& index);
+
     Ui::MainWindow& m_ui;
     MainWindow& m_window;
     NameDatabase& m_db;

@@ -10,6 +10,7 @@
 #include "shell/DatabaseLoader.h"
 #include "shell/DateLists.h"
 #include "shell/MessageService.h"
+#include "shell/NameListModel.h"
 #include "ui_MainWindow.h"
 
 #include <QCloseEvent>
@@ -61,6 +62,7 @@ MainWindow::MainWindow(NameDatabase& db, MessageService& messages, QWidget* pare
     m_chart = new ChartPage(*m_ui, *this, m_db, m_messages);
     m_content = new ContentRouter(*m_ui, *this, m_db, m_messages);
     connect(m_scoring, &ScoringPage::recordsChanged, this, &MainWindow::saveRecordList);
+    connect(m_generation, &GenerationPage::recordRequested, m_scoring, &ScoringPage::recordName);
 
     connectNavigation();
 }

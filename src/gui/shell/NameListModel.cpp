@@ -166,6 +166,15 @@ void NameListModel::setRow(int r, ListRow row)
     Q_EMIT dataChanged(index(r, 0), index(r, columnCount() - 1));
 }
 
+void NameListModel::setRows(int first, std::vector<ListRow> rows)
+{
+    if (first < 0 || first >= rowCount() || rows.empty()) return;
+    const int last = std::min(rowCount() - 1, first + static_cast<int>(rows.size()) - 1);
+    for (int r = first; r <= last; ++r)
+        m_rows[static_cast<std::size_t>(r)] = normalized(std::move(rows[static_cast<std::size_t>(r - first)]));
+    Q_EMIT dataChanged(index(first, 0), index(last, columnCount() - 1));
+}
+
 void NameListModel::removeRowAt(int r)
 {
     if (r < 0 || r >= rowCount()) return;

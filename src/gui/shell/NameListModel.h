@@ -66,6 +66,9 @@ public:
     void appendEmptyRows(int count);
     /// Replaces row `r`; a row index outside the list is ignored.
     void setRow(int r, ListRow row);
+    /// Replaces rows `first` .. `first + rows.size() - 1` at once; rows past
+    /// the end of the list are ignored.
+    void setRows(int first, std::vector<ListRow> rows);
     void removeRowAt(int r);
     /// Drops every row from `count` on.
     void truncate(int count);
