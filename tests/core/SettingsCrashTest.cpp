@@ -89,14 +89,27 @@ TEST(SettingsCrashSafety, KilledWriterNeverLeavesATornFileOrLosesARecord)
             writeForever(file, fds[1]);
         }
         ::close(fds[1]);
-        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 15000)(random)));
+        // Time one save of this writer (between its first two reports), then kill it at a random
+        // moment of about one more save, so that kills land anywhere inside a write whatever the
+        // speed of the build.
+        int reported = 0;
+        const auto readReport = [&] {
+            const bool ok = ::read(fds[0], &reported, sizeof reported) == static_cast<ssize_t>(sizeof reported);
+            if (ok) confirmed = std::max(confirmed, reported);
+            return ok;
+        };
+        ASSERT_TRUE(readReport()) << "the writer died before its first save";
+        const auto first = std::chrono::steady_clock::now();
+        ASSERT_TRUE(readReport()) << "the writer died before its second save";
+        const auto oneSave = std::chrono::duration_cast<std::chrono::microseconds>(
+            std::chrono::steady_clock::now() - first).count();
+        std::this_thread::sleep_for(std::chrono::microseconds(
+            std::uniform_int_distribution<long long>(0, 2 * oneSave)(random)));
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped on its own with status " << status;
-        int reported = 0;
-        while (::read(fds[0], &reported, sizeof reported) == static_cast<ssize_t>(sizeof reported))
-            confirmed = std::max(confirmed, reported);
+        while (readReport()) { }
         ::close(fds[0]);
 
         for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
