@@ -66,7 +66,7 @@ bench: deps
 screenshot: configure
 	cmake --build $(BUILD) -j $(JOBS) --target jiaming-screenshot
 	tmp=$$(mktemp -d) && JIAMING_CONFIG=$$tmp/config.dat JIAMING_DATA_DIR=$$tmp/data \
-	  xvfb-run -a -s "-screen 0 1024x768x24" ./$(BUILD)/jiaming-screenshot docs/screenshots 6 7 detail articles dictionary; \
+	  xvfb-run -a -s "-screen 0 1024x768x24" ./$(BUILD)/jiaming-screenshot docs/screenshots 6 7 highscore detail articles dictionary; \
 	  status=$$?; rm -rf $$tmp; exit $$status
 
 clean:

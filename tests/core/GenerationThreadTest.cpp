@@ -331,3 +331,37 @@ TEST_F(GenerationThreads, QueuedSinkDeliversEverythingToADrainingThread)
     for (const auto& row : finished->rows) b.insert(row[NameRow::Name]);
     EXPECT_EQ(a, b);
 }
+
+// The modes without a scored list report through onText and onEnglishRows;
+// the thread must pass those on like every other report.
+TEST_F(GenerationThreads, TextAndEnglishRowsReachTheSink)
+{
+    jm::test::FixtureBuilder b = jm::test::FixtureBuilder::standard();
+    b.character({"麦", 7, 11, "木", "mai", "麥", "m"});
+    b.row("NM_EName", {"1", "m", "", "Mark", "4", "1", "马克", "全名", "英语", "标记"});
+    NameDatabase db;
+    ASSERT_TRUE(bootstrapDatabase(db, b.write(s_dir->path() / "english.db").string()).ok);
+    WorkerThread worker(db);
+
+    const auto eventsOf = [&](const GenerationRequest& r) {
+        auto sink = std::make_shared<QueuedGenerationSink>();
+        EXPECT_TRUE(worker.start(r, sink));
+        worker.wait();
+        return sink->drain();
+    };
+    GenerationRequest classic = request();
+    classic.mode = GenerationMode::Classic;
+    std::string text;
+    for (GenerationEvent& e : eventsOf(classic))
+        if (auto* t = std::get_if<ev::Text>(&e)) text += t->text;
+    EXPECT_TRUE(text.starts_with("张") && text.ends_with("  ")) << text.substr(0, 60);
+
+    GenerationRequest english = request();
+    english.mode = GenerationMode::English;
+    english.english = {"张", "麦", 1};
+    std::vector<std::string> names;
+    for (GenerationEvent& e : eventsOf(english))
+        if (auto* rows = std::get_if<ev::EnglishRows>(&e))
+            for (const EnglishRow& row : rows->rows) names.push_back(row[EnglishRow::Name]);
+    EXPECT_EQ(names, std::vector<std::string>{"Mark"});
+}

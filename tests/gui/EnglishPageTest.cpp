@@ -104,7 +104,8 @@ struct EnglishSession {
         window->start((dir.path() + "/none.db").toStdString());
         auto recording = std::make_unique<RecordingPlayer>();
         player = recording.get();
-        page = new EnglishPage(window->ui(), list(), statusBar(), window.get(), std::move(recording));
+        page = &window->englishPage();
+        page->pronunciation().setPlayer(std::move(recording));
     }
     NameListModel& list() { return window->generationPage().englishList(); }
     QStatusBar* statusBar() { return window->findChild<QStatusBar*>(u8("状态条1")); }

@@ -28,7 +28,7 @@ struct Window {
         qputenv("JIAMING_CONFIG", (dir.path() + "/config.dat").toUtf8());
         qputenv("JIAMING_DATA_DIR", (dir.path() + "/data").toUtf8());
         window = std::make_unique<MainWindow>(db, messages);
-        page = std::make_unique<SuperLuckyPage>(window->ui());
+        page = &window->superLuckyPage();
     }
     template <typename T>
     T* find(const char* name) const
@@ -63,7 +63,7 @@ struct Window {
     jm::NameDatabase db;
     jm::test::RecordingMessageService messages;
     std::unique_ptr<MainWindow> window;
-    std::unique_ptr<SuperLuckyPage> page;
+    SuperLuckyPage* page = nullptr;
 };
 
 QByteArray fileBytes(const QString& path)

@@ -33,7 +33,7 @@ QString u8(const char* text)
 }
 
 /// A started main window over the poem fixture (or another database file),
-/// with the poem page controller the window will own.
+/// with the poem page controller the window owns.
 struct PoemSession {
     explicit PoemSession(std::filesystem::path database = {})
     {
@@ -45,8 +45,7 @@ struct PoemSession {
         }
         window = std::make_unique<MainWindow>(db, messages);
         window->start(database);
-        GenerationPage& generation = window->generationPage();
-        page = new PoemPage(window->ui(), db, messages, generation.poetList(), generation.poemList(), window.get());
+        page = &window->poemPage();
     }
     template <typename T> T* child(const char* name) const
     {

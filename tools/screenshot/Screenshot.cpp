@@ -3,12 +3,14 @@
 // writes OUTPUT_DIR/main-window.png (page 0) and OUTPUT_DIR/page-N.png for
 // every PAGE number given; the PAGE "about" writes OUTPUT_DIR/about.png, "detail" the name detail window
 // (detail-window.png), "articles" the article reader (article-reader.png) and "dictionary" the dictionary
-// window with a character page (dictionary.png). Run it under xvfb-run or with
+// window with a character page (dictionary.png) and "highscore" the high-score page after a run for the
+// surname 林 (high-score.png). Run it under xvfb-run or with
 // QT_QPA_PLATFORM=offscreen; set JIAMING_CONFIG to a scratch file so the user's settings stay untouched.
 #include "content/ArticleReader.h"
 #include "content/ContentRouter.h"
 #include "content/DictionaryWindow.h"
 #include "data/NameDatabase.h"
+#include "generate/GenerationPage.h"
 #include "scoring/DetailWindow.h"
 #include "scoring/SinglePageWindow.h"
 #include "shell/Application.h"
@@ -16,8 +18,11 @@
 #include "shell/MessageService.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QDir>
 #include <QPixmap>
 #include <QTabWidget>
@@ -67,8 +72,22 @@ int main(int argc, char** argv)
                 if (w) w->close();
             };
             if (page == QStringLiteral("detail") || page == QStringLiteral("articles")
-                || page == QStringLiteral("dictionary"))
+                || page == QStringLiteral("dictionary") || page == QStringLiteral("highscore"))
                 db.waitUntilReady();
+            if (page == QStringLiteral("highscore")) {
+                window.findChild<QLineEdit*>(QStringLiteral("编辑框_姓氏"))->setText(QStringLiteral("林"));
+                window.findChild<QComboBox*>(QStringLiteral("组合框_名字个数"))->setCurrentIndex(1);
+                window.findChild<QRadioButton*>(QStringLiteral("单选框_高分起名"))->setChecked(true);
+                window.findChild<QPushButton*>(QStringLiteral("按钮_起名"))->click();
+                QElapsedTimer timer;
+                timer.start();
+                while (window.generationPage().isRunning() && timer.elapsed() < 60000)
+                    QApplication::processEvents(QEventLoop::AllEvents, 20);
+                QApplication::processEvents();
+                const bool saved = window.grab().save(out.filePath(QStringLiteral("high-score.png")));
+                if (window.generationPage().isRunning() || !saved) status = 1;
+                continue;
+            }
             if (page == QStringLiteral("detail")) {
                 content.showNameDetail(QStringLiteral("林"), QStringLiteral("嘉铭"));
                 content.detailWindow()->resize(820, 640);

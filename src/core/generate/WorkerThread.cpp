@@ -19,7 +19,12 @@ public:
     void onMessage(const GenerationMessage& m) override { m_inner.onMessage(m); }
     void onListPrepared(std::size_t n) override { m_inner.onListPrepared(n); }
     void onRows(std::size_t first, std::vector<NameRow> rows) override { m_inner.onRows(first, std::move(rows)); }
+    void onEnglishRows(std::size_t first, std::vector<EnglishRow> rows) override
+    {
+        m_inner.onEnglishRows(first, std::move(rows));
+    }
     void onProgress(std::size_t examined, std::size_t total) override { m_inner.onProgress(examined, total); }
+    void onText(const std::string& text) override { m_inner.onText(text); }
     void onFirstListed() override { m_inner.onFirstListed(); }
     void onPaused() override { m_inner.onPaused(); }
     void onFinished(const GenerationResult& result) override

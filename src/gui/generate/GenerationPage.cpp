@@ -197,6 +197,11 @@ void GenerationPage::setOptionReader(GenerationMode mode, std::function<void(Gen
     m_optionReaders[index(mode)] = std::move(reader);
 }
 
+void GenerationPage::setInputCheck(GenerationMode mode, std::function<bool()> check)
+{
+    m_inputChecks[index(mode)] = std::move(check);
+}
+
 GenerationRequest GenerationPage::buildRequest() const
 {
     GenerationRequest request;
@@ -277,14 +282,7 @@ void GenerationPage::startFromPage(NameListModel* listToClear)
 
 void GenerationPage::onEnglishButton()
 {
-    if (m_ui.编辑框_英文姓氏->text().isEmpty()) {
-        m_messages.plain(&m_window, QStringLiteral("请输入姓氏"), MessageService::hintTitle());
-        return;
-    }
-    if (m_ui.编辑框_英文名字->text().isEmpty()) {
-        m_messages.plain(&m_window, QStringLiteral("请输入名字"), MessageService::hintTitle());
-        return;
-    }
+    if (const auto& check = m_inputChecks[index(GenerationMode::English)]; check && !check()) return;
     m_englishList->clear();
     startRun();
 }
@@ -439,6 +437,13 @@ void GenerationPage::beginRun(GenerationMode mode)
         m_ui.按钮_超吉暂停->setEnabled(false);
         m_ui.按钮_超吉导出->setEnabled(false);
         break;
+    case GenerationMode::Nickname:
+        m_ui.按钮_起小名->setEnabled(false);
+        break;
+    case GenerationMode::Classic:
+        m_window.showPage(MainWindow::PageClassic);
+        m_ui.编辑框_经典名字->clear();
+        break;
     default:
         break;
     }
@@ -469,6 +474,17 @@ void GenerationPage::dispatch(ActiveRun& run, GenerationEvent& event)
                    },
                    [&](ev::Rows& e) {
                        if (list) list->setRows(static_cast<int>(e.firstRow), toListRows(std::move(e.rows)));
+                   },
+                   [&](ev::EnglishRows& e) {
+                       // Rows of a run the window stopped would land in the
+                       // list the next run has just emptied.
+                       if (!run.quiet) Q_EMIT englishRowsListed(e.firstRow, e.rows);
+                   },
+                   [&](ev::Text& e) {
+                       // The box keeps its lines apart by "\n" alone.
+                       QString text = QString::fromStdString(e.text);
+                       text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+                       m_ui.编辑框_经典名字->setPlainText(text);
                    },
                    [&](ev::Progress& e) {
                        if (m_waiting) m_waiting->setProgress(e.examined, e.total);

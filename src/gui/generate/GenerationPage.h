@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generate/EnglishRow.h"
 #include "generate/GenerationRequest.h"
 #include "generate/QueuedGenerationSink.h"
 
@@ -81,6 +82,9 @@ public:
     /// Registers the function that fills the options of `mode` (its
     /// page's inputs) into the request when a run of that mode starts.
     void setOptionReader(GenerationMode mode, std::function<void(GenerationRequest&)> reader);
+    /// Registers the check a page's own button makes of its inputs before a
+    /// run of `mode` starts; a false result starts nothing.
+    void setInputCheck(GenerationMode mode, std::function<bool()> check);
     /// The request a run started now would perform: the checked mode, the
     /// surname, sex and name length of the mode page, the generation
     /// character and the mode's own options.
@@ -122,6 +126,8 @@ Q_SIGNALS:
     /// A run of `mode` has started / ended (`stopped` when it was cut short).
     void runStarted(jm::GenerationMode mode);
     void runFinished(jm::GenerationMode mode, bool stopped);
+    /// An English run listed `rows` from row `firstRow` on.
+    void englishRowsListed(std::size_t firstRow, const std::vector<jm::EnglishRow>& rows);
 
 private:
     struct ModeHint {
@@ -174,6 +180,7 @@ private:
     QString m_lastSurname;
     GenerationCharacterSetting m_generationCharacter;
     std::array<std::function<void(GenerationRequest&)>, 7> m_optionReaders;
+    std::array<std::function<bool()>, 7> m_inputChecks;
     std::array<QString, 7> m_listSurnames;
 
     std::unique_ptr<WorkerThread> m_worker;

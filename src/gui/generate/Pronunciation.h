@@ -56,6 +56,8 @@ public:
     explicit Pronunciation(std::unique_ptr<AudioPlayer> player = {}, QObject* parent = nullptr);
     ~Pronunciation() override;
 
+    /// Plays through `player` from now on (tests hand in a recording one).
+    void setPlayer(std::unique_ptr<AudioPlayer> player) { m_player = std::move(player); }
     void setDictionaryUrl(const QString& base) { m_base = base; }
     const QString& dictionaryUrl() const { return m_base; }
 

@@ -3,7 +3,12 @@
 #include "chart/ChartPage.h"
 #include "content/ContentRouter.h"
 #include "data/NameDatabase.h"
+#include "generate/EnglishPage.h"
+#include "generate/ExportActions.h"
 #include "generate/GenerationPage.h"
+#include "generate/PoemPage.h"
+#include "generate/Pronunciation.h"
+#include "generate/SuperLuckyPage.h"
 #include "scoring/ScoringPage.h"
 #include "shell/AboutWindow.h"
 #include "shell/Application.h"
@@ -61,10 +66,18 @@ MainWindow::MainWindow(NameDatabase& db, MessageService& messages, QWidget* pare
     m_scoring = new ScoringPage(*m_ui, *this, m_db, m_messages);
     m_chart = new ChartPage(*m_ui, *this, m_db, m_messages);
     m_content = new ContentRouter(*m_ui, *this, m_db, m_messages);
+    // The mode pages after the generation page: they use its list models.
+    m_poem = new PoemPage(*m_ui, m_db, m_messages, m_generation->poetList(), m_generation->poemList(), this);
+    m_english = new EnglishPage(*m_ui, m_generation->englishList(), m_ui->状态条1, this);
+    m_superLucky = new SuperLuckyPage(*m_ui, this);
+    m_exports = new ExportActions(*m_ui, m_generation->highScoreList(), m_generation->superLuckyList(), this);
     connect(m_scoring, &ScoringPage::recordsChanged, this, &MainWindow::saveRecordList);
     connect(m_generation, &GenerationPage::recordRequested, m_scoring, &ScoringPage::recordName);
+    connect(m_generation, &GenerationPage::nameActivated, m_content, &ContentRouter::showNameDetail);
+    connect(m_scoring, &ScoringPage::nameActivated, m_content, &ContentRouter::showNameDetail);
 
     connectNavigation();
+    connectGeneration();
 }
 
 MainWindow::~MainWindow()
@@ -92,6 +105,24 @@ void MainWindow::connectNavigation()
     });
     connect(ui.菜单项_更换皮肤, &QAction::triggered, this, [this] { m_skins.nextSkin(); });
     connect(ui.菜单项_关于软件, &QAction::triggered, this, &MainWindow::openAboutWindow);
+}
+
+void MainWindow::connectGeneration()
+{
+    GenerationPage& generation = *m_generation;
+    generation.setOptionReader(GenerationMode::Poem, [this](GenerationRequest& r) { m_poem->fillRequest(r); });
+    generation.setOptionReader(GenerationMode::English, [this](GenerationRequest& r) { m_english->fillRequest(r); });
+    for (GenerationMode mode : { GenerationMode::SuperLucky, GenerationMode::Combination, GenerationMode::Nickname })
+        generation.setOptionReader(mode, [this](GenerationRequest& r) { m_superLucky->fillRequest(r); });
+    generation.setInputCheck(GenerationMode::English, [this] { return m_english->checkInputs(m_messages); });
+    connect(&generation, &GenerationPage::englishRowsListed, m_english, &EnglishPage::showRows);
+    connect(&generation, &GenerationPage::modePageOpened, this, [this](GenerationMode mode) {
+        if (mode == GenerationMode::Poem) m_poem->openPage();
+        if (mode == GenerationMode::SuperLucky) m_superLucky->applyMustHaveRule();
+    });
+    connect(&generation, &GenerationPage::runStarted, this, [this](GenerationMode mode) {
+        if (mode == GenerationMode::Poem) m_poem->showNameList();
+    });
 }
 
 void MainWindow::start(const std::filesystem::path& shippedDatabase)

@@ -25,9 +25,13 @@ class AboutWindow;
 class ChartPage;
 class ContentRouter;
 class DatabaseLoader;
+class EnglishPage;
+class ExportActions;
 class GenerationPage;
 class MessageService;
+class PoemPage;
 class ScoringPage;
+class SuperLuckyPage;
 
 /// The program's main window: tool bar, menus, the tab control
 /// 高级选择夹1 with its eleven pages and the status bar. It routes events
@@ -99,12 +103,17 @@ public:
     ScoringPage& scoringPage() { return *m_scoring; }
     ChartPage& chartPage() { return *m_chart; }
     ContentRouter& contentRouter() { return *m_content; }
+    PoemPage& poemPage() { return *m_poem; }
+    EnglishPage& englishPage() { return *m_english; }
+    SuperLuckyPage& superLuckyPage() { return *m_superLucky; }
+    ExportActions& exportActions() { return *m_exports; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void connectNavigation();
+    void connectGeneration();
     void fillNamingDateBoxes();
     void prepareChartPage();
     void prepareScoringPage();
@@ -122,6 +131,10 @@ private:
     ScoringPage* m_scoring = nullptr;
     ChartPage* m_chart = nullptr;
     ContentRouter* m_content = nullptr;
+    PoemPage* m_poem = nullptr;
+    EnglishPage* m_english = nullptr;
+    SuperLuckyPage* m_superLucky = nullptr;
+    ExportActions* m_exports = nullptr;
     QLabel* m_statusIcon = nullptr;
     QLabel* m_statusText = nullptr;
     int m_statusImage = -1;
