@@ -83,6 +83,8 @@ def main():
         "BM_HighScoreRun/length:2": "whole high-score run, 张, boy, two-character names",
         "BM_HighScoreRun/length:1": "whole high-score run, 张, boy, one-character names",
         "BM_HighScoreRunOnWorkerThread": "the same on the worker thread with the queued sink",
+        "BM_SuperLuckyRun/nosurname:0/real_time": "super-lucky worst case: boys' list, must-have on with no box, 张",
+        "BM_SuperLuckyRun/nosurname:1/real_time": "the same without a surname (threshold 0: fills 100,000 names)",
     }
     for name, b in suite.items():
         per = "%.2f %s" % (b["real_time"], b.get("time_unit", "ns"))
