@@ -450,6 +450,30 @@ private Q_SLOTS:
         QCOMPARE(onDisk.text(SettingsKey::Records), std::string("张 一;1;;;;;|张 三;3;;;;;|"));
     }
 
+    void unwritableSettingsFileIsReportedOnce()
+    {
+        const auto folder = file("settings-folder");
+        std::filesystem::create_directories(folder);
+        const auto config = folder / "config.dat";
+        writeFile(config, toGbk("[设置]\r\n名字记录=张 一;1|张 二;2|张 三;3|\r\n"));
+        Session s(config);
+        s.start(m_database);
+        const auto before = s.messages.messages.size();
+
+        // The folder of the settings file turns into a plain file: every later write fails.
+        std::filesystem::rename(folder, file("settings-folder-moved"));
+        writeFile(folder, "x");
+        auto* view = s.find<QTreeView>("超级列表框_记录列表");
+        for (int i = 0; i < 2; ++i) {
+            view->selectionModel()->select(
+                view->model()->index(0, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            s.action("菜单项_删除记录")->trigger();
+        }
+        QCOMPARE(s.records().rowCount(), 1); // the window keeps working
+        QCOMPARE(s.messages.messages.size(), before + 1); // said once, not at every change
+        QVERIFY(s.messages.messages.back().text.contains(QStringLiteral("无法写入设置文件")));
+    }
+
     void skinMenuStepsThroughTheSkinsOnce()
     {
         std::vector<int> applied;

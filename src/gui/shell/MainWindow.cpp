@@ -18,6 +18,8 @@
 #include "shell/NameListModel.h"
 #include "ui_MainWindow.h"
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QTimer>
@@ -263,7 +265,14 @@ void MainWindow::saveSettings()
 bool MainWindow::saveRecordList()
 {
     if (!m_started || m_exited) return false;
-    return m_settings.saveRecords(m_scoring->records());
+    if (m_settings.saveRecords(m_scoring->records())) return true;
+    // Said once per run; the records stay in the list and are written again at the next change and at exit.
+    if (!std::exchange(m_settingsFailureReported, true))
+        m_messages.warning(this,
+            QStringLiteral("无法写入设置文件 %1，名字记录暂时不能保存。请检查该位置是否可写。")
+                .arg(QString::fromStdString(m_settings.file().string())),
+            MessageService::hintTitle());
+    return false;
 }
 
 void MainWindow::runExitSequence()

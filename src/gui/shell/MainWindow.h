@@ -142,6 +142,7 @@ private:
     std::optional<std::filesystem::path> m_dataDirectory;
     bool m_started = false;
     bool m_exited = false;
+    bool m_settingsFailureReported = false;
 };
 
 } // namespace jm::gui
