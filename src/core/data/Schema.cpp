@@ -73,7 +73,11 @@ std::string createTableSql(const std::string& table, const std::vector<ColumnDef
         if (!first) sql += ",";
         first = false;
         sql += c.name + " " + columnTypeName(c.type);
-        if (c.length != 0) sql += "(" + std::to_string(c.length) + ")";
+        if (c.length != 0) {
+            sql += '(';
+            sql += std::to_string(c.length);
+            sql += ')';
+        }
         if (c.flags != 0) {
             sql += " ";
             if (c.flags & 1) sql += "Primary Key";
