@@ -9,6 +9,7 @@
 #include "shell/MessageService.h"
 #include "shell/NameListModel.h"
 #include "support/ListFixture.h"
+#include "support/RecordingMessageService.h"
 
 #include <QAction>
 #include <QApplication>
@@ -45,28 +46,7 @@ std::size_t threadCount()
     return n;
 }
 
-/// Records every message box; with `modalMs` set, each box keeps its own
-/// event loop running that long, as a real modal box does until it is closed.
-class Messages final : public MessageService {
-public:
-    struct Message {
-        Icon icon;
-        QString text;
-        QString title;
-    };
-    void show(QWidget*, Icon icon, const QString& text, const QString& title) override
-    {
-        messages.push_back({ icon, text, title });
-        if (modalMs <= 0) return;
-        QEventLoop loop;
-        QTimer::singleShot(modalMs, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    bool question(QWidget*, const QString&, const QString&) override { return true; }
-
-    QList<Message> messages;
-    int modalMs = 0;
-};
+using Messages = test::RecordingMessageService;
 
 /// One run of the program over a database file, with its settings file.
 struct Session {

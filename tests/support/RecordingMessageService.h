@@ -2,13 +2,17 @@
 
 #include "shell/MessageService.h"
 
+#include <QEventLoop>
 #include <QList>
 #include <QString>
+#include <QTimer>
 
 namespace jm::test {
 
 /// A message service for window tests: records every box instead of
-/// showing it and answers questions with `answer`.
+/// showing it and answers questions with `answer`. With `modalMs` set, each
+/// box keeps its own event loop running that long, as a real modal box does
+/// until it is closed.
 class RecordingMessageService final : public gui::MessageService {
 public:
     struct Message {
@@ -20,6 +24,10 @@ public:
     void show(QWidget*, Icon icon, const QString& text, const QString& title) override
     {
         messages.push_back({ icon, text, title });
+        if (modalMs <= 0) return;
+        QEventLoop loop;
+        QTimer::singleShot(modalMs, &loop, &QEventLoop::quit);
+        loop.exec();
     }
     bool question(QWidget*, const QString& text, const QString& title) override
     {
@@ -29,6 +37,7 @@ public:
 
     QList<Message> messages;
     bool answer = true;
+    int modalMs = 0;
 };
 
 } // namespace jm::test
