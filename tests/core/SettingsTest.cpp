@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 
 using namespace jm;
@@ -220,4 +221,25 @@ TEST(SettingsFile, FailedWriteKeepsThePreviousFile)
     s.setSurname("张");
     EXPECT_FALSE(s.save());
     EXPECT_EQ(*readFileBytes(blocker), "x");
+}
+
+TEST(SettingsFile, LoadClearsTemporaryFilesOfKilledWriters)
+{
+    test::TempDir dir;
+    const auto file = dir.path() / "config.dat";
+    writeBytes(file, toGbk("[设置]\r\n姓氏=张\r\n"));
+    const auto stale = dir.path() / "config.dat.tmp-Ab12Cd"; // left by a writer killed long ago
+    const auto fresh = dir.path() / "config.dat.tmp-Xy34Zw"; // a writer may still be at work
+    const auto other = dir.path() / "config.dat.backup"; // not ours
+    for (const auto& f : { stale, fresh, other })
+        writeBytes(f, "half a file");
+    std::filesystem::last_write_time(stale, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    std::filesystem::last_write_time(other, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+
+    Settings s(file);
+    EXPECT_TRUE(s.load());
+    EXPECT_EQ(s.surname(), "张");
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(fresh));
+    EXPECT_TRUE(std::filesystem::exists(other));
 }

@@ -1,5 +1,7 @@
 #include "settings/Paths.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -83,11 +85,14 @@ fs::path configPath()
     return base / "jiaming" / "config.dat";
 }
 
+// The temporary file of a write is the target's name + this + six random characters.
+constexpr const char* kTemporarySuffix = ".tmp-";
+
 bool writeFileAtomically(const fs::path& path, const std::string& bytes)
 {
     std::error_code ec;
     if (path.has_parent_path()) fs::create_directories(path.parent_path(), ec);
-    std::string tmpl = path.string() + ".XXXXXX";
+    std::string tmpl = path.string() + kTemporarySuffix + "XXXXXX";
     const int fd = ::mkstemp(tmpl.data());
     if (fd < 0) return false;
     std::size_t written = 0;
@@ -110,6 +115,27 @@ bool writeFileAtomically(const fs::path& path, const std::string& bytes)
         return false;
     }
     return true;
+}
+
+int removeStaleTemporaryFiles(const fs::path& path, fs::file_time_type::duration age)
+{
+    std::error_code ec;
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    const std::string prefix = path.filename().string() + kTemporarySuffix;
+    const auto now = fs::file_time_type::clock::now();
+    int removed = 0;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != prefix.size() + 6 || !name.starts_with(prefix)) continue;
+        const std::string suffix = name.substr(prefix.size());
+        if (!std::all_of(suffix.begin(), suffix.end(), [](unsigned char c) { return std::isalnum(c); })) continue;
+        std::error_code fileError;
+        if (!it->is_regular_file(fileError)) continue;
+        const auto written = fs::last_write_time(it->path(), fileError);
+        if (fileError || now - written < age) continue;
+        if (fs::remove(it->path(), fileError)) ++removed;
+    }
+    return removed;
 }
 
 std::optional<std::string> readFileBytes(const fs::path& path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -34,6 +35,13 @@ std::filesystem::path configPath();
 /// Creates missing parent directories. False on any failure (the old file
 /// is then untouched).
 bool writeFileAtomically(const std::filesystem::path& path, const std::string& bytes);
+
+/// Removes the temporary files a writer of `path` left behind when it was
+/// killed in the middle of `writeFileAtomically` (`path` + ".tmp-" + six
+/// characters), if they are older than `age`, so that a writer still at work
+/// keeps its own. Returns how many were removed.
+int removeStaleTemporaryFiles(const std::filesystem::path& path,
+                              std::filesystem::file_time_type::duration age = std::chrono::minutes(10));
 
 /// Whole file as bytes; nothing when it cannot be read.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);

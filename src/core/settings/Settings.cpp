@@ -235,6 +235,7 @@ Settings::Settings(std::filesystem::path file)
 
 bool Settings::load()
 {
+    removeStaleTemporaryFiles(m_file);
     const std::optional<std::string> bytes = readFileBytes(m_file);
     m_document = bytes ? IniDocument::parse(fromGbk(*bytes)) : IniDocument();
     return bytes.has_value();
