@@ -1,9 +1,9 @@
 #include "support/CliRunner.h"
-#include "support/ListFixture.h"
+#include "settings/Paths.h"
+#include "support/ListDatabaseSuite.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -23,31 +23,7 @@ std::vector<std::string> split(const std::string& text, char sep)
     return out;
 }
 
-std::string readFile(const std::filesystem::path& path)
-{
-    std::ifstream in(path);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class GenerateCli : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        s_dir = new TempDir;
-        s_db = new std::string(shellQuote(jm::test::listFixture().write(s_dir->path() / "f.db").string()));
-    }
-    static void TearDownTestSuite()
-    {
-        delete s_db;
-        delete s_dir;
-    }
-    static TempDir* s_dir;
-    static std::string* s_db;
-};
-TempDir* GenerateCli::s_dir = nullptr;
-std::string* GenerateCli::s_db = nullptr;
+using GenerateCli = jm::test::ListDatabaseSuite;
 
 } // namespace
 
@@ -83,7 +59,7 @@ TEST_F(GenerateCli, MessagesGoToTheErrorStreamAndJsonCarriesTheRows)
     const auto r = runCli("generate --surname 张 --sex 女 --length 1 --mode high --seed 3 --format json --db " + *s_db
                           + " 2>" + shellQuote(err.string()) + " | cat");
     ASSERT_EQ(r.status, 0);
-    EXPECT_EQ(readFile(err), "提示: 一字名数理得分较低,所以软件自动降低评分标准!\n");
+    EXPECT_EQ(jm::readFileBytes(err).value_or(""), "提示: 一字名数理得分较低,所以软件自动降低评分标准!\n");
     EXPECT_TRUE(r.out.starts_with("{\"surname\":\"张\",\"sex\":\"女\",\"length\":1,\"mode\":\"high\",\"seed\":3,"
                                   "\"stopped\":false,\"rows\":[{\"编号\":\"1\",\"姓名\":\"张"))
         << r.out.substr(0, 300);
@@ -91,7 +67,7 @@ TEST_F(GenerateCli, MessagesGoToTheErrorStreamAndJsonCarriesTheRows)
 
     const auto gen = runCli("generate --surname 张 --sex 男 --length 2 --mode high --generation-char third:诸 --db "
                             + *s_db + " 2>" + shellQuote(err.string()) + " | cat");
-    EXPECT_EQ(readFile(err), "提示: 设定辈份后,产生的名字较少,所以系统将显示全部名字\n");
+    EXPECT_EQ(jm::readFileBytes(err).value_or(""), "提示: 设定辈份后,产生的名字较少,所以系统将显示全部名字\n");
     const auto lines = split(gen.out, '\n');
     ASSERT_GT(lines.size(), 300u) << "every usable candidate is listed";
     for (std::size_t i = 1; i < lines.size(); ++i) ASSERT_TRUE(split(lines[i], '\t')[1].ends_with("诸")) << lines[i];

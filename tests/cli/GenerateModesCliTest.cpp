@@ -1,12 +1,12 @@
 // jiaming-cli generate --mode super|combo|nickname|classic and --export.
 #include "support/CliRunner.h"
-#include "support/ListFixture.h"
+#include "settings/Paths.h"
+#include "support/ListDatabaseSuite.h"
 #include "text/Text.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,37 +25,15 @@ std::vector<std::string> lines(const std::string& text)
     return out;
 }
 
-std::string readBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-class GenerateModesCli : public ::testing::Test {
+class GenerateModesCli : public jm::test::ListDatabaseSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_dir = new TempDir;
-        s_db = new std::string(shellQuote(jm::test::listFixture().write(s_dir->path() / "f.db").string()));
-    }
-    static void TearDownTestSuite()
-    {
-        delete s_db;
-        delete s_dir;
-    }
     static std::string generate(const std::string& args, const std::string& surname = "张",
                                 const std::string& sex = "男", const std::string& length = "2")
     {
         return "generate --surname " + surname + " --sex " + sex + " --length " + length + " --seed 4 --db " + *s_db
                + " " + args;
     }
-    static TempDir* s_dir;
-    static std::string* s_db;
 };
-TempDir* GenerateModesCli::s_dir = nullptr;
-std::string* GenerateModesCli::s_db = nullptr;
 
 } // namespace
 
@@ -77,7 +55,7 @@ TEST_F(GenerateModesCli, SuperLuckyFiltersAndExport)
         jm::replaceAll(line, "\t", "    ");
         want += line + "\r\n";
     }
-    EXPECT_EQ(readBytes(file), jm::toGbk(want));
+    EXPECT_EQ(jm::readFileBytes(file).value_or(""), jm::toGbk(want));
 
     const auto none = runCli(generate("--mode super 2>/dev/null"));
     EXPECT_EQ(lines(none.out).size(), 1u) << "no filter switched on: nothing listed";
@@ -114,7 +92,7 @@ TEST_F(GenerateModesCli, ClassicPrintsTheTextAndExportsItUnchanged)
     EXPECT_TRUE(r.out.ends_with("   ")) << "the text ends with the last name's separator";
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2 * (294 / 16));
     EXPECT_NE(r.out.find("   \r\n\r\n张"), std::string::npos);
-    EXPECT_EQ(readBytes(file), jm::toGbk(r.out));
+    EXPECT_EQ(jm::readFileBytes(file).value_or(""), jm::toGbk(r.out));
     EXPECT_EQ(runCli(generate("--mode classic --seed 5")).out.size(),
               runCli(generate("--mode classic --seed 6")).out.size());
 }
