@@ -8,9 +8,9 @@
 #include "generate/GenerationWorker.h"
 #include "generate/QueuedGenerationSink.h"
 #include "generate/WorkerThread.h"
-#include "support/ListFixture.h"
 #include "scoring/FiveGrids.h"
 #include "scoring/Fortune.h"
+#include "support/ListFixture.h"
 #include "text/Text.h"
 
 #include <benchmark/benchmark.h>
@@ -59,9 +59,11 @@ struct ScoringSetup {
         ShuffleRandom random(1);
         shuffleTexts(texts, random);
         texts.resize(400);
-        for (const auto& t : texts) table.append(loadCharacterInfo(database(), t));
+        for (const auto& t : texts)
+            table.append(loadCharacterInfo(database(), t));
         table.append(loadCharacterInfo(database(), "张"));
-        for (const auto& t : texts) given.push_back(table.find(t));
+        for (const auto& t : texts)
+            given.push_back(table.find(t));
         surname = table.find("张");
     }
 };
@@ -74,7 +76,8 @@ void BM_QuickScore(benchmark::State& state)
     for (auto _ : state) {
         int sum = 0;
         for (const CharacterInfo* a : s.given)
-            for (const CharacterInfo* b : s.given) sum += scorer.quickScore(1, s.surname, nullptr, 2, a, b);
+            for (const CharacterInfo* b : s.given)
+                sum += scorer.quickScore(1, s.surname, nullptr, 2, a, b);
         benchmark::DoNotOptimize(sum);
         names += static_cast<std::int64_t>(s.given.size() * s.given.size());
     }
@@ -90,7 +93,8 @@ void BM_ScoreName(benchmark::State& state)
     std::int64_t names = 0;
     for (auto _ : state) {
         for (std::size_t i = 0; i < 20; ++i)
-            for (const auto& b : s.texts) benchmark::DoNotOptimize(scorer.scoreName("张", s.texts[i] + b));
+            for (const auto& b : s.texts)
+                benchmark::DoNotOptimize(scorer.scoreName("张", s.texts[i] + b));
         names += static_cast<std::int64_t>(20 * s.texts.size());
     }
     state.SetItemsProcessed(names);
@@ -102,12 +106,12 @@ BENCHMARK(BM_ScoreName)->Unit(benchmark::kMillisecond);
 /// and one SQL query per grade (five 81-numbers and the three-talents key),
 /// nothing cached.
 int literalScore(NameDatabase& db, const std::vector<CharacterInfo>& list, const std::string& surname,
-                 const std::string& a, const std::string& b)
+    const std::string& a, const std::string& b)
 {
     const auto walk = [&list](const std::string& c) {
         for (const CharacterInfo& info : list)
             if (info.character == c) return info;
-        return CharacterInfo{ c, 0, 0, "" };
+        return CharacterInfo { c, 0, 0, "" };
     };
     NameLayout layout;
     layout.surnameLength = 1;
@@ -117,9 +121,12 @@ int literalScore(NameDatabase& db, const std::vector<CharacterInfo>& list, const
     layout.G2 = walk(b);
     const FiveGrids g = computeFiveGrids(layout);
     const std::array<int, 6> percents = {
-        gradePercent(fortuneOfNumber(db, g.天格)), gradePercent(fortuneOfNumber(db, g.人格)),
-        gradePercent(fortuneOfNumber(db, g.地格)), gradePercent(fortuneOfNumber(db, g.总格)),
-        gradePercent(fortuneOfNumber(db, g.外格)), gradePercent(fortuneOfThreeTalents(db, g.三才)),
+        gradePercent(fortuneOfNumber(db, g.天格)),
+        gradePercent(fortuneOfNumber(db, g.人格)),
+        gradePercent(fortuneOfNumber(db, g.地格)),
+        gradePercent(fortuneOfNumber(db, g.总格)),
+        gradePercent(fortuneOfNumber(db, g.外格)),
+        gradePercent(fortuneOfThreeTalents(db, g.三才)),
     };
     return weightedHundredths(percents) / 100;
 }
@@ -169,8 +176,7 @@ void BM_HighScoreRun(benchmark::State& state)
         examined += r.examinedCount;
     }
     state.counters["rows"] = benchmark::Counter(static_cast<double>(rows), benchmark::Counter::kAvgIterations);
-    state.counters["examined"] =
-        benchmark::Counter(static_cast<double>(examined), benchmark::Counter::kAvgIterations);
+    state.counters["examined"] = benchmark::Counter(static_cast<double>(examined), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_HighScoreRun)->Arg(2)->Arg(1)->ArgName("length")->Unit(benchmark::kMillisecond);
 
@@ -214,9 +220,8 @@ void BM_SuperLuckyRun(benchmark::State& state)
         examined += r.examinedCount;
         candidates += r.candidateCount;
     }
-    const auto avg = [](std::size_t n) {
-        return benchmark::Counter(static_cast<double>(n), benchmark::Counter::kAvgIterations);
-    };
+    const auto avg
+        = [](std::size_t n) { return benchmark::Counter(static_cast<double>(n), benchmark::Counter::kAvgIterations); };
     state.counters["candidates"] = avg(candidates);
     state.counters["examined"] = avg(examined);
     state.counters["rows"] = avg(rows);

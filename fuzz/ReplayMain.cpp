@@ -30,10 +30,17 @@ std::string mutate(std::string input, std::mt19937& random)
     for (int i = 0; i < steps; ++i) {
         const std::size_t at = input.empty() ? 0 : random() % (input.size() + 1);
         switch (random() % 4) {
-        case 0: input.insert(at, 1, static_cast<char>(random())); break;
-        case 1: if (at < input.size()) input.erase(at, 1 + random() % 4); break;
-        case 2: if (at < input.size()) input[at] = static_cast<char>(random()); break;
-        default: if (!input.empty()) input.insert(at, input.substr(random() % input.size(), 1 + random() % 8));
+        case 0:
+            input.insert(at, 1, static_cast<char>(random()));
+            break;
+        case 1:
+            if (at < input.size()) input.erase(at, 1 + random() % 4);
+            break;
+        case 2:
+            if (at < input.size()) input[at] = static_cast<char>(random());
+            break;
+        default:
+            if (!input.empty()) input.insert(at, input.substr(random() % input.size(), 1 + random() % 8));
         }
     }
     return input;

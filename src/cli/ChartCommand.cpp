@@ -34,8 +34,8 @@ int runChart(const std::vector<std::string>& raw, Io io)
         return 2;
     }
     // The date boxes hold plain numbers without leading zeros.
-    const BirthChart chart =
-        runBirthChart(decimal(moment->year), decimal(moment->month), decimal(moment->day), decimal(moment->hour));
+    const BirthChart chart
+        = runBirthChart(decimal(moment->year), decimal(moment->month), decimal(moment->day), decimal(moment->hour));
     std::string text = chart.text;
     replaceAll(text, "\r\n", "\n");
     io.out << text << "\n";

@@ -42,7 +42,8 @@ std::vector<std::string> Arguments::values(const std::string& name) const
 {
     std::vector<std::string> out;
     const auto range = m_options.equal_range(name);
-    for (auto it = range.first; it != range.second; ++it) out.push_back(it->second);
+    for (auto it = range.first; it != range.second; ++it)
+        out.push_back(it->second);
     return out;
 }
 
@@ -54,8 +55,8 @@ std::map<std::string, CommandInfo>& commands()
 
 bool openDatabase(NameDatabase& db, const Arguments& args, Io io)
 {
-    const std::filesystem::path path = args.value("db") ? std::filesystem::path(*args.value("db"))
-                                                         : shippedDatabasePath();
+    const std::filesystem::path path
+        = args.value("db") ? std::filesystem::path(*args.value("db")) : shippedDatabasePath();
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
         io.err << "jiaming-cli: database not found: " << path.string() << "\n";
@@ -74,11 +75,21 @@ std::string jsonString(const std::string& text)
     std::string out = "\"";
     for (unsigned char c : text) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (c < 0x20) {
                 char buf[8];

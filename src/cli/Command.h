@@ -49,7 +49,7 @@ std::map<std::string, CommandInfo>& commands();
 struct Registrar {
     Registrar(const std::string& name, const std::string& usage, CommandFunction run)
     {
-        commands()[name] = {usage, run};
+        commands()[name] = { usage, run };
     }
 };
 

@@ -32,7 +32,7 @@ std::optional<DateTime> parseMoment(std::string_view date, std::string_view time
         error = "bad date (want YYYY-MM-DD): " + std::string(date);
         return std::nullopt;
     }
-    DateTime moment{(*ymd)[0], (*ymd)[1], (*ymd)[2], 0, 0, 0};
+    DateTime moment { (*ymd)[0], (*ymd)[1], (*ymd)[2], 0, 0, 0 };
     if (!isValidDate(moment.year, moment.month, moment.day)) {
         error = "no such date: " + std::string(date);
         return std::nullopt;

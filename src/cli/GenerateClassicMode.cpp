@@ -4,9 +4,12 @@
 namespace jm::cli {
 namespace {
 
-std::string configureClassic(const Arguments&, GenerationRequest&) { return {}; }
+std::string configureClassic(const Arguments&, GenerationRequest&)
+{
+    return {};
+}
 
-const GenerateModeRegistrar kClassic("classic", {GenerationMode::Classic, "", {}, configureClassic});
+const GenerateModeRegistrar kClassic("classic", { GenerationMode::Classic, "", {}, configureClassic });
 
 } // namespace
 } // namespace jm::cli

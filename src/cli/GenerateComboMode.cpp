@@ -10,7 +10,7 @@ std::string configureCombo(const Arguments& args, GenerationRequest& request)
     return {};
 }
 
-const GenerateModeRegistrar kCombo("combo", {GenerationMode::Combination, "[--chars TEXT]", {}, configureCombo});
+const GenerateModeRegistrar kCombo("combo", { GenerationMode::Combination, "[--chars TEXT]", {}, configureCombo });
 
 } // namespace
 } // namespace jm::cli

@@ -9,8 +9,8 @@
 #include "generate/ResultExport.h"
 
 #include <charconv>
-#include <string_view>
 #include <ostream>
+#include <string_view>
 
 namespace jm::cli {
 
@@ -29,7 +29,10 @@ const char* const kUsage = "generate --surname S --sex 男|女 --length 1|2 --mo
 /// Writes the messages a window would show to the error stream, as they come.
 class MessagePrinter final : public GenerationSink {
 public:
-    explicit MessagePrinter(std::ostream& err) : m_err(err) {}
+    explicit MessagePrinter(std::ostream& err)
+        : m_err(err)
+    {
+    }
     void onMessage(const GenerationMessage& m) override { m_err << m.title << ": " << m.text << "\n"; }
 
 private:
@@ -39,7 +42,8 @@ private:
 std::string modeNames()
 {
     std::string names;
-    for (const auto& [name, info] : generateModes()) names += (names.empty() ? "" : "|") + name;
+    for (const auto& [name, info] : generateModes())
+        names += (names.empty() ? "" : "|") + name;
     return names;
 }
 
@@ -55,18 +59,21 @@ std::string readCommonOptions(const Arguments& args, GenerationRequest& request)
 {
     const auto mode = generateModes().find(args.value("mode").value_or(""));
     const bool needsSexAndLength = mode == generateModes().end() || mode->second.needsSexAndLength;
-    for (const char* required : {"surname", "sex", "length", "mode"}) {
-        const bool optional = !needsSexAndLength && std::string_view(required) != "surname" &&
-                              std::string_view(required) != "mode";
+    for (const char* required : { "surname", "sex", "length", "mode" }) {
+        const bool optional
+            = !needsSexAndLength && std::string_view(required) != "surname" && std::string_view(required) != "mode";
         if (!optional && !args.has(required)) return std::string("missing --") + required;
     }
     request.surname = args.value("surname").value_or("");
     request.sex = args.value("sex").value_or("男");
     if (request.sex != "男" && request.sex != "女") return "--sex must be 男 or 女";
     const std::string length = args.value("length").value_or("2");
-    if (length == "1" || length == "一字") request.nameLength = 1;
-    else if (length == "2" || length == "二字") request.nameLength = 2;
-    else return "--length must be 1 or 2";
+    if (length == "1" || length == "一字")
+        request.nameLength = 1;
+    else if (length == "2" || length == "二字")
+        request.nameLength = 2;
+    else
+        return "--length must be 1 or 2";
 
     if (const auto gen = args.value("generation-char")) {
         const auto colon = gen->find(':');
@@ -95,15 +102,20 @@ std::string readCommonOptions(const Arguments& args, GenerationRequest& request)
 
 void printTsv(const GenerationResult& result, std::ostream& out)
 {
-    for (std::size_t c = 0; c < kNameRowHeaders.size(); ++c) out << (c ? "\t" : "") << kNameRowHeaders[c];
+    for (std::size_t c = 0; c < kNameRowHeaders.size(); ++c)
+        out << (c ? "\t" : "") << kNameRowHeaders[c];
     out << "\n";
     for (const NameRow& row : result.rows) {
-        for (std::size_t c = 0; c < row.columns.size(); ++c) out << (c ? "\t" : "") << row.columns[c];
+        for (std::size_t c = 0; c < row.columns.size(); ++c)
+            out << (c ? "\t" : "") << row.columns[c];
         out << "\n";
     }
 }
 
-bool producesText(GenerationMode mode) { return mode == GenerationMode::Classic; }
+bool producesText(GenerationMode mode)
+{
+    return mode == GenerationMode::Classic;
+}
 
 void printJson(const std::string& modeName, const GenerationResult& result, std::ostream& out)
 {
@@ -129,7 +141,8 @@ void printJson(const std::string& modeName, const GenerationResult& result, std:
 int runGenerate(const std::vector<std::string>& raw, Io io)
 {
     std::set<std::string> flags;
-    for (const auto& [name, info] : generateModes()) flags.insert(info.flags.begin(), info.flags.end());
+    for (const auto& [name, info] : generateModes())
+        flags.insert(info.flags.begin(), info.flags.end());
     const Arguments args(raw, flags);
     if (!args.error().empty() || !args.positional().empty()) {
         io.err << "jiaming-cli generate: " << (args.error().empty() ? "unexpected argument" : args.error()) << "\n";
@@ -169,10 +182,14 @@ int runGenerate(const std::vector<std::string>& raw, Io io)
     RunControl control;
     MessagePrinter printer(io.err);
     const GenerationResult result = GenerationWorker(db, control).run(request, printer);
-    if (mode->second.print) mode->second.print(result, format == "json", io.out);
-    else if (format == "json") printJson(modeName, result, io.out);
-    else if (producesText(request.mode)) io.out << result.text;
-    else printTsv(result, io.out);
+    if (mode->second.print)
+        mode->second.print(result, format == "json", io.out);
+    else if (format == "json")
+        printJson(modeName, result, io.out);
+    else if (producesText(request.mode))
+        io.out << result.text;
+    else
+        printTsv(result, io.out);
     if (exportPath) {
         const std::string text = producesText(request.mode) ? result.text : resultListText(result.rows);
         if (!writeExportFile(*exportPath, text)) {

@@ -4,9 +4,12 @@
 namespace jm::cli {
 namespace {
 
-std::string configureHigh(const Arguments&, GenerationRequest&) { return {}; }
+std::string configureHigh(const Arguments&, GenerationRequest&)
+{
+    return {};
+}
 
-const GenerateModeRegistrar kHigh("high", {GenerationMode::HighScore, "", {}, configureHigh});
+const GenerateModeRegistrar kHigh("high", { GenerationMode::HighScore, "", {}, configureHigh });
 
 } // namespace
 } // namespace jm::cli

@@ -13,10 +13,8 @@ namespace {
 std::string configureSuper(const Arguments& args, GenerationRequest& request)
 {
     SuperLuckyOptions& options = request.superLucky;
-    const std::pair<const char*, ElementFilterGroup*> groups[] = {{"second", &options.secondCharacter},
-                                                                  {"third", &options.thirdCharacter},
-                                                                  {"must", &options.allMustHave},
-                                                                  {"none", &options.noneMayHave}};
+    const std::pair<const char*, ElementFilterGroup*> groups[] = { { "second", &options.secondCharacter },
+        { "third", &options.thirdCharacter }, { "must", &options.allMustHave }, { "none", &options.noneMayHave } };
     std::map<ElementFilterGroup*, std::set<std::string>> checked;
     for (const std::string& filter : args.values("filter")) {
         const auto colon = filter.find(':');
@@ -40,8 +38,8 @@ std::string configureSuper(const Arguments& args, GenerationRequest& request)
     return {};
 }
 
-const GenerateModeRegistrar kSuper("super", {GenerationMode::SuperLucky, "[--filter second|third|must|none:ELEMENTS]...",
-                                             {}, configureSuper});
+const GenerateModeRegistrar kSuper(
+    "super", { GenerationMode::SuperLucky, "[--filter second|third|must|none:ELEMENTS]...", {}, configureSuper });
 
 } // namespace
 } // namespace jm::cli

@@ -9,7 +9,7 @@
 namespace jm::cli {
 namespace {
 
-const char* const kGridNames[5] = {"天格", "人格", "地格", "总格", "外格"};
+const char* const kGridNames[5] = { "天格", "人格", "地格", "总格", "外格" };
 
 std::string exactText(double value)
 {
@@ -20,7 +20,7 @@ std::string exactText(double value)
 
 int runScore(const std::vector<std::string>& raw, Io io)
 {
-    const Arguments args(raw, {"json"});
+    const Arguments args(raw, { "json" });
     if (!args.error().empty()) {
         io.err << "jiaming-cli score: " << args.error() << "\n";
         return 2;
@@ -47,7 +47,7 @@ int runScore(const std::vector<std::string>& raw, Io io)
     const NameAnalysis a = analyseName(db, surname, given);
     const FiveGrids& g = a.grids;
     const auto grades = a.grades();
-    const int numbers[5] = {g.天格, g.人格, g.地格, g.总格, g.外格};
+    const int numbers[5] = { g.天格, g.人格, g.地格, g.总格, g.外格 };
     const std::string& verdict = a.verdict;
 
     if (args.has("json")) {

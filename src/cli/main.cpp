@@ -9,7 +9,8 @@ int main(int argc, char** argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     const auto usage = [] {
         std::cerr << "usage: jiaming-cli COMMAND [ARGS]\n";
-        for (const auto& [name, info] : commands()) std::cerr << "  " << info.usage << "\n";
+        for (const auto& [name, info] : commands())
+            std::cerr << "  " << info.usage << "\n";
     };
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         usage();
@@ -22,5 +23,5 @@ int main(int argc, char** argv)
         return 2;
     }
     args.erase(args.begin());
-    return it->second.run(args, Io{std::cout, std::cerr});
+    return it->second.run(args, Io { std::cout, std::cerr });
 }

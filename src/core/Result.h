@@ -20,18 +20,35 @@ struct Failure {
     std::string message;
 };
 
-template <typename T>
-class [[nodiscard]] Result {
+template <typename T> class [[nodiscard]] Result {
 public:
-    Result(T value) : m_state(std::in_place_index<0>, std::move(value)) {}
-    Result(Failure failure) : m_state(std::in_place_index<1>, std::move(failure)) {}
+    Result(T value)
+        : m_state(std::in_place_index<0>, std::move(value))
+    {
+    }
+    Result(Failure failure)
+        : m_state(std::in_place_index<1>, std::move(failure))
+    {
+    }
 
     bool ok() const noexcept { return m_state.index() == 0; }
     explicit operator bool() const noexcept { return ok(); }
 
-    T& value() & { assert(ok()); return std::get<0>(m_state); }
-    const T& value() const& { assert(ok()); return std::get<0>(m_state); }
-    T&& value() && { assert(ok()); return std::get<0>(std::move(m_state)); }
+    T& value() &
+    {
+        assert(ok());
+        return std::get<0>(m_state);
+    }
+    const T& value() const&
+    {
+        assert(ok());
+        return std::get<0>(m_state);
+    }
+    T&& value() &&
+    {
+        assert(ok());
+        return std::get<0>(std::move(m_state));
+    }
     T& operator*() & { return value(); }
     const T& operator*() const& { return value(); }
     T&& operator*() && { return std::move(*this).value(); }
@@ -52,11 +69,14 @@ private:
     std::variant<T, Failure> m_state;
 };
 
-template <>
-class [[nodiscard]] Result<void> {
+template <> class [[nodiscard]] Result<void> {
 public:
     Result() = default;
-    Result(Failure failure) : m_failed(true), m_message(std::move(failure.message)) {}
+    Result(Failure failure)
+        : m_failed(true)
+        , m_message(std::move(failure.message))
+    {
+    }
 
     bool ok() const noexcept { return !m_failed; }
     explicit operator bool() const noexcept { return ok(); }
@@ -68,6 +88,9 @@ private:
 };
 
 /// The success of an action, for `return success();` in a Result<void> function.
-inline Result<void> success() { return {}; }
+inline Result<void> success()
+{
+    return {};
+}
 
 } // namespace jm

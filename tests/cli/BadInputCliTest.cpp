@@ -33,11 +33,11 @@ TEST(BadInputCli, OddNamesAreScoredAsAbsentCharacters)
     TempDir dir;
     const std::string db = shellQuote(FixtureBuilder::standard().write(dir.path() / "f.db").string());
     const std::string names[] = {
-        "Tom",                       // ASCII
-        "\xF0\x9F\x98\x80",          // an emoji
-        "\xF0\xA0\x80\x80",          // U+20000, outside GBK
-        "\xE4\xB8",                  // a cut UTF-8 sequence
-        repeated("三", 10000),       // ten thousand characters
+        "Tom", // ASCII
+        "\xF0\x9F\x98\x80", // an emoji
+        "\xF0\xA0\x80\x80", // U+20000, outside GBK
+        "\xE4\xB8", // a cut UTF-8 sequence
+        repeated("三", 10000), // ten thousand characters
         "'\"; drop table NM_CNWord; --",
     };
     for (const std::string& given : names) {
@@ -47,8 +47,8 @@ TEST(BadInputCli, OddNamesAreScoredAsAbsentCharacters)
         EXPECT_NE(scored.out.find("评分"), std::string::npos);
 
         const auto page = dir.path() / "page.html";
-        const auto reported = runCli("report 张 " + shellQuote(given) + " --out " + shellQuote(page.string())
-            + " --db " + db);
+        const auto reported
+            = runCli("report 张 " + shellQuote(given) + " --out " + shellQuote(page.string()) + " --db " + db);
         EXPECT_EQ(reported.status, 0) << reported.out.substr(0, 400);
         EXPECT_GT(std::filesystem::file_size(page), 1000u);
     }

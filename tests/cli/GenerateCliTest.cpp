@@ -1,5 +1,5 @@
-#include "support/CliRunner.h"
 #include "settings/Paths.h"
+#include "support/CliRunner.h"
 #include "support/ListDatabaseSuite.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,8 @@ std::vector<std::string> split(const std::string& text, char sep)
     std::vector<std::string> out;
     std::string item;
     std::istringstream in(text);
-    while (std::getline(in, item, sep)) out.push_back(item);
+    while (std::getline(in, item, sep))
+        out.push_back(item);
     return out;
 }
 
@@ -57,7 +58,7 @@ TEST_F(GenerateCli, MessagesGoToTheErrorStreamAndJsonCarriesTheRows)
     const auto err = s_dir->path() / "err.txt";
     // Piping through cat keeps the program's error stream apart from its output.
     const auto r = runCli("generate --surname 张 --sex 女 --length 1 --mode high --seed 3 --format json --db " + *s_db
-                          + " 2>" + shellQuote(err.string()) + " | cat");
+        + " 2>" + shellQuote(err.string()) + " | cat");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(jm::readFileBytes(err).value_or(""), "提示: 一字名数理得分较低,所以软件自动降低评分标准!\n");
     EXPECT_TRUE(r.out.starts_with("{\"surname\":\"张\",\"sex\":\"女\",\"length\":1,\"mode\":\"high\",\"seed\":3,"
@@ -66,11 +67,12 @@ TEST_F(GenerateCli, MessagesGoToTheErrorStreamAndJsonCarriesTheRows)
     EXPECT_TRUE(r.out.ends_with("}]}\n"));
 
     const auto gen = runCli("generate --surname 张 --sex 男 --length 2 --mode high --generation-char third:诸 --db "
-                            + *s_db + " 2>" + shellQuote(err.string()) + " | cat");
+        + *s_db + " 2>" + shellQuote(err.string()) + " | cat");
     EXPECT_EQ(jm::readFileBytes(err).value_or(""), "提示: 设定辈份后,产生的名字较少,所以系统将显示全部名字\n");
     const auto lines = split(gen.out, '\n');
     ASSERT_GT(lines.size(), 300u) << "every usable candidate is listed";
-    for (std::size_t i = 1; i < lines.size(); ++i) ASSERT_TRUE(split(lines[i], '\t')[1].ends_with("诸")) << lines[i];
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        ASSERT_TRUE(split(lines[i], '\t')[1].ends_with("诸")) << lines[i];
 }
 
 TEST_F(GenerateCli, BadOptionsFailWithUsage)
@@ -81,15 +83,15 @@ TEST_F(GenerateCli, BadOptionsFailWithUsage)
         const char* message;
     };
     const Case cases[] = {
-        {base + " --sex 男 --length 2", "missing --mode"},
-        {base + " --sex 男 --length 2 --mode poetry", "unknown mode: poetry"},
-        {base + " --sex 中 --length 2 --mode high", "--sex must be"},
-        {base + " --sex 男 --length 3 --mode high", "--length must be"},
-        {base + " --sex 男 --length 2 --mode high --generation-char fourth:诸", "--generation-char must be"},
-        {base + " --sex 男 --length 2 --mode high --generation-char second:", "needs a character"},
-        {base + " --sex 男 --length 2 --mode high --seed -1", "--seed must be"},
-        {base + " --sex 男 --length 2 --mode high --format xml", "--format must be"},
-        {base + " --sex 男 --length 2 --mode high extra", "unexpected argument"},
+        { base + " --sex 男 --length 2", "missing --mode" },
+        { base + " --sex 男 --length 2 --mode poetry", "unknown mode: poetry" },
+        { base + " --sex 中 --length 2 --mode high", "--sex must be" },
+        { base + " --sex 男 --length 3 --mode high", "--length must be" },
+        { base + " --sex 男 --length 2 --mode high --generation-char fourth:诸", "--generation-char must be" },
+        { base + " --sex 男 --length 2 --mode high --generation-char second:", "needs a character" },
+        { base + " --sex 男 --length 2 --mode high --seed -1", "--seed must be" },
+        { base + " --sex 男 --length 2 --mode high --format xml", "--format must be" },
+        { base + " --sex 男 --length 2 --mode high extra", "unexpected argument" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args);
@@ -99,7 +101,7 @@ TEST_F(GenerateCli, BadOptionsFailWithUsage)
         EXPECT_NE(r.out.find("usage: jiaming-cli generate"), std::string::npos);
     }
     const auto missing = runCli("generate --surname 张 --sex 男 --length 2 --mode high --db "
-                                + shellQuote((s_dir->path() / "none.db").string()));
+        + shellQuote((s_dir->path() / "none.db").string()));
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.out.find("not found"), std::string::npos);
 }

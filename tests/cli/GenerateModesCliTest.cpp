@@ -1,6 +1,6 @@
 // jiaming-cli generate --mode super|combo|nickname|classic and --export.
-#include "support/CliRunner.h"
 #include "settings/Paths.h"
+#include "support/CliRunner.h"
 #include "support/ListDatabaseSuite.h"
 #include "text/Text.h"
 
@@ -21,17 +21,18 @@ std::vector<std::string> lines(const std::string& text)
 {
     std::vector<std::string> out;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
+    for (std::string line; std::getline(in, line);)
+        out.push_back(line);
     return out;
 }
 
 class GenerateModesCli : public jm::test::ListDatabaseSuite {
 protected:
     static std::string generate(const std::string& args, const std::string& surname = "张",
-                                const std::string& sex = "男", const std::string& length = "2")
+        const std::string& sex = "男", const std::string& length = "2")
     {
         return "generate --surname " + surname + " --sex " + sex + " --length " + length + " --seed 4 --db " + *s_db
-               + " " + args;
+            + " " + args;
     }
 };
 
@@ -40,13 +41,14 @@ protected:
 TEST_F(GenerateModesCli, SuperLuckyFiltersAndExport)
 {
     const auto file = s_dir->path() / "100NameList.txt";
-    const auto r = runCli(generate("--mode super --filter second:木金 --filter third:水 --export "
-                                   + shellQuote(file.string()) + " 2>/dev/null"));
+    const auto r = runCli(generate(
+        "--mode super --filter second:木金 --filter third:水 --export " + shellQuote(file.string()) + " 2>/dev/null"));
     ASSERT_EQ(r.status, 0) << r.out.substr(0, 300);
     const auto rows = lines(r.out);
     ASSERT_GT(rows.size(), 1u);
     // 张 has 11 traditional strokes: heaven 12, graded 凶, so 98 is the bar.
-    for (std::size_t i = 1; i < rows.size(); ++i) ASSERT_GE(std::stoi(rows[i].substr(rows[i].rfind('\t') + 1)), 98);
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        ASSERT_GE(std::stoi(rows[i].substr(rows[i].rfind('\t') + 1)), 98);
 
     // The export holds the same rows, GBK, four spaces between cells, CR LF.
     std::string want = "编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分\r\n";
@@ -67,14 +69,16 @@ TEST_F(GenerateModesCli, SuperLuckyFiltersAndExport)
 
 TEST_F(GenerateModesCli, CombinationAndNickname)
 {
-    const auto combo = runCli("generate --surname 王 --sex 男 --length 2 --mode combo --chars '李 明A1华' --db " + *s_db);
+    const auto combo
+        = runCli("generate --surname 王 --sex 男 --length 2 --mode combo --chars '李 明A1华' --db " + *s_db);
     ASSERT_EQ(combo.status, 0);
     EXPECT_EQ(lines(combo.out).size(), 10u) << "李 明 华 paired with each other: 9 names";
     EXPECT_EQ(combo.out.find("王王"), std::string::npos);
 
     const auto xiao = runCli(generate("--mode nickname --pattern 小A", "小"));
     ASSERT_EQ(xiao.status, 0) << xiao.out;
-    EXPECT_EQ(xiao.out, "编号\t姓名\t简体笔划\t繁体笔划\t五行\t五格\t三才\t评分\n") << "every 小A contains the surname 小";
+    EXPECT_EQ(xiao.out, "编号\t姓名\t简体笔划\t繁体笔划\t五行\t五格\t三才\t评分\n")
+        << "every 小A contains the surname 小";
     const auto er = runCli(generate("--mode nickname --pattern A儿"));
     const auto erRows = lines(er.out);
     ASSERT_GT(erRows.size(), 2000u);
@@ -93,18 +97,18 @@ TEST_F(GenerateModesCli, ClassicPrintsTheTextAndExportsItUnchanged)
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2 * (294 / 16));
     EXPECT_NE(r.out.find("   \r\n\r\n张"), std::string::npos);
     EXPECT_EQ(jm::readFileBytes(file).value_or(""), jm::toGbk(r.out));
-    EXPECT_EQ(runCli(generate("--mode classic --seed 5")).out.size(),
-              runCli(generate("--mode classic --seed 6")).out.size());
+    EXPECT_EQ(
+        runCli(generate("--mode classic --seed 5")).out.size(), runCli(generate("--mode classic --seed 6")).out.size());
 }
 
 TEST_F(GenerateModesCli, BadModeOptions)
 {
     const std::pair<std::string, const char*> cases[] = {
-        {"--mode super --filter fourth:金", "--filter must be GROUP:ELEMENTS"},
-        {"--mode super --filter must", "--filter must be GROUP:ELEMENTS"},
-        {"--mode super --filter must:金石", "must be among 金木水火土"},
-        {"--mode nickname --pattern ABC", "--pattern must be"},
-        {"--mode combo --export x.txt", "--export is for the modes high, super and classic"},
+        { "--mode super --filter fourth:金", "--filter must be GROUP:ELEMENTS" },
+        { "--mode super --filter must", "--filter must be GROUP:ELEMENTS" },
+        { "--mode super --filter must:金石", "must be among 金木水火土" },
+        { "--mode nickname --pattern ABC", "--pattern must be" },
+        { "--mode combo --export x.txt", "--export is for the modes high, super and classic" },
     };
     for (const auto& [args, message] : cases) {
         SCOPED_TRACE(args);

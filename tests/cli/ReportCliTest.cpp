@@ -14,7 +14,10 @@ using jm::test::TempDir;
 
 namespace {
 
-bool contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, std::string_view part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 } // namespace
 
@@ -46,12 +49,12 @@ TEST(ReportCli, BadInputFailsClearly)
         const char* message;
     };
     const Case cases[] = {
-        {"report 张 三丰 --db " + db, "usage"},
-        {"report 张 --out " + out + " --db " + db, "usage"},
-        {"report '' 三丰 --out " + out + " --db " + db, "请输入姓氏"},
-        {"report 张 ' ' --out " + out + " --db " + db, "请输入名字"},
-        {"report 张 三丰 --out " + shellQuote((dbPath / "x" / "r.html").string()) + " --db " + db, "cannot write"},
-        {"report 张 三丰 --out", "needs a value"},
+        { "report 张 三丰 --db " + db, "usage" },
+        { "report 张 --out " + out + " --db " + db, "usage" },
+        { "report '' 三丰 --out " + out + " --db " + db, "请输入姓氏" },
+        { "report 张 ' ' --out " + out + " --db " + db, "请输入名字" },
+        { "report 张 三丰 --out " + shellQuote((dbPath / "x" / "r.html").string()) + " --db " + db, "cannot write" },
+        { "report 张 三丰 --out", "needs a value" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args);
@@ -65,7 +68,7 @@ TEST(ScoreCli, SingleSurnameYuCountsItsSimplifiedStrokes)
 {
     TempDir dir;
     FixtureBuilder b;
-    b.character({"于", 3, 8, "土"}).character({"明", 8, 8, "火"}).standardGrades();
+    b.character({ "于", 3, 8, "土" }).character({ "明", 8, 8, "火" }).standardGrades();
     const auto db = shellQuote(b.write(dir.path() / "f.db").string());
     const auto single = runCli("score 于 明 --json --db " + db);
     ASSERT_EQ(single.status, 0) << single.out;

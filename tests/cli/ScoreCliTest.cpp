@@ -17,8 +17,8 @@ TEST(ScoreCli, WorkedExampleAsJson)
     const auto db = FixtureBuilder::standard().write(dir.path() / "f.db");
     const auto r = runCli("score 张 三丰 --json --db " + shellQuote(db.string()));
     ASSERT_EQ(r.status, 0) << r.out;
-    for (const char* part : {"\"grids\":{\"天格\":12,\"人格\":14,\"地格\":21,\"总格\":32,\"外格\":19}",
-                             "\"三才\":\"木火木\"", "\"simplifiedTotal\":14", "\"elementsText\":\"火金木\""})
+    for (const char* part : { "\"grids\":{\"天格\":12,\"人格\":14,\"地格\":21,\"总格\":32,\"外格\":19}",
+             "\"三才\":\"木火木\"", "\"simplifiedTotal\":14", "\"elementsText\":\"火金木\"" })
         EXPECT_NE(r.out.find(part), std::string::npos) << part << "\n" << r.out;
 }
 
@@ -31,11 +31,11 @@ TEST(ScoreCli, BadInputFailsClearly)
         const char* message;
     };
     const Case cases[] = {
-        {"score '' 三丰 --db " + shellQuote(db.string()), "请输入姓氏"},
-        {"score 张 '  ' --db " + shellQuote(db.string()), "请输入名字"},
-        {"score 张 三丰 --db " + shellQuote((dir.path() / "none.db").string()), "not found"},
-        {"score 张", "usage"},
-        {"score 张 三丰 --db", "needs a value"},
+        { "score '' 三丰 --db " + shellQuote(db.string()), "请输入姓氏" },
+        { "score 张 '  ' --db " + shellQuote(db.string()), "请输入名字" },
+        { "score 张 三丰 --db " + shellQuote((dir.path() / "none.db").string()), "not found" },
+        { "score 张", "usage" },
+        { "score 张 三丰 --db", "needs a value" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args);

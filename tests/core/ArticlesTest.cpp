@@ -19,11 +19,11 @@ struct ArticleDb {
     ArticleDb()
     {
         FixtureBuilder b;
-        b.row("NM_育儿百科", {"1", "24", "均衡营养", "早餐", "<p>鸡蛋</p>"});
-        b.row("NM_育儿百科", {"2", "24", "均衡营养", "同名", "第一篇"});
-        b.row("NM_育儿百科", {"3", "30", "胎教", "音乐", "莫扎特"});
-        b.row("NM_育儿百科", {"4", "24", "均衡营养", "同名", "第二篇"});
-        b.row("NM_算命风水", {"1", "1", "均衡营养", "风水同类", "风水文"});
+        b.row("NM_育儿百科", { "1", "24", "均衡营养", "早餐", "<p>鸡蛋</p>" });
+        b.row("NM_育儿百科", { "2", "24", "均衡营养", "同名", "第一篇" });
+        b.row("NM_育儿百科", { "3", "30", "胎教", "音乐", "莫扎特" });
+        b.row("NM_育儿百科", { "4", "24", "均衡营养", "同名", "第二篇" });
+        b.row("NM_算命风水", { "1", "1", "均衡营养", "风水同类", "风水文" });
         const auto result = bootstrapDatabase(db, b.write(dir.path() / "f.db").string());
         EXPECT_TRUE(result.ok) << result.error;
     }
@@ -32,7 +32,8 @@ struct ArticleDb {
 std::vector<std::string> titles(const std::vector<ArticleEntry>& entries)
 {
     std::vector<std::string> out;
-    for (const ArticleEntry& e : entries) out.push_back(e.title);
+    for (const ArticleEntry& e : entries)
+        out.push_back(e.title);
     return out;
 }
 
@@ -42,7 +43,7 @@ TEST(Articles, ListKeepsDatabaseOrderAndEachRowItsOwnContent)
 {
     ArticleDb f;
     const auto entries = listArticles(f.db, "育儿百科", "均衡营养");
-    ASSERT_EQ(titles(entries), (std::vector<std::string>{"早餐", "同名", "同名"}));
+    ASSERT_EQ(titles(entries), (std::vector<std::string> { "早餐", "同名", "同名" }));
     EXPECT_EQ(articleContent(f.db, "育儿百科", entries[0].row), "<p>鸡蛋</p>");
     // The same title twice: each entry opens its own article.
     EXPECT_EQ(articleContent(f.db, "育儿百科", entries[1].row), "第一篇");
@@ -50,7 +51,7 @@ TEST(Articles, ListKeepsDatabaseOrderAndEachRowItsOwnContent)
 
     // The same category in the other table lists that table's articles.
     const auto other = listArticles(f.db, "算命风水", "均衡营养");
-    ASSERT_EQ(titles(other), std::vector<std::string>{"风水同类"});
+    ASSERT_EQ(titles(other), std::vector<std::string> { "风水同类" });
     EXPECT_EQ(articleContent(f.db, "算命风水", other[0].row), "风水文");
     EXPECT_EQ(articleContent(f.db, "算命风水", entries[2].row), "");
 }
@@ -65,10 +66,10 @@ TEST(Articles, NothingFoundListsOneEmptyEntry)
         const char* category;
     };
     const Case cases[] = {
-        {&f.db, "育儿百科", "护理保健"},     // no such category
-        {&f.db, "育儿百科", "均衡\"营养"},  // a quote is only a character of the value
-        {&f.db, "NM_育儿百科", "均衡营养"}, // not a table name without prefix
-        {&closed, "育儿百科", "均衡营养"},
+        { &f.db, "育儿百科", "护理保健" }, // no such category
+        { &f.db, "育儿百科", "均衡\"营养" }, // a quote is only a character of the value
+        { &f.db, "NM_育儿百科", "均衡营养" }, // not a table name without prefix
+        { &closed, "育儿百科", "均衡营养" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.table) + " " + c.category);
@@ -97,11 +98,11 @@ TEST(Articles, PageTemplateAndReplacementOrder)
     };
     const Case cases[] = {
         // The title goes in first, so a title placeholder in the content stays as it is.
-        {"题", "见{文章标题}", "<H1>题</H1></CENTER>\r\n见{文章标题}\r\n"},
+        { "题", "见{文章标题}", "<H1>题</H1></CENTER>\r\n见{文章标题}\r\n" },
         // A content placeholder in the title receives the content.
-        {"题{文章内容}", "文", "<H1>题文</H1></CENTER>\r\n文\r\n"},
+        { "题{文章内容}", "文", "<H1>题文</H1></CENTER>\r\n文\r\n" },
         // The empty entry of an empty category: empty heading, no content.
-        {"", "", "<H1></H1></CENTER>\r\n\r\n</body>"},
+        { "", "", "<H1></H1></CENTER>\r\n\r\n</body>" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
@@ -116,11 +117,11 @@ TEST(Dictionary, ExplanationAsPlainText)
         const char* text;
     };
     const Case cases[] = {
-        {"① 符号。<br>② 字体。", "① 符号。\n② 字体。"},
-        {"<p>甲</p><p>乙 &amp; 丙</p>", "甲\n乙 & 丙"},
-        {"<b>粗</b>&lt;细&gt;<br/>", "粗<细>"},
-        {"a<br><br>b", "a\n\nb"},
-        {"", ""},
+        { "① 符号。<br>② 字体。", "① 符号。\n② 字体。" },
+        { "<p>甲</p><p>乙 &amp; 丙</p>", "甲\n乙 & 丙" },
+        { "<b>粗</b>&lt;细&gt;<br/>", "粗<细>" },
+        { "a<br><br>b", "a\n\nb" },
+        { "", "" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.html);

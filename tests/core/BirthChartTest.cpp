@@ -24,12 +24,13 @@ TEST(BirthChart, WorkedExample)
 {
     const BirthChart chart = runBirthChart("2017", "10", "20", "8");
     ASSERT_TRUE(chart.valid);
-    EXPECT_EQ(chart.text, "公历日期：2017年10月20日8时\r\n\r\n"
-                          "农历日期：丁酉年    九月  初一日  庚辰时\r\n\r\n"
-                          "八字四柱：丁酉年  庚戌月  庚辰日  庚辰时\r\n\r\n"
-                          "八字五行：火,金,金,土,金,土,金,土, ( 五行缺：木水 ) \r\n\r\n"
-                          "五行纳音：山下火  钗钏金  白蜡金  白蜡金\r\n\r\n"
-                              + kRoosterAdvice);
+    EXPECT_EQ(chart.text,
+        "公历日期：2017年10月20日8时\r\n\r\n"
+        "农历日期：丁酉年    九月  初一日  庚辰时\r\n\r\n"
+        "八字四柱：丁酉年  庚戌月  庚辰日  庚辰时\r\n\r\n"
+        "八字五行：火,金,金,土,金,土,金,土, ( 五行缺：木水 ) \r\n\r\n"
+        "五行纳音：山下火  钗钏金  白蜡金  白蜡金\r\n\r\n"
+            + kRoosterAdvice);
     EXPECT_EQ(chart.elementList, "火,金,金,土,金,土,金,土,");
     EXPECT_EQ(chart.missing, "木水");
     EXPECT_EQ(chart.missingText, "五行缺：木水");
@@ -46,17 +47,17 @@ TEST(BirthChart, EdgeDates)
         const char* otherLine; // another line the chart must hold, or null
     } cases[] = {
         // 立春 2020 at 17:03: hour 17 still belongs to 己亥, hour 18 to 庚子.
-        {"2020", "2", "4", "17", "己亥年  丁丑月  丁丑日  己酉时", "土,水,火,土,火,土,土,金,", "木", "猪", nullptr},
-        {"2020", "2", "4", "18", "庚子年  戊寅月  丁丑日  己酉时", "金,水,土,木,火,土,土,金,", "", "鼠",
-         "八字五行：金,水,土,木,火,土,土,金, ( 五行不缺 ) \r\n\r\n"},
-        {"2018", "1", "1", "0", "丁酉年  壬子月  癸巳日  壬子时", "火,金,水,水,水,火,水,水,", "木土", "鸡",
-         "农历日期：丁酉年    冬月  十五日  壬子时\r\n\r\n"},
+        { "2020", "2", "4", "17", "己亥年  丁丑月  丁丑日  己酉时", "土,水,火,土,火,土,土,金,", "木", "猪", nullptr },
+        { "2020", "2", "4", "18", "庚子年  戊寅月  丁丑日  己酉时", "金,水,土,木,火,土,土,金,", "", "鼠",
+            "八字五行：金,水,土,木,火,土,土,金, ( 五行不缺 ) \r\n\r\n" },
+        { "2018", "1", "1", "0", "丁酉年  壬子月  癸巳日  壬子时", "火,金,水,水,水,火,水,水,", "木土", "鸡",
+            "农历日期：丁酉年    冬月  十五日  壬子时\r\n\r\n" },
         // Hour 23: the day and hour pillars move to the next day; the Gregorian line keeps the day chosen.
-        {"2017", "2", "3", "23", "丙申年  辛丑月  壬戌日  庚子时", "火,金,金,土,水,土,金,水,", "木", "猴",
-         "公历日期：2017年2月3日23时\r\n\r\n"},
+        { "2017", "2", "3", "23", "丙申年  辛丑月  壬戌日  庚子时", "火,金,金,土,水,土,金,水,", "木", "猴",
+            "公历日期：2017年2月3日23时\r\n\r\n" },
         // Lunar new year's day before 立春: the old year's pillar and animal.
-        {"2020", "1", "25", "12", "己亥年  丁丑月  丁卯日  丙午时", "土,水,火,土,火,木,火,火,", "金", "猪",
-         "农历日期：己亥年    正月  初一日  丙午时\r\n\r\n"},
+        { "2020", "1", "25", "12", "己亥年  丁丑月  丁卯日  丙午时", "土,水,火,土,火,木,火,火,", "金", "猪",
+            "农历日期：己亥年    正月  初一日  丙午时\r\n\r\n" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.year) + "-" + c.month + "-" + c.day + " " + c.hour);
@@ -81,23 +82,24 @@ TEST(BirthChart, InvalidInputGivesAClearLine)
         const char *year, *month, *day, *hour;
         const char* line;
     } cases[] = {
-        {"2017", "2", "30", "8", "日期无效：2017年2月只有28天，没有30日，请重新选择日期。"},
-        {"2019", "2", "29", "0", "日期无效：2019年2月只有28天，没有29日，请重新选择日期。"},
-        {"2017", "4", "31", "8", "日期无效：2017年4月只有30天，没有31日，请重新选择日期。"},
-        {"2017", "10", "20", "24", "日期无效：时辰应在0至23时之间。"},
-        {"2017", "13", "1", "8", "日期无效：月份应在1至12月之间。"},
-        {"2017", "10", "0", "8", "日期无效：日子应在1至31日之间。"},
-        {"", "10", "20", "8", "日期无效：请选择出生的年、月、日和时辰。"},
-        {"2017", "10", "20", "八", "日期无效：请选择出生的年、月、日和时辰。"},
-        {"1900", "5", "1", "0", "日期超出范围：只能查询1901年2月19日至2048年12月31日之间的日期。"},
-        {"2049", "1", "1", "0", "日期超出范围：只能查询1901年2月19日至2048年12月31日之间的日期。"},
+        { "2017", "2", "30", "8", "日期无效：2017年2月只有28天，没有30日，请重新选择日期。" },
+        { "2019", "2", "29", "0", "日期无效：2019年2月只有28天，没有29日，请重新选择日期。" },
+        { "2017", "4", "31", "8", "日期无效：2017年4月只有30天，没有31日，请重新选择日期。" },
+        { "2017", "10", "20", "24", "日期无效：时辰应在0至23时之间。" },
+        { "2017", "13", "1", "8", "日期无效：月份应在1至12月之间。" },
+        { "2017", "10", "0", "8", "日期无效：日子应在1至31日之间。" },
+        { "", "10", "20", "8", "日期无效：请选择出生的年、月、日和时辰。" },
+        { "2017", "10", "20", "八", "日期无效：请选择出生的年、月、日和时辰。" },
+        { "1900", "5", "1", "0", "日期超出范围：只能查询1901年2月19日至2048年12月31日之间的日期。" },
+        { "2049", "1", "1", "0", "日期超出范围：只能查询1901年2月19日至2048年12月31日之间的日期。" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.year) + "-" + c.month + "-" + c.day + " " + c.hour);
         const BirthChart chart = runBirthChart(c.year, c.month, c.day, c.hour);
         EXPECT_FALSE(chart.valid);
-        EXPECT_EQ(chart.text, std::string("公历日期：") + c.year + "年" + c.month + "月" + c.day + "日" + c.hour
-                      + "时\r\n\r\n" + c.line + "\r\n\r\n");
+        EXPECT_EQ(chart.text,
+            std::string("公历日期：") + c.year + "年" + c.month + "月" + c.day + "日" + c.hour + "时\r\n\r\n" + c.line
+                + "\r\n\r\n");
         EXPECT_EQ(chart.elementList, "");
         EXPECT_EQ(chart.missing, "");
     }
@@ -110,9 +112,8 @@ TEST(BirthChart, ElementsAndNayinOfPillars)
         const char* pillar;
         const char* pair;
         const char* nayin;
-    } cases[] = {{"甲子", "木,水,", "海中金"}, {"乙丑", "木,土,", "海中金"}, {"丙申", "火,金,", "山下火"},
-                 {"庚戌", "金,土,", "钗钏金"}, {"癸亥", "水,水,", "大海水"}, {"", "", ""},
-                 {"甲丑", "", ""}};
+    } cases[] = { { "甲子", "木,水,", "海中金" }, { "乙丑", "木,土,", "海中金" }, { "丙申", "火,金,", "山下火" },
+        { "庚戌", "金,土,", "钗钏金" }, { "癸亥", "水,水,", "大海水" }, { "", "", "" }, { "甲丑", "", "" } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pillar);
         EXPECT_EQ(elementPairOf(c.pillar), c.pair);
@@ -122,9 +123,10 @@ TEST(BirthChart, ElementsAndNayinOfPillars)
 
 TEST(ZodiacAdvice, TextsByYearPillar)
 {
-    EXPECT_EQ(zodiacAdviceText(1), "生肖属相：鼠。\r\n\r\n鼠年出生的人取名偏旁部首：\r\n\r\n"
-                                   "宜：宀、米、豆、鱼、艹、金、玉、人、木、月、田、钅等部首为吉。\r\n\r\n"
-                                   "忌：山、刀、力、弓、土、穴、心、石、皮、氵、马、酉、才、火、车等部首。");
+    EXPECT_EQ(zodiacAdviceText(1),
+        "生肖属相：鼠。\r\n\r\n鼠年出生的人取名偏旁部首：\r\n\r\n"
+        "宜：宀、米、豆、鱼、艹、金、玉、人、木、月、田、钅等部首为吉。\r\n\r\n"
+        "忌：山、刀、力、弓、土、穴、心、石、皮、氵、马、酉、才、火、车等部首。");
     EXPECT_EQ(zodiacAdviceText(10), kRoosterAdvice);
     for (int branch = 1; branch <= 12; ++branch) {
         SCOPED_TRACE(branch);
@@ -138,8 +140,8 @@ TEST(ZodiacAdvice, TextsByYearPillar)
     const struct {
         const char* yearPillar;
         std::string_view appended;
-    } cases[] = {{"甲子", zodiacAdviceText(1)}, {"丙子", zodiacAdviceText(1)}, {"丁酉", kRoosterAdvice},
-                 {"己亥", zodiacAdviceText(12)}, {"", ""}, {"甲丑", ""}};
+    } cases[] = { { "甲子", zodiacAdviceText(1) }, { "丙子", zodiacAdviceText(1) }, { "丁酉", kRoosterAdvice },
+        { "己亥", zodiacAdviceText(12) }, { "", "" }, { "甲丑", "" } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.yearPillar);
         std::string text = "chart\r\n\r\n";

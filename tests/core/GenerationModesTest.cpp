@@ -46,8 +46,8 @@ struct RecordingSink : GenerationSink {
 
 CharacterInfo rawCharacter(NameDatabase& db, const std::string& ch)
 {
-    Statement st = db.query("select 简体笔画数, 繁体笔画数, 五行属性 from NM_CNWord where 汉字=?", {ch});
-    CharacterInfo info{ch, db.columnInt(st, 0), db.columnInt(st, 1), db.columnText(st, 2)};
+    Statement st = db.query("select 简体笔画数, 繁体笔画数, 五行属性 from NM_CNWord where 汉字=?", { ch });
+    CharacterInfo info { ch, db.columnInt(st, 0), db.columnInt(st, 1), db.columnText(st, 2) };
     db.finalize(st);
     return info;
 }
@@ -55,7 +55,8 @@ CharacterInfo rawCharacter(NameDatabase& db, const std::string& ch)
 std::multiset<std::string> namesOf(const GenerationResult& result)
 {
     std::multiset<std::string> out;
-    for (const auto& row : result.rows) out.insert(row[NameRow::Name]);
+    for (const auto& row : result.rows)
+        out.insert(row[NameRow::Name]);
     return out;
 }
 
@@ -87,8 +88,8 @@ protected:
         RunControl control;
         return GenerationWorker(*s_db, control).run(request, sink);
     }
-    static GenerationRequest request(GenerationMode mode, const std::string& surname, const std::string& sex = "男",
-                                     int length = 2)
+    static GenerationRequest request(
+        GenerationMode mode, const std::string& surname, const std::string& sex = "男", int length = 2)
     {
         GenerationRequest r;
         r.mode = mode;
@@ -114,7 +115,10 @@ protected:
 TempDir* GenerationModes::s_dir = nullptr;
 NameDatabase* GenerationModes::s_db = nullptr;
 
-ElementFilterGroup on(const std::string& elements = {}) { return {true, elements}; }
+ElementFilterGroup on(const std::string& elements = {})
+{
+    return { true, elements };
+}
 
 } // namespace
 
@@ -125,7 +129,7 @@ TEST(SuperLucky, ElementSetsAndThresholds)
     EXPECT_EQ(s.second, "金木水火土") << "a group switched off allows every element";
     EXPECT_EQ(s.mustNot, "") << "and forbids none";
     o.secondCharacter = on();
-    o.thirdCharacter = {false, "金"}; // boxes keep their state while the switch is off
+    o.thirdCharacter = { false, "金" }; // boxes keep their state while the switch is off
     o.allMustHave = on("金水");
     o.noneMayHave = on();
     s = ElementSets::from(o);
@@ -137,9 +141,10 @@ TEST(SuperLucky, ElementSetsAndThresholds)
     EXPECT_EQ(ElementSets::from(o).mustNot, "火");
     EXPECT_FALSE(ElementSets::contains("金木水火土", "")) << "no element belongs to no set";
 
-    const std::map<std::string, int> table = {{"大凶", 96}, {"凶", 98}, {"中", 99}, {"吉", 100},
-                                              {"大吉", 100}, {"", 0}, {"半吉", 0}};
-    for (const auto& [grade, threshold] : table) EXPECT_EQ(superLuckyThreshold(grade), threshold) << grade;
+    const std::map<std::string, int> table
+        = { { "大凶", 96 }, { "凶", 98 }, { "中", 99 }, { "吉", 100 }, { "大吉", 100 }, { "", 0 }, { "半吉", 0 } };
+    for (const auto& [grade, threshold] : table)
+        EXPECT_EQ(superLuckyThreshold(grade), threshold) << grade;
 }
 
 TEST_F(GenerationModes, SuperLuckyFiltersDecideTheCandidates)
@@ -166,20 +171,20 @@ TEST_F(GenerationModes, SuperLuckyFiltersDecideTheCandidates)
     both = positions; // position switches take precedence over the all-character ones
     both.allMustHave = on("水");
     const Case cases[] = {
-        {"no switch: nothing", none, 0},
-        {"must-have with no box: all five elements", mustAny, all * all},
-        {"none-may-have with no box removes nothing", mustNotAny, all * all},
-        {"must-have and must-not on the same element: nothing", clash, 0},
-        {"none-may-have 金", mustNotMetal, noMetal * noMetal},
-        {"second 金, third 木", positions, metal * wood},
-        {"second 金, third switched off: any element", secondOnly, metal * all},
-        {"position and all-character switches together", both, metal * wood},
+        { "no switch: nothing", none, 0 },
+        { "must-have with no box: all five elements", mustAny, all * all },
+        { "none-may-have with no box removes nothing", mustNotAny, all * all },
+        { "must-have and must-not on the same element: nothing", clash, 0 },
+        { "none-may-have 金", mustNotMetal, noMetal * noMetal },
+        { "second 金, third 木", positions, metal * wood },
+        { "second 金, third switched off: any element", secondOnly, metal * all },
+        { "position and all-character switches together", both, metal * wood },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         auto r = request(GenerationMode::SuperLucky, "张", "男", 1); // the length box does not matter
         r.superLucky = c.options;
-        r.generationCharacter = {GenerationCharacterSetting::Kind::Second, "诸", ""}; // nor does this
+        r.generationCharacter = { GenerationCharacterSetting::Kind::Second, "诸", "" }; // nor does this
         RecordingSink sink;
         const GenerationResult result = generate(r, sink);
         EXPECT_EQ(result.candidateCount, c.candidates);
@@ -207,8 +212,8 @@ TEST_F(GenerationModes, SuperLuckyThresholdFollowsTheSurnamesHeavenGrid)
         const int a = rawCharacter(*s_db, female[i]).traditionalStrokes;
         surnameOfGrade.try_emplace(fortuneOfNumber(*s_db, a + 1), female[i]);
         for (std::size_t j = 0; j < 40; ++j)
-            surnameOfGrade.try_emplace(fortuneOfNumber(*s_db, a + rawCharacter(*s_db, female[j]).traditionalStrokes),
-                                       female[i] + female[j]);
+            surnameOfGrade.try_emplace(
+                fortuneOfNumber(*s_db, a + rawCharacter(*s_db, female[j]).traditionalStrokes), female[i] + female[j]);
     }
     ASSERT_EQ(surnameOfGrade.size(), 4u) << "the fixture grades numbers 大吉, 吉, 中 and 凶";
     for (const auto& [grade, surname] : surnameOfGrade) {
@@ -221,7 +226,8 @@ TEST_F(GenerationModes, SuperLuckyThresholdFollowsTheSurnamesHeavenGrid)
         const int threshold = superLuckyThreshold(grade);
         // The plain computation: every pair of the filtered characters, scored whole.
         CharacterTable table;
-        for (const auto& c : result.candidateCharacters) table.append(rawCharacter(*s_db, c));
+        for (const auto& c : result.candidateCharacters)
+            table.append(rawCharacter(*s_db, c));
         for (const auto& c : splitCharacters(surname))
             if (!table.find(c)) table.append(rawCharacter(*s_db, c));
         NameScorer scorer(*s_db, table);
@@ -236,7 +242,8 @@ TEST_F(GenerationModes, SuperLuckyThresholdFollowsTheSurnamesHeavenGrid)
         EXPECT_EQ(sink.prepared, kSuperLuckyCapacity + 1);
         expectSortedAndNumbered(result);
         if (threshold == 100) {
-            for (const auto& row : result.rows) ASSERT_EQ(row[NameRow::Score], "100");
+            for (const auto& row : result.rows)
+                ASSERT_EQ(row[NameRow::Score], "100");
         }
     }
 }
@@ -256,18 +263,28 @@ TEST_F(GenerationModes, SuperLuckyWithoutGradeListsUpToTheCapacity)
 TEST(Combination, KeepHanziAndIsHanzi)
 {
     const std::pair<const char*, const char*> kept[] = {
-        {"李 明A1华", "李明华"},
-        {"　圣，诚。杰!", "圣诚杰"},          // full-width space and punctuation
-        {"喆堃明", "明"},                      // GBK-only characters are outside GB2312's block
-        {"明😀明", "明明"},                    // repeats stay; non-GBK characters go
-        {"", ""},
+        { "李 明A1华", "李明华" },
+        { "　圣，诚。杰!", "圣诚杰" }, // full-width space and punctuation
+        { "喆堃明", "明" }, // GBK-only characters are outside GB2312's block
+        { "明😀明", "明明" }, // repeats stay; non-GBK characters go
+        { "", "" },
     };
-    for (const auto& [in, out] : kept) EXPECT_EQ(keepHanzi(in), out) << in;
+    for (const auto& [in, out] : kept)
+        EXPECT_EQ(keepHanzi(in), out) << in;
     const std::pair<const char*, bool> hanzi[] = {
-        {"明", true}, {" 　明", true}, {"明abc", true}, {"a明", false}, {"", false},
-        {"　", false}, {"，", false}, {"啊", true}, {"齄", true}, {"丂", false},
+        { "明", true },
+        { " 　明", true },
+        { "明abc", true },
+        { "a明", false },
+        { "", false },
+        { "　", false },
+        { "，", false },
+        { "啊", true },
+        { "齄", true },
+        { "丂", false },
     };
-    for (const auto& [in, yes] : hanzi) EXPECT_EQ(isHanzi(in), yes) << in;
+    for (const auto& [in, yes] : hanzi)
+        EXPECT_EQ(isHanzi(in), yes) << in;
 }
 
 TEST_F(GenerationModes, CombinationUsesTheTypedHanziAndTheSurname)
@@ -276,23 +293,24 @@ TEST_F(GenerationModes, CombinationUsesTheTypedHanziAndTheSurname)
     r.combination.characters = "李 明A1华";
     RecordingSink sink;
     GenerationResult result = generate(r, sink);
-    EXPECT_EQ(result.candidateCharacters, (std::vector<std::string>{"李", "明", "华", "王"}));
-    EXPECT_EQ(namesOf(result), (std::multiset<std::string>{"王李李", "王李明", "王李华", "王明李", "王明明", "王明华",
-                                                            "王华李", "王华明", "王华华"}));
+    EXPECT_EQ(result.candidateCharacters, (std::vector<std::string> { "李", "明", "华", "王" }));
+    EXPECT_EQ(namesOf(result),
+        (std::multiset<std::string> {
+            "王李李", "王李明", "王李华", "王明李", "王明明", "王明华", "王华李", "王华明", "王华华" }));
     expectSortedAndNumbered(result);
 
     // A typed surname is not appended again; a repeated character repeats its pairs.
     r.combination.characters = "明王明";
     RecordingSink repeated;
     result = generate(r, repeated);
-    EXPECT_EQ(result.candidateCharacters, (std::vector<std::string>{"明", "王", "明"}));
-    EXPECT_EQ(namesOf(result), (std::multiset<std::string>{"王明明", "王明明", "王明明", "王明明"}));
+    EXPECT_EQ(result.candidateCharacters, (std::vector<std::string> { "明", "王", "明" }));
+    EXPECT_EQ(namesOf(result), (std::multiset<std::string> { "王明明", "王明明", "王明明", "王明明" }));
 
     r = request(GenerationMode::Combination, "王", "男", 1);
     r.combination.characters = "李丁明";
     RecordingSink one;
     result = generate(r, one);
-    EXPECT_EQ(namesOf(result), (std::multiset<std::string>{"王李", "王明"})) << "丁 has no element";
+    EXPECT_EQ(namesOf(result), (std::multiset<std::string> { "王李", "王明" })) << "丁 has no element";
     ASSERT_EQ(one.messages.size(), 1u);
     EXPECT_EQ(one.messages[0].text, "一字名数理得分较低,所以软件自动降低评分标准!");
 }
@@ -311,11 +329,11 @@ TEST_F(GenerationModes, NicknamePatterns)
         std::function<std::string(const std::string&)> form;
     };
     const Case cases[] = {
-        {NicknamePattern::AA, "明", [](const std::string& a) { return a + a; }},
-        {NicknamePattern::AEr, "张", [](const std::string& a) { return a + "儿"; }},
-        {NicknamePattern::AhA, "张", [](const std::string& a) { return "阿" + a; }},
-        {NicknamePattern::XiaoA, "张", [](const std::string& a) { return "小" + a; }},
-        {NicknamePattern::XiaoA, "小", nullptr}, // every nickname contains the surname
+        { NicknamePattern::AA, "明", [](const std::string& a) { return a + a; } },
+        { NicknamePattern::AEr, "张", [](const std::string& a) { return a + "儿"; } },
+        { NicknamePattern::AhA, "张", [](const std::string& a) { return "阿" + a; } },
+        { NicknamePattern::XiaoA, "张", [](const std::string& a) { return "小" + a; } },
+        { NicknamePattern::XiaoA, "小", nullptr }, // every nickname contains the surname
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(nicknameFor(c.pattern, "A") + " " + c.surname);
@@ -348,8 +366,8 @@ TEST(ClassicLists, FormAndCounts)
         const char* tail;
     };
     const Case cases[] = {
-        {maleGivenNames(), 2910, "博涛,鑫磊,靖琪,越泽,浩南,", "博玄,彬元,世羽,苑杰,翰波,"},
-        {femaleGivenNames(), 2134, "梦璐,熙雯,莉姿,煜婷,丹华,", "素花,青茜,瑜菱,芷纹,晓梅,"},
+        { maleGivenNames(), 2910, "博涛,鑫磊,靖琪,越泽,浩南,", "博玄,彬元,世羽,苑杰,翰波," },
+        { femaleGivenNames(), 2134, "梦璐,熙雯,莉姿,煜婷,丹华,", "素花,青茜,瑜菱,芷纹,晓梅," },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.head);
@@ -357,12 +375,13 @@ TEST(ClassicLists, FormAndCounts)
         EXPECT_TRUE(c.list.ends_with(c.tail));
         const auto entries = splitNameList(c.list);
         ASSERT_EQ(entries.size(), c.count);
-        for (const auto& e : entries) ASSERT_EQ(splitCharacters(e).size(), 2u) << e;
+        for (const auto& e : entries)
+            ASSERT_EQ(splitCharacters(e).size(), 2u) << e;
         EXPECT_EQ(std::set<std::string>(entries.begin(), entries.end()).size(), c.count) << "no repeats";
     }
     EXPECT_EQ(splitCharacters(malePleasantCharacters()).size(), 841u);
     EXPECT_EQ(splitCharacters(femalePleasantCharacters()).size(), 294u);
-    EXPECT_EQ(splitNameList("甲乙,丙丁,"), (std::vector<std::string>{"甲乙", "丙丁"}));
+    EXPECT_EQ(splitNameList("甲乙,丙丁,"), (std::vector<std::string> { "甲乙", "丙丁" }));
 }
 
 TEST_F(GenerationModes, ClassicTextRows)
@@ -373,8 +392,8 @@ TEST_F(GenerationModes, ClassicTextRows)
         std::size_t names, perRow, lastRow;
         const char* separator;
     };
-    const Case cases[] = {{"男", 2, 2910, 14, 12, "  "}, {"女", 1, 294, 16, 6, "   "}, {"女", 2, 2134, 14, 6, "  "},
-                          {"男", 1, 841, 16, 9, "   "}};
+    const Case cases[] = { { "男", 2, 2910, 14, 12, "  " }, { "女", 1, 294, 16, 6, "   " },
+        { "女", 2, 2134, 14, 6, "  " }, { "男", 1, 841, 16, 9, "   " } };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.sex) + std::to_string(c.length));
         auto r = request(GenerationMode::Classic, "欧阳", c.sex, c.length);
@@ -423,8 +442,8 @@ TEST(ResultExport, ListText)
 
     std::vector<NameRow> rows(3);
     for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i].columns = {std::to_string(i + 1), "张明" + std::to_string(i), "15", "19", "火火", "12,19,9,19,2", "木水水",
-                           "90"};
+        rows[i].columns
+            = { std::to_string(i + 1), "张明" + std::to_string(i), "15", "19", "火火", "12,19,9,19,2", "木水水", "90" };
     const std::string line0 = "1    张明0    15    19    火火    12,19,9,19,2    木水水    90\r\n";
     // A paused list: three rows filled of 100001, the first empty row ends the export.
     const std::string paused = resultListText(rows, kSuperLuckyCapacity + 1);
@@ -444,7 +463,7 @@ TEST(ResultExport, FilesInTheDataDirectoryAreGbk)
     const auto data = dir.path() / "data";
     ASSERT_EQ(setenv("JIAMING_DATA_DIR", data.c_str(), 1), 0);
     std::vector<NameRow> rows(1);
-    rows[0].columns = {"1", "欧阳喆", "1", "2", "土土火", "1,2,3,4,5", "土土火", "77"};
+    rows[0].columns = { "1", "欧阳喆", "1", "2", "土土火", "1,2,3,4,5", "土土火", "77" };
     const ExportResult list = exportResultList(rows, kSuperLuckyExportFile);
     EXPECT_TRUE(list.written);
     EXPECT_EQ(list.path, data / "100NameList.txt");

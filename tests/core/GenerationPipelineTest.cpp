@@ -50,8 +50,8 @@ struct RecordingSink : GenerationSink {
 /// Raw NM_CNWord values read by column name, independent of the pipeline's reader.
 CharacterInfo rawCharacter(NameDatabase& db, const std::string& ch)
 {
-    Statement st = db.query("select 简体笔画数, 繁体笔画数, 五行属性 from NM_CNWord where 汉字=?", {ch});
-    CharacterInfo info{ch, db.columnInt(st, 0), db.columnInt(st, 1), db.columnText(st, 2)};
+    Statement st = db.query("select 简体笔画数, 繁体笔画数, 五行属性 from NM_CNWord where 汉字=?", { ch });
+    CharacterInfo info { ch, db.columnInt(st, 0), db.columnInt(st, 1), db.columnText(st, 2) };
     db.finalize(st);
     return info;
 }
@@ -59,22 +59,27 @@ CharacterInfo rawCharacter(NameDatabase& db, const std::string& ch)
 /// The listing a run must produce, computed the plain way: every candidate
 /// name in order, the surname skipped, `scoreName` for each, stop at capacity.
 std::vector<std::string> expectedNames(NameDatabase& db, const std::vector<std::string>& candidates,
-                                       const GenerationRequest& request, int threshold, std::size_t capacity)
+    const GenerationRequest& request, int threshold, std::size_t capacity)
 {
     CharacterTable table;
-    for (const auto& c : candidates) table.append(rawCharacter(db, c));
-    for (const std::string& text : {request.surname, request.generationCharacter.fixedText()})
+    for (const auto& c : candidates)
+        table.append(rawCharacter(db, c));
+    for (const std::string& text : { request.surname, request.generationCharacter.fixedText() })
         for (const auto& ch : splitCharacters(text))
             if (!table.find(ch)) table.append(rawCharacter(db, ch));
     std::vector<std::string> given;
     const std::string& g = request.generationCharacter.fixedText();
     for (const auto& ci : candidates) {
         if (!isUsableCharacter(rawCharacter(db, ci))) continue;
-        if (request.nameLength == 1) given.push_back(ci);
-        else if (request.generationCharacter.kind == GenerationCharacterSetting::Kind::Second) given.push_back(g + ci);
-        else if (request.generationCharacter.kind == GenerationCharacterSetting::Kind::Third) given.push_back(ci + g);
+        if (request.nameLength == 1)
+            given.push_back(ci);
+        else if (request.generationCharacter.kind == GenerationCharacterSetting::Kind::Second)
+            given.push_back(g + ci);
+        else if (request.generationCharacter.kind == GenerationCharacterSetting::Kind::Third)
+            given.push_back(ci + g);
         else
-            for (const auto& cj : candidates) given.push_back(ci + cj);
+            for (const auto& cj : candidates)
+                given.push_back(ci + cj);
     }
     NameScorer scorer(db, table);
     std::vector<std::string> listed;
@@ -113,7 +118,8 @@ protected:
     {
         const auto want = expectedNames(*s_db, result.candidateCharacters, result.request, threshold, capacity);
         std::multiset<std::string> got;
-        for (const auto& row : result.rows) got.insert(row[NameRow::Name]);
+        for (const auto& row : result.rows)
+            got.insert(row[NameRow::Name]);
         EXPECT_EQ(got, std::multiset<std::string>(want.begin(), want.end()));
         for (std::size_t r = 0; r < result.rows.size(); ++r) {
             const NameRow& row = result.rows[r];
@@ -134,8 +140,7 @@ TempDir* GenerationPipeline::s_dir = nullptr;
 NameDatabase* GenerationPipeline::s_db = nullptr;
 
 GenerationRequest highScore(const std::string& surname, const std::string& sex, int length,
-                            GenerationCharacterSetting::Kind kind = GenerationCharacterSetting::Kind::None,
-                            const std::string& fixed = {})
+    GenerationCharacterSetting::Kind kind = GenerationCharacterSetting::Kind::None, const std::string& fixed = {})
 {
     GenerationRequest r;
     r.mode = GenerationMode::HighScore;
@@ -188,19 +193,20 @@ TEST(ShuffleTexts, SeedRepeatsAndEveryOrderIsEquallyLikely)
     std::map<std::vector<std::string>, int> counts;
     ShuffleRandom r(1);
     for (int k = 0; k < 60000; ++k) {
-        std::vector<std::string> v = {"甲", "乙", "丙"};
+        std::vector<std::string> v = { "甲", "乙", "丙" };
         shuffleTexts(v, r);
         ++counts[v];
     }
     ASSERT_EQ(counts.size(), 6u);
-    for (const auto& [order, n] : counts) EXPECT_NEAR(n, 10000, 500);
+    for (const auto& [order, n] : counts)
+        EXPECT_NEAR(n, 10000, 500);
     EXPECT_NE(freshShuffleSeed(), freshShuffleSeed());
 }
 
 TEST(SortListByScore, HighestFirstByIntegerValue)
 {
     std::vector<NameRow> rows(4);
-    const char* scores[] = {"9", "100", "85", "100"};
+    const char* scores[] = { "9", "100", "85", "100" };
     for (int i = 0; i < 4; ++i) {
         rows[static_cast<std::size_t>(i)][NameRow::Score] = scores[i];
         rows[static_cast<std::size_t>(i)][NameRow::Name] = std::to_string(i);
@@ -212,16 +218,18 @@ TEST(SortListByScore, HighestFirstByIntegerValue)
         order.push_back(r[NameRow::Score]);
         numbers.push_back(r[NameRow::Number]);
     }
-    EXPECT_EQ(order, (std::vector<std::string>{"100", "100", "85", "9"})) << "compared as numbers, not texts";
-    EXPECT_EQ(numbers, (std::vector<std::string>{"1", "2", "3", "4"}));
+    EXPECT_EQ(order, (std::vector<std::string> { "100", "100", "85", "9" })) << "compared as numbers, not texts";
+    EXPECT_EQ(numbers, (std::vector<std::string> { "1", "2", "3", "4" }));
     EXPECT_EQ(rows[0].sortKey, 100);
 }
 
 TEST_F(GenerationPipeline, HighScoreThresholdsAndMessages)
 {
     using Kind = GenerationCharacterSetting::Kind;
-    const GenerationMessage oneChar{"提示", "一字名数理得分较低,所以软件自动降低评分标准!", MessageIcon::Information};
-    const GenerationMessage genChar{"提示", "设定辈份后,产生的名字较少,所以系统将显示全部名字", MessageIcon::Warning};
+    const GenerationMessage oneChar { "提示", "一字名数理得分较低,所以软件自动降低评分标准!",
+        MessageIcon::Information };
+    const GenerationMessage genChar { "提示", "设定辈份后,产生的名字较少,所以系统将显示全部名字",
+        MessageIcon::Warning };
     struct Case {
         GenerationRequest request;
         int threshold;
@@ -229,17 +237,17 @@ TEST_F(GenerationPipeline, HighScoreThresholdsAndMessages)
         std::size_t candidates; // candidate characters including the surname entry
     };
     const Case cases[] = {
-        {highScore("张", "男", 2), 90, {}, 401},
-        {highScore("张", "女", 1), 0, {oneChar}, 974}, // the girls' list is shorter than 1000
-        {highScore("张", "男", 1), 0, {oneChar}, 1001},
-        {highScore("张", "男", 2, Kind::Second, "诸"), 0, {genChar}, 401},
-        {highScore("张", "女", 2, Kind::Third, "诸"), 0, {genChar}, 401},
-        {highScore("张", "男", 1, Kind::Second, "诸"), 0, {oneChar}, 1001}, // one-character names ignore it
-        {highScore("欧阳", "男", 2), 90, {}, 401},
+        { highScore("张", "男", 2), 90, {}, 401 },
+        { highScore("张", "女", 1), 0, { oneChar }, 974 }, // the girls' list is shorter than 1000
+        { highScore("张", "男", 1), 0, { oneChar }, 1001 },
+        { highScore("张", "男", 2, Kind::Second, "诸"), 0, { genChar }, 401 },
+        { highScore("张", "女", 2, Kind::Third, "诸"), 0, { genChar }, 401 },
+        { highScore("张", "男", 1, Kind::Second, "诸"), 0, { oneChar }, 1001 }, // one-character names ignore it
+        { highScore("欧阳", "男", 2), 90, {}, 401 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.request.surname + c.request.sex + std::to_string(c.request.nameLength) + " "
-                     + c.request.generationCharacter.fixedText());
+            + c.request.generationCharacter.fixedText());
         RecordingSink sink;
         const GenerationResult result = generate(c.request, sink);
         EXPECT_EQ(sink.messages, c.messages);
@@ -249,9 +257,9 @@ TEST_F(GenerationPipeline, HighScoreThresholdsAndMessages)
         EXPECT_EQ(result.candidateCharacters.back(), c.request.surname);
         EXPECT_FALSE(result.rows.empty());
         checkList(result, c.threshold, kHighScoreCapacity);
-        EXPECT_EQ(sink.phases, (std::vector<GenerationPhase>{GenerationPhase::SettingUp,
-                                                             GenerationPhase::FormingCandidates,
-                                                             GenerationPhase::Listing}));
+        EXPECT_EQ(sink.phases,
+            (std::vector<GenerationPhase> {
+                GenerationPhase::SettingUp, GenerationPhase::FormingCandidates, GenerationPhase::Listing }));
         EXPECT_EQ(sink.prepared, kHighScoreCapacity + 1);
         EXPECT_EQ(sink.firstListed, 1);
         EXPECT_EQ(sink.streamed.size(), result.rows.size()) << "every listed row was streamed";
@@ -278,7 +286,8 @@ TEST_F(GenerationPipeline, OneCharacterGirlListsEveryUsableCharacterButTheSurnam
     for (const auto& c : splitCharacters(femaleCharacters()))
         if (c != "阳" && isUsableCharacter(rawCharacter(*s_db, c))) want.insert("阳" + c);
     std::set<std::string> got;
-    for (const auto& row : result.rows) got.insert(row[NameRow::Name]);
+    for (const auto& row : result.rows)
+        got.insert(row[NameRow::Name]);
     EXPECT_EQ(got, want);
     EXPECT_EQ(result.rows.size(), want.size());
 }
@@ -292,7 +301,8 @@ TEST_F(GenerationPipeline, SameSeedSameList)
     request.seed = 99;
     auto r3 = generate(request, s3);
     ASSERT_EQ(r1.rows.size(), r2.rows.size());
-    for (std::size_t i = 0; i < r1.rows.size(); ++i) ASSERT_EQ(r1.rows[i].columns, r2.rows[i].columns);
+    for (std::size_t i = 0; i < r1.rows.size(); ++i)
+        ASSERT_EQ(r1.rows[i].columns, r2.rows[i].columns);
     EXPECT_NE(r1.candidateCharacters, r3.candidateCharacters);
 }
 
@@ -301,7 +311,7 @@ TEST_F(GenerationPipeline, EmptySurnameWarnsAndGoesOn)
     RecordingSink sink;
     const auto result = generate(highScore("", "男", 1), sink);
     ASSERT_FALSE(sink.messages.empty());
-    EXPECT_EQ(sink.messages.front(), (GenerationMessage{"提示", "请输入姓氏", MessageIcon::None}));
+    EXPECT_EQ(sink.messages.front(), (GenerationMessage { "提示", "请输入姓氏", MessageIcon::None }));
     EXPECT_FALSE(result.rows.empty()) << "names are formed without a family name";
     checkList(result, 0, kHighScoreCapacity);
 }
@@ -311,7 +321,7 @@ namespace {
 /// Runs phase 1 and the listing of the shared pipeline over given candidate
 /// characters, as the modes without shuffling do.
 GenerationResult listCandidates(NameDatabase& db, GenerationRequest request, std::vector<std::string> candidates,
-                                int threshold, std::optional<std::size_t> capacity, RecordingSink& sink)
+    int threshold, std::optional<std::size_t> capacity, RecordingSink& sink)
 {
     RunControl control;
     GenerationRun run(db, request, sink, control);
@@ -330,7 +340,8 @@ std::vector<std::string> sorted(std::vector<std::string> names)
 std::vector<std::string> namesOf(const GenerationResult& result)
 {
     std::vector<std::string> out;
-    for (const auto& row : result.rows) out.push_back(row[NameRow::Name]);
+    for (const auto& row : result.rows)
+        out.push_back(row[NameRow::Name]);
     return sorted(out);
 }
 
@@ -341,9 +352,10 @@ TEST_F(GenerationPipeline, SurnameNeverListedNotEvenAcrossTwoCharacters)
     RecordingSink sink;
     auto request = highScore("欧阳", "男", 2);
     // 丁 has strokes but no element: it never starts a name, yet may follow one.
-    const auto result = listCandidates(*s_db, request, {"欧", "阳", "明", "丁", "欧阳"}, 0, std::nullopt, sink);
-    EXPECT_EQ(namesOf(result), sorted({"欧阳明丁", "欧阳明明", "欧阳明欧", "欧阳明阳", "欧阳欧丁", "欧阳欧明",
-                                       "欧阳欧欧", "欧阳阳丁", "欧阳阳明", "欧阳阳欧", "欧阳阳阳"}));
+    const auto result = listCandidates(*s_db, request, { "欧", "阳", "明", "丁", "欧阳" }, 0, std::nullopt, sink);
+    EXPECT_EQ(namesOf(result),
+        sorted({ "欧阳明丁", "欧阳明明", "欧阳明欧", "欧阳明阳", "欧阳欧丁", "欧阳欧明", "欧阳欧欧", "欧阳阳丁",
+            "欧阳阳明", "欧阳阳欧", "欧阳阳阳" }));
     EXPECT_EQ(sink.prepared, 5u * 3u) << "without a capacity the list is as long as the candidates";
     EXPECT_EQ(sink.firstListed, 0) << "only modes with a capacity report the first listed name";
 }
@@ -355,11 +367,12 @@ TEST_F(GenerationPipeline, RowsCarryTheFullScoreOfEveryCharacter)
     // scoreName over a table holding every character.
     RecordingSink sink;
     auto request = highScore("欧阳", "男", 2, GenerationCharacterSetting::Kind::Second, "诸");
-    const auto result = listCandidates(*s_db, request, {"明", "丁", "海", "欧阳"}, 0, std::nullopt, sink);
+    const auto result = listCandidates(*s_db, request, { "明", "丁", "海", "欧阳" }, 0, std::nullopt, sink);
     CharacterTable table;
-    for (const char* ch : {"欧", "阳", "诸", "明", "海"}) table.append(rawCharacter(*s_db, ch));
+    for (const char* ch : { "欧", "阳", "诸", "明", "海" })
+        table.append(rawCharacter(*s_db, ch));
     NameScorer scorer(*s_db, table);
-    ASSERT_EQ(namesOf(result), sorted({"欧阳诸明", "欧阳诸海"}));
+    ASSERT_EQ(namesOf(result), sorted({ "欧阳诸明", "欧阳诸海" }));
     for (const auto& row : result.rows) {
         const std::string given = row[NameRow::Name].substr(std::string("欧阳").size());
         const NameScore s = scorer.scoreName("欧阳", given);
@@ -377,7 +390,7 @@ TEST_F(GenerationPipeline, CapacityStopsAtTheFirstQualifyingNames)
 {
     RecordingSink sink;
     auto request = highScore("张", "男", 2);
-    const std::vector<std::string> chars = {"明", "海", "林", "金", "山", "张"};
+    const std::vector<std::string> chars = { "明", "海", "林", "金", "山", "张" };
     const auto all = listCandidates(*s_db, request, chars, 0, std::nullopt, sink);
     RecordingSink capped;
     const auto result = listCandidates(*s_db, request, chars, 0, 7, capped);
@@ -385,7 +398,7 @@ TEST_F(GenerationPipeline, CapacityStopsAtTheFirstQualifyingNames)
     EXPECT_EQ(capped.prepared, 8u);
     EXPECT_EQ(capped.firstListed, 1);
     // Listing order: 明明 明海 明林 明金 明山 (明张 skipped) 海明 海海.
-    EXPECT_EQ(namesOf(result), sorted({"张明明", "张明海", "张明林", "张明金", "张明山", "张海明", "张海海"}));
+    EXPECT_EQ(namesOf(result), sorted({ "张明明", "张明海", "张明林", "张明金", "张明山", "张海明", "张海海" }));
     EXPECT_EQ(result.examinedCount, 8u) << "scoring stops at the 7th listed name";
     EXPECT_EQ(all.rows.size(), 25u);
 }

@@ -24,7 +24,8 @@ namespace {
 std::size_t threadCount()
 {
     std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/task")) ++n;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/task"))
+        ++n;
     return n;
 }
 
@@ -44,7 +45,8 @@ GenerationRequest request(std::uint64_t seed = 42)
 class ScriptedSink : public GenerationSink {
 public:
     explicit ScriptedSink(WorkerThread* pauseAtFirst = nullptr, std::chrono::milliseconds progressDelay = 0ms)
-        : m_pauseAtFirst(pauseAtFirst), m_delay(progressDelay)
+        : m_pauseAtFirst(pauseAtFirst)
+        , m_delay(progressDelay)
     {
     }
     void onStarted(const GenerationRequest&) override { log("started"); }
@@ -79,9 +81,8 @@ public:
     bool waitFor(const std::string& entry, std::chrono::milliseconds timeout = 10s)
     {
         std::unique_lock lock(m_mutex);
-        return m_changed.wait_for(lock, timeout, [&] {
-            return std::find(m_log.begin(), m_log.end(), entry) != m_log.end();
-        });
+        return m_changed.wait_for(
+            lock, timeout, [&] { return std::find(m_log.begin(), m_log.end(), entry) != m_log.end(); });
     }
     bool waitForExamined(std::size_t n)
     {
@@ -164,7 +165,8 @@ protected:
     static void expectConsistentPartialList(const GenerationResult& result)
     {
         std::set<std::string> reference;
-        for (const auto& row : s_reference->rows) reference.insert(row[NameRow::Name]);
+        for (const auto& row : s_reference->rows)
+            reference.insert(row[NameRow::Name]);
         for (std::size_t r = 0; r < result.rows.size(); ++r) {
             ASSERT_EQ(result.rows[r][NameRow::Number], std::to_string(r + 1));
             ASSERT_TRUE(reference.count(result.rows[r][NameRow::Name])) << result.rows[r][NameRow::Name];
@@ -182,7 +184,8 @@ GenerationResult* GenerationThreads::s_reference = nullptr;
 std::vector<std::array<std::string, 8>> columnsOf(const GenerationResult& r)
 {
     std::vector<std::array<std::string, 8>> out;
-    for (const auto& row : r.rows) out.push_back(row.columns);
+    for (const auto& row : r.rows)
+        out.push_back(row.columns);
     return out;
 }
 
@@ -260,8 +263,9 @@ TEST_F(GenerationThreads, StartingASecondRunStopsTheFirst)
     second->setLog(log, "second");
     ASSERT_TRUE(worker.start(request(), second));
     worker.wait();
-    EXPECT_EQ(*log, (std::vector<std::string>{"first started", "first paused", "first finished", "second started",
-                                              "second finished"}));
+    EXPECT_EQ(*log,
+        (std::vector<std::string> {
+            "first started", "first paused", "first finished", "second started", "second finished" }));
     EXPECT_TRUE(first->result().stopped);
     EXPECT_FALSE(second->result().stopped);
     EXPECT_EQ(columnsOf(second->result()), columnsOf(*s_reference)) << "the new run starts from scratch";
@@ -283,7 +287,7 @@ TEST_F(GenerationThreads, DestroyingTheWorkerDuringARunJoinsIt)
 
 TEST_F(GenerationThreads, QueuedSinkDeliversEverythingToADrainingThread)
 {
-    std::atomic<int> wakes{0};
+    std::atomic<int> wakes { 0 };
     auto sink = std::make_shared<QueuedGenerationSink>([&] { ++wakes; });
     WorkerThread worker(*s_db);
     ASSERT_TRUE(worker.start(request(), sink));
@@ -327,8 +331,10 @@ TEST_F(GenerationThreads, QueuedSinkDeliversEverythingToADrainingThread)
     EXPECT_EQ(columnsOf(*finished), columnsOf(*s_reference));
     // The streamed rows are the final list before sorting.
     std::multiset<std::string> a, b;
-    for (const auto& row : streamed) a.insert(row[NameRow::Name]);
-    for (const auto& row : finished->rows) b.insert(row[NameRow::Name]);
+    for (const auto& row : streamed)
+        a.insert(row[NameRow::Name]);
+    for (const auto& row : finished->rows)
+        b.insert(row[NameRow::Name]);
     EXPECT_EQ(a, b);
 }
 
@@ -337,8 +343,8 @@ TEST_F(GenerationThreads, QueuedSinkDeliversEverythingToADrainingThread)
 TEST_F(GenerationThreads, TextAndEnglishRowsReachTheSink)
 {
     jm::test::FixtureBuilder b = jm::test::FixtureBuilder::standard();
-    b.character({"麦", 7, 11, "木", "mai", "麥", "m"});
-    b.row("NM_EName", {"1", "m", "", "Mark", "4", "1", "马克", "全名", "英语", "标记"});
+    b.character({ "麦", 7, 11, "木", "mai", "麥", "m" });
+    b.row("NM_EName", { "1", "m", "", "Mark", "4", "1", "马克", "全名", "英语", "标记" });
     NameDatabase db;
     ASSERT_TRUE(bootstrapDatabase(db, b.write(s_dir->path() / "english.db").string()).ok);
     WorkerThread worker(db);
@@ -358,10 +364,11 @@ TEST_F(GenerationThreads, TextAndEnglishRowsReachTheSink)
 
     GenerationRequest english = request();
     english.mode = GenerationMode::English;
-    english.english = {"张", "麦", 1};
+    english.english = { "张", "麦", 1 };
     std::vector<std::string> names;
     for (GenerationEvent& e : eventsOf(english))
         if (auto* rows = std::get_if<ev::EnglishRows>(&e))
-            for (const EnglishRow& row : rows->rows) names.push_back(row[EnglishRow::Name]);
-    EXPECT_EQ(names, std::vector<std::string>{"Mark"});
+            for (const EnglishRow& row : rows->rows)
+                names.push_back(row[EnglishRow::Name]);
+    EXPECT_EQ(names, std::vector<std::string> { "Mark" });
 }

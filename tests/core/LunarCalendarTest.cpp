@@ -29,14 +29,14 @@ TEST(LunarCalendar, SexagenaryNamesAndIndices)
     const struct {
         int index;
         const char* name;
-    } cases[] = {{1, "甲子"}, {13, "丙子"}, {16, "己卯"}, {34, "丁酉"}, {38, "辛丑"}, {60, "癸亥"},
-                 {0, ""},     {61, ""},     {-1, ""}};
+    } cases[] = { { 1, "甲子" }, { 13, "丙子" }, { 16, "己卯" }, { 34, "丁酉" }, { 38, "辛丑" }, { 60, "癸亥" },
+        { 0, "" }, { 61, "" }, { -1, "" } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.index);
         EXPECT_EQ(ganZhiName(c.index), c.name);
     }
     EXPECT_EQ(sexagenaryIndex(4, 10), 34); // 丁酉
-    EXPECT_EQ(sexagenaryIndex(1, 2), 0);   // 甲丑: different parity, no such pair
+    EXPECT_EQ(sexagenaryIndex(1, 2), 0); // 甲丑: different parity, no such pair
     EXPECT_EQ(sexagenaryIndex(0, 1), 0);
     EXPECT_EQ(stemOf(0), 0);
     EXPECT_EQ(branchOf(0), 0);
@@ -46,8 +46,8 @@ TEST(LunarCalendar, DaysSince1901)
 {
     const struct {
         int y, m, d, days;
-    } cases[] = {{1901, 1, 1, 0},        {1901, 2, 19, 49},    {1904, 3, 1, 1155},
-                 {2000, 3, 1, 36219},    {2048, 12, 31, 54056}, {1900, 12, 31, -1}};
+    } cases[] = { { 1901, 1, 1, 0 }, { 1901, 2, 19, 49 }, { 1904, 3, 1, 1155 }, { 2000, 3, 1, 36219 },
+        { 2048, 12, 31, 54056 }, { 1900, 12, 31, -1 } };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.y) + "-" + std::to_string(c.m) + "-" + std::to_string(c.d));
         EXPECT_EQ(daysSince1901(c.y, c.m, c.d), c.days);
@@ -60,18 +60,25 @@ TEST(LunarCalendar, GregorianToLunar)
         int y, m, d;
         LunarDate want;
     } cases[] = {
-        {1901, 2, 19, {1901, 1, 1, false}}, // first day of the range
-        {2017, 6, 24, {2017, 6, 1, false}},  {2017, 7, 22, {2017, 6, 29, false}},
-        {2017, 7, 23, {2017, 6, 1, true}}, // leap sixth month
-        {2017, 8, 11, {2017, 6, 20, true}},  {2017, 8, 22, {2017, 7, 1, false}},
-        {2033, 12, 22, {2033, 11, 1, true}}, // leap eleventh month
-        {2018, 1, 1, {2017, 11, 15, false}}, {2018, 2, 10, {2017, 12, 25, false}},
-        {2048, 12, 31, {2048, 11, 27, false}}, // last day of the range
+        { 1901, 2, 19, { 1901, 1, 1, false } }, // first day of the range
+        { 2017, 6, 24, { 2017, 6, 1, false } },
+        { 2017, 7, 22, { 2017, 6, 29, false } },
+        { 2017, 7, 23, { 2017, 6, 1, true } }, // leap sixth month
+        { 2017, 8, 11, { 2017, 6, 20, true } },
+        { 2017, 8, 22, { 2017, 7, 1, false } },
+        { 2033, 12, 22, { 2033, 11, 1, true } }, // leap eleventh month
+        { 2018, 1, 1, { 2017, 11, 15, false } },
+        { 2018, 2, 10, { 2017, 12, 25, false } },
+        { 2048, 12, 31, { 2048, 11, 27, false } }, // last day of the range
         // Lunar new year's days of the real calendar.
-        {1949, 1, 29, {1949, 1, 1, false}},  {1970, 2, 6, {1970, 1, 1, false}},
-        {2000, 2, 5, {2000, 1, 1, false}},   {2018, 2, 16, {2018, 1, 1, false}},
-        {2020, 1, 25, {2020, 1, 1, false}},  {2023, 1, 22, {2023, 1, 1, false}},
-        {2025, 1, 29, {2025, 1, 1, false}},  {2048, 2, 14, {2048, 1, 1, false}},
+        { 1949, 1, 29, { 1949, 1, 1, false } },
+        { 1970, 2, 6, { 1970, 1, 1, false } },
+        { 2000, 2, 5, { 2000, 1, 1, false } },
+        { 2018, 2, 16, { 2018, 1, 1, false } },
+        { 2020, 1, 25, { 2020, 1, 1, false } },
+        { 2023, 1, 22, { 2023, 1, 1, false } },
+        { 2025, 1, 29, { 2025, 1, 1, false } },
+        { 2048, 2, 14, { 2048, 1, 1, false } },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.y) + "-" + std::to_string(c.m) + "-" + std::to_string(c.d));
@@ -81,12 +88,12 @@ TEST(LunarCalendar, GregorianToLunar)
     }
     const struct {
         int y, m, d;
-    } rejected[] = {{1901, 2, 18}, {1900, 6, 1}, {2049, 1, 1}, {2017, 0, 1}, {2017, 13, 1}};
+    } rejected[] = { { 1901, 2, 18 }, { 1900, 6, 1 }, { 2049, 1, 1 }, { 2017, 0, 1 }, { 2017, 13, 1 } };
     for (const auto& c : rejected) {
         SCOPED_TRACE(std::to_string(c.y) + "-" + std::to_string(c.m) + "-" + std::to_string(c.d));
-        LunarDate untouched{7, 7, 7, true};
+        LunarDate untouched { 7, 7, 7, true };
         EXPECT_FALSE(toLunarDate(c.y, c.m, c.d, untouched));
-        EXPECT_EQ(untouched, (LunarDate{7, 7, 7, true}));
+        EXPECT_EQ(untouched, (LunarDate { 7, 7, 7, true }));
     }
 }
 
@@ -102,10 +109,10 @@ TEST(LunarCalendar, EveryDayFollowsTheMonthLengthsOfTheYearTable)
         return (e.monthMask >> bit) & 1 ? 30 : 29;
     };
 
-    DateTime day{1901, 2, 19, 12, 0, 0};
+    DateTime day { 1901, 2, 19, 12, 0, 0 };
     LunarDate previous;
     ASSERT_TRUE(toLunarDate(day.year, day.month, day.day, previous));
-    ASSERT_EQ(previous, (LunarDate{1901, 1, 1, false}));
+    ASSERT_EQ(previous, (LunarDate { 1901, 1, 1, false }));
     int previousDayPillar = pillarIndices(day).day;
     int daysSeen = 1;
     int monthsSeen = 1;
@@ -120,16 +127,16 @@ TEST(LunarCalendar, EveryDayFollowsTheMonthLengthsOfTheYearTable)
         if (day.year > 2048) break;
         LunarDate current;
         ASSERT_TRUE(toLunarDate(day.year, day.month, day.day, current)) << dateText(day);
-        LunarDate expected{previous.year, previous.month, previous.day + 1, previous.isLeapMonth};
+        LunarDate expected { previous.year, previous.month, previous.day + 1, previous.isLeapMonth };
         if (current.day == 1) {
             ++monthsSeen;
             EXPECT_EQ(previous.day, monthLength(previous.year, previous.month, previous.isLeapMonth)) << dateText(day);
             if (!previous.isLeapMonth && entry(previous.year).leapMonth == previous.month)
-                expected = {previous.year, previous.month, 1, true};
+                expected = { previous.year, previous.month, 1, true };
             else if (previous.month == 12)
-                expected = {static_cast<std::int16_t>(previous.year + 1), 1, 1, false};
+                expected = { static_cast<std::int16_t>(previous.year + 1), 1, 1, false };
             else
-                expected = {previous.year, previous.month + 1, 1, false};
+                expected = { previous.year, previous.month + 1, 1, false };
         }
         EXPECT_EQ(current, expected) << dateText(day);
 
@@ -142,7 +149,7 @@ TEST(LunarCalendar, EveryDayFollowsTheMonthLengthsOfTheYearTable)
     }
     EXPECT_EQ(daysSeen, daysSince1901(2048, 12, 31) - daysSince1901(1901, 2, 19) + 1);
     EXPECT_GT(monthsSeen, 12 * 147); // the walk really crossed every lunar year
-    EXPECT_EQ(previous, (LunarDate{2048, 11, 27, false}));
+    EXPECT_EQ(previous, (LunarDate { 2048, 11, 27, false }));
 }
 
 TEST(LunarCalendar, FourPillars)
@@ -151,39 +158,39 @@ TEST(LunarCalendar, FourPillars)
         DateTime moment;
         const char* pillars;
     } cases[] = {
-        {{1901, 2, 19, 0, 0, 0}, "辛丑 庚寅 戊辰 壬子"},
+        { { 1901, 2, 19, 0, 0, 0 }, "辛丑 庚寅 戊辰 壬子" },
         // 立春 2017 falls at 23:34: the day changes at 23:00 while the year and month stay.
-        {{2017, 2, 3, 22, 0, 0}, "丙申 辛丑 辛酉 己亥"},
-        {{2017, 2, 3, 23, 0, 0}, "丙申 辛丑 壬戌 庚子"},
-        {{2017, 2, 4, 0, 0, 0}, "丁酉 壬寅 壬戌 庚子"},
+        { { 2017, 2, 3, 22, 0, 0 }, "丙申 辛丑 辛酉 己亥" },
+        { { 2017, 2, 3, 23, 0, 0 }, "丙申 辛丑 壬戌 庚子" },
+        { { 2017, 2, 4, 0, 0, 0 }, "丁酉 壬寅 壬戌 庚子" },
         // 立春 2020 falls at 17:03.
-        {{2020, 2, 4, 17, 0, 0}, "己亥 丁丑 丁丑 己酉"},
-        {{2020, 2, 4, 18, 0, 0}, "庚子 戊寅 丁丑 己酉"},
+        { { 2020, 2, 4, 17, 0, 0 }, "己亥 丁丑 丁丑 己酉" },
+        { { 2020, 2, 4, 18, 0, 0 }, "庚子 戊寅 丁丑 己酉" },
         // After the lunar new year but before 立春: still the old year.
-        {{2020, 1, 25, 12, 0, 0}, "己亥 丁丑 丁卯 丙午"},
+        { { 2020, 1, 25, 12, 0, 0 }, "己亥 丁丑 丁卯 丙午" },
         // Before 小寒: the month search runs out of the year (子 month of the previous year).
-        {{2018, 1, 1, 0, 0, 0}, "丁酉 壬子 癸巳 壬子"},
-        {{2000, 1, 1, 0, 0, 0}, "己卯 丙子 戊午 壬子"},
-        {{2017, 10, 20, 8, 0, 0}, "丁酉 庚戌 庚辰 庚辰"},
-        {{2048, 12, 31, 23, 0, 0}, "戊辰 甲子 丙子 戊子"},
+        { { 2018, 1, 1, 0, 0, 0 }, "丁酉 壬子 癸巳 壬子" },
+        { { 2000, 1, 1, 0, 0, 0 }, "己卯 丙子 戊午 壬子" },
+        { { 2017, 10, 20, 8, 0, 0 }, "丁酉 庚戌 庚辰 庚辰" },
+        { { 2048, 12, 31, 23, 0, 0 }, "戊辰 甲子 丙子 戊子" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(dateText(c.moment));
         EXPECT_EQ(pillarsText(c.moment), c.pillars);
     }
-    for (const DateTime outside : {DateTime{1901, 2, 18, 12, 0, 0}, DateTime{2049, 1, 1, 0, 0, 0},
-                                   DateTime{2017, 13, 1, 0, 0, 0}, DateTime{2017, 0, 1, 0, 0, 0}}) {
+    for (const DateTime outside : { DateTime { 1901, 2, 18, 12, 0, 0 }, DateTime { 2049, 1, 1, 0, 0, 0 },
+             DateTime { 2017, 13, 1, 0, 0, 0 }, DateTime { 2017, 0, 1, 0, 0, 0 } }) {
         SCOPED_TRACE(dateText(outside));
-        EXPECT_EQ(pillarIndices(outside), FourPillars{});
+        EXPECT_EQ(pillarIndices(outside), FourPillars {});
     }
 }
 
 // The year and month pillars change at the second of the term's moment.
 TEST(LunarCalendar, PillarsChangeAtTheSecondOfTheTerm)
 {
-    for (const int year : {1902, 1985, 2017, 2020, 2048}) {
+    for (const int year : { 1902, 1985, 2017, 2020, 2048 }) {
         const SolarTermRecord term = *solarTermRecord(year, 3); // 立春
-        DateTime at{year, term.month, term.day, term.hour, term.minute, term.second};
+        DateTime at { year, term.month, term.day, term.hour, term.minute, term.second };
         SCOPED_TRACE(dateText(at));
         DateTime before = at;
         if (--before.second < 0) {
@@ -206,14 +213,14 @@ TEST(LunarCalendar, PillarsChangeAtTheSecondOfTheTerm)
 TEST(LunarCalendar, PillarNamesOutputs)
 {
     std::string y = "keep", m = "keep", d = "keep", h = "keep";
-    EXPECT_FALSE(sexagenaryPillarNames({1900, 6, 1, 12, 0, 0}, &y, &m, &d, &h));
+    EXPECT_FALSE(sexagenaryPillarNames({ 1900, 6, 1, 12, 0, 0 }, &y, &m, &d, &h));
     EXPECT_EQ(y + m + d + h, "keepkeepkeepkeep");
 
-    EXPECT_TRUE(sexagenaryPillarNames({2049, 1, 1, 0, 0, 0}, &y, &m, &d, &h));
+    EXPECT_TRUE(sexagenaryPillarNames({ 2049, 1, 1, 0, 0, 0 }, &y, &m, &d, &h));
     EXPECT_EQ(y + m + d + h, "");
 
     std::string onlyDay;
-    EXPECT_TRUE(sexagenaryPillarNames({2017, 10, 20, 8, 0, 0}, nullptr, nullptr, &onlyDay));
+    EXPECT_TRUE(sexagenaryPillarNames({ 2017, 10, 20, 8, 0, 0 }, nullptr, nullptr, &onlyDay));
     EXPECT_EQ(onlyDay, "庚辰");
 }
 
@@ -224,20 +231,18 @@ TEST(LunarCalendar, LunarDateText)
         const char* format;
         const char* want;
     } cases[] = {
-        {{2017, 7, 23, 6, 0, 0}, nullptr, "丁酉年(鸡)闰六月初一 2017-7-23"},
-        {{2017, 8, 11, 12, 0, 0}, nullptr, "丁酉年(鸡)闰六月二十 2017-8-11"},
-        {{2018, 2, 10, 12, 0, 0}, nullptr, "戊戌年(狗)腊月廿五 2018-2-10"},
-        {{2017, 10, 20, 8, 0, 0}, nullptr, "丁酉年(鸡)九月初一 2017-10-20"},
-        {{2033, 12, 22, 0, 0, 0}, nullptr, "癸丑年(牛)闰冬月初一 2033-12-22"},
-        {{2017, 10, 29, 0, 0, 0}, "%M%D", "九月初十"},
-        {{2017, 10, 30, 0, 0, 0}, "%M%D", "九月十一"},
-        {{2017, 11, 9, 0, 0, 0}, "%M%D", "九月廿一"},
-        {{2017, 12, 17, 0, 0, 0}, "%M%D", "十月三十"},
-        {{2018, 1, 1, 0, 0, 0}, "%Y年    %M  %D日  ", "丁酉年    冬月  十五日  "},
-        {{2020, 1, 25, 0, 0, 0}, "%Y(%S) %M%D", "己亥(猪) 正月初一"}, // year name follows 立春
-        {{2017, 10, 20, 8, 0, 0}, "", "丁酉年(鸡)九月初一 2017-10-20"}, // empty = default
-        {{2017, 3, 5, 0, 0, 0}, "%d.%m.%y %d %Y%Y %s", "5.3.2017 5 丁酉丁酉 %s"},
-        {{2049, 6, 1, 0, 0, 0}, nullptr, "年() 2049-6-1"}, // outside the range
+        { { 2017, 7, 23, 6, 0, 0 }, nullptr, "丁酉年(鸡)闰六月初一 2017-7-23" },
+        { { 2017, 8, 11, 12, 0, 0 }, nullptr, "丁酉年(鸡)闰六月二十 2017-8-11" },
+        { { 2018, 2, 10, 12, 0, 0 }, nullptr, "戊戌年(狗)腊月廿五 2018-2-10" },
+        { { 2017, 10, 20, 8, 0, 0 }, nullptr, "丁酉年(鸡)九月初一 2017-10-20" },
+        { { 2033, 12, 22, 0, 0, 0 }, nullptr, "癸丑年(牛)闰冬月初一 2033-12-22" },
+        { { 2017, 10, 29, 0, 0, 0 }, "%M%D", "九月初十" }, { { 2017, 10, 30, 0, 0, 0 }, "%M%D", "九月十一" },
+        { { 2017, 11, 9, 0, 0, 0 }, "%M%D", "九月廿一" }, { { 2017, 12, 17, 0, 0, 0 }, "%M%D", "十月三十" },
+        { { 2018, 1, 1, 0, 0, 0 }, "%Y年    %M  %D日  ", "丁酉年    冬月  十五日  " },
+        { { 2020, 1, 25, 0, 0, 0 }, "%Y(%S) %M%D", "己亥(猪) 正月初一" }, // year name follows 立春
+        { { 2017, 10, 20, 8, 0, 0 }, "", "丁酉年(鸡)九月初一 2017-10-20" }, // empty = default
+        { { 2017, 3, 5, 0, 0, 0 }, "%d.%m.%y %d %Y%Y %s", "5.3.2017 5 丁酉丁酉 %s" },
+        { { 2049, 6, 1, 0, 0, 0 }, nullptr, "年() 2049-6-1" }, // outside the range
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(dateText(c.moment));

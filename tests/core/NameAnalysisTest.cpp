@@ -1,5 +1,5 @@
-#include "data/Bootstrap.h"
 #include "scoring/NameAnalysis.h"
+#include "data/Bootstrap.h"
 #include "scoring/NameScorer.h"
 #include "settings/Paths.h"
 #include "support/FixtureDatabase.h"
@@ -33,7 +33,10 @@ std::string valueOf(const std::vector<Placeholder>& values, std::string_view nam
     return {};
 }
 
-bool contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, std::string_view part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 } // namespace
 
@@ -59,11 +62,12 @@ TEST(AnalyseName, WorkedExampleReadsEveryTable)
     EXPECT_EQ(a.threeTalentsSummary, "木火木文3");
     EXPECT_TRUE(a.threeTalentsDetail.starts_with("1、总论:木火木文5<BR>2、性格:木火木文6<BR>3、意志:"));
     EXPECT_TRUE(a.threeTalentsDetail.ends_with("<BR>11、健康:木火木文15<BR>12、老运:木火木文16"));
-    EXPECT_EQ(a.influences, (std::array<std::string, 4>{"木火木文17", "木火木文18", "木火木文19", "木火木文20"}));
+    EXPECT_EQ(a.influences, (std::array<std::string, 4> { "木火木文17", "木火木文18", "木火木文19", "木火木文20" }));
 
     // Without the 于 rule the analysis rates exactly as the generation scorer.
     CharacterTable table;
-    for (const char* ch : {"张", "三", "丰"}) table.append(lookUpCharacterInfo(f.db, ch));
+    for (const char* ch : { "张", "三", "丰" })
+        table.append(lookUpCharacterInfo(f.db, ch));
     NameScorer scorer(f.db, table);
     const NameScore s = scorer.scoreName("张", "三丰");
     EXPECT_EQ(a.grades(), s.grades);
@@ -75,13 +79,13 @@ TEST(AnalyseName, WorkedExampleReadsEveryTable)
 TEST(AnalyseName, LayoutsAbsentCharactersAndTheYuRule)
 {
     FixtureBuilder b;
-    b.character({"于", 3, 8, "土", "yú", "於"})
-        .character({"明", 8, 8, "火", "míng"})
-        .character({"欧", 8, 15, "土", "ōu", "歐"})
-        .character({"阳", 6, 17, "土", "yáng", "陽"})
-        .character({"娜", 9, 10, "火", "nà"})
-        .character({"丁", 2, 2, ""}) // present but without element: unusable
-        .character({"乙", 0, 1, "木"}) // present but without simplified count: unusable
+    b.character({ "于", 3, 8, "土", "yú", "於" })
+        .character({ "明", 8, 8, "火", "míng" })
+        .character({ "欧", 8, 15, "土", "ōu", "歐" })
+        .character({ "阳", 6, 17, "土", "yáng", "陽" })
+        .character({ "娜", 9, 10, "火", "nà" })
+        .character({ "丁", 2, 2, "" }) // present but without element: unusable
+        .character({ "乙", 0, 1, "木" }) // present but without simplified count: unusable
         .standardGrades();
     FixtureDb f(b);
 
@@ -93,15 +97,15 @@ TEST(AnalyseName, LayoutsAbsentCharactersAndTheYuRule)
     };
     const Case cases[] = {
         // A single surname 于 counts its simplified strokes: 天格 3 + 1.
-        {"于", "明", "4,11,9,11,2", 3},
+        { "于", "明", "4,11,9,11,2", 3 },
         // Not for 于 as the first of two surname characters, nor in the given name.
-        {"于阳", "明", "25,25,9,33,9", 8},
-        {"明", "于", "9,16,9,16,2", 8},
+        { "于阳", "明", "25,25,9,33,9", 8 },
+        { "明", "于", "9,16,9,16,2", 8 },
         // Double surname, single given name: 外格 = s1 + 1.
-        {"欧阳", "娜", "32,27,11,42,16", 15},
+        { "欧阳", "娜", "32,27,11,42,16", 15 },
         // Absent and unusable characters count nothing.
-        {"欧阳", "喆", "32,17,1,32,16", 15},
-        {"丁", "乙明", "1,0,8,8,9", 0},
+        { "欧阳", "喆", "32,17,1,32,16", 15 },
+        { "丁", "乙明", "1,0,8,8,9", 0 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.surname) + c.given);
@@ -116,10 +120,10 @@ TEST(AnalyseName, LayoutsAbsentCharactersAndTheYuRule)
 
     const NameAnalysis absent = analyseName(f.db, "丁", "喆");
     const auto values = reportValues(absent);
-    for (const auto& [name, want] : std::vector<std::pair<const char*, const char*>>{
-             {"{简体姓氏1}", "丁"}, {"{简体姓氏1笔划}", "0"}, {"{繁体姓氏1笔划}", "0"}, {"{姓氏1五行}", ""},
-             {"{姓氏1拼音}", ""}, {"{繁体姓氏1}", ""}, {"{简体名字1}", "喆"}, {"{简体名字1笔划}", "0"},
-             {"{繁体名字1笔划}", "0"}, {"{名字1拼音}", ""}})
+    for (const auto& [name, want] :
+        std::vector<std::pair<const char*, const char*>> { { "{简体姓氏1}", "丁" }, { "{简体姓氏1笔划}", "0" },
+            { "{繁体姓氏1笔划}", "0" }, { "{姓氏1五行}", "" }, { "{姓氏1拼音}", "" }, { "{繁体姓氏1}", "" },
+            { "{简体名字1}", "喆" }, { "{简体名字1笔划}", "0" }, { "{繁体名字1笔划}", "0" }, { "{名字1拼音}", "" } })
         EXPECT_EQ(valueOf(values, name), want) << name;
 }
 
@@ -129,19 +133,19 @@ TEST(ReportValues, SecondSlotsOfSingleLayoutsStayEmpty)
     struct Case {
         const char* surname;
         const char* given;
-        const char* emptySlot;  // every value of this slot is empty
+        const char* emptySlot; // every value of this slot is empty
         const char* filledSlot; // this slot shows at least its strokes
     };
     const Case cases[] = {
-        {"张", "三丰", "姓氏2", "名字2"},
-        {"欧阳", "娜", "名字2", "姓氏2"},
+        { "张", "三丰", "姓氏2", "名字2" },
+        { "欧阳", "娜", "名字2", "姓氏2" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.surname) + c.given);
         const auto values = reportValues(analyseName(f.db, c.surname, c.given));
         const std::string e = c.emptySlot;
-        for (const std::string& name : {"{简体" + e + "}", "{繁体" + e + "}", "{简体" + e + "笔划}",
-                                        "{繁体" + e + "笔划}", "{" + e + "五行}", "{" + e + "拼音}"})
+        for (const std::string& name : { "{简体" + e + "}", "{繁体" + e + "}", "{简体" + e + "笔划}",
+                 "{繁体" + e + "笔划}", "{" + e + "五行}", "{" + e + "拼音}" })
             EXPECT_EQ(valueOf(values, name), "") << name;
         const std::string filled = c.filledSlot;
         EXPECT_NE(valueOf(values, "{简体" + filled + "笔划}"), "");
@@ -158,17 +162,17 @@ TEST(ReportPage, FillsPlaceholdersInOrderIncludingInsertedOnes)
     FixtureBuilder b;
     // Character values go field by field, first character before second: 张's
     // traditional form (3rd) keeps {简体姓氏2} (2nd) and gets {简体名字1} (13th).
-    b.character({"张", 7, 11, "火", "", "張{简体姓氏2}{简体名字1}"});
-    b.character({"三", 3, 3, "金"}).character({"丰", 4, 18, "木"});
+    b.character({ "张", 7, 11, "火", "", "張{简体姓氏2}{简体名字1}" });
+    b.character({ "三", 3, 3, "金" }).character({ "丰", 4, 18, "木" });
     // 天格 detail (filled 41st) names the 人格 summary (45th): replaced; and
     // the 人格 detail (40th, filled before it): stays literal.
-    b.number(12, "吉", {"", "[天格详情{人格总论}{人格释义}]"});
+    b.number(12, "吉", { "", "[天格详情{人格总论}{人格释义}]" });
     // 人格 summary (45th) names 三才 (55th) and the score (64th): replaced;
     // it also names the 人格 number (25th): already past, stays literal.
-    b.number(14, "吉", {"[人格总论{三才}/{评分总分}/{人格}]", "", ""});
+    b.number(14, "吉", { "[人格总论{三才}/{评分总分}/{人格}]", "", "" });
     b.number(21, "吉");
     b.number(32, "吉");
-    b.number(19, "吉", {"", "", "", "", "", "", "", "甲|乙"});
+    b.number(19, "吉", { "", "", "", "", "", "", "", "甲|乙" });
     b.threeTalents("木火木", "吉");
     FixtureDb f(b);
 
@@ -183,15 +187,17 @@ TEST(ReportPage, FillsPlaceholdersInOrderIncludingInsertedOnes)
     FixtureDb plain(FixtureBuilder::standard());
     const NameAnalysis analysis = analyseName(plain.db, "欧阳", "娜");
     const std::string plainPage = reportPage(analysis);
-    for (const auto& [name, value] : reportValues(analysis)) EXPECT_FALSE(contains(plainPage, name)) << name;
+    for (const auto& [name, value] : reportValues(analysis))
+        EXPECT_FALSE(contains(plainPage, name)) << name;
 }
 
 TEST(ReportPage, MissingFortuneRowAndScoreBands)
 {
     // 张三丰 with every grade 吉 except a 大凶 three-talents key: 100 − 15 × 70 % = 89.5.
     FixtureBuilder b;
-    b.character({"张", 7, 11, "火"}).character({"三", 3, 3, "金"}).character({"丰", 4, 18, "木"});
-    for (int n : {12, 14, 21, 19}) b.number(n, "吉");
+    b.character({ "张", 7, 11, "火" }).character({ "三", 3, 3, "金" }).character({ "丰", 4, 18, "木" });
+    for (int n : { 12, 14, 21, 19 })
+        b.number(n, "吉");
     b.threeTalents("木火木", "大凶"); // no row for 总格 32
     FixtureDb f(b);
 
@@ -236,7 +242,10 @@ TEST(ReportPage, TypedTextIsEscapedAndDatabaseMarkupKept)
 {
     FixtureBuilder b;
     // The first row of a number wins: this one is 张's 天格 12.
-    b.character({"张", 7, 11, "火"}).character({"三", 3, 3, "金"}).number(12, "吉", {"<b>粗</b>"}).standardGrades();
+    b.character({ "张", 7, 11, "火" })
+        .character({ "三", 3, 3, "金" })
+        .number(12, "吉", { "<b>粗</b>" })
+        .standardGrades();
     FixtureDb f(b);
     const std::string page = reportPage(analyseName(f.db, "<", "&\""));
     EXPECT_TRUE(contains(page, ">&lt;</span>"));
@@ -255,7 +264,7 @@ TEST(WriteReportPage, GbkFileWithGbkOnlyCharacter)
     analysis.score = 42; // replaced by the call
     const int score = analyseName(f.db, "张", "喆", analysis, out.path());
     EXPECT_EQ(score, analysis.score);
-    EXPECT_EQ(analysis.givenCharacters, std::vector<std::string>{"喆"});
+    EXPECT_EQ(analysis.givenCharacters, std::vector<std::string> { "喆" });
 
     const auto bytes = readFileBytes(out.path() / "temp.html");
     ASSERT_TRUE(bytes);

@@ -1,5 +1,5 @@
-#include "data/Bootstrap.h"
 #include "data/NameDatabase.h"
+#include "data/Bootstrap.h"
 #include "support/FixtureDatabase.h"
 
 #include <gtest/gtest.h>
@@ -17,20 +17,21 @@ namespace fs = std::filesystem;
 
 TEST(Schema, CreateTableTexts)
 {
-    EXPECT_EQ(createTableSql("NM_X", {{"Id", 3, 10, 0, ""}, {"汉字", 10, 2, 0, ""}}),
-              "create table NM_X (Id Integer(10),汉字 VarChar(2))");
+    EXPECT_EQ(createTableSql("NM_X", { { "Id", 3, 10, 0, "" }, { "汉字", 10, 2, 0, "" } }),
+        "create table NM_X (Id Integer(10),汉字 VarChar(2))");
     EXPECT_EQ(createTableSql("NM_X", {}), "create table NM_X");
-    EXPECT_EQ(createTableSql("T", {{"a", 9, 0, 7, "1"}}), "create table T (a  Primary Key AutoIncrement Not Null Default 1)");
+    EXPECT_EQ(createTableSql("T", { { "a", 9, 0, 7, "1" } }),
+        "create table T (a  Primary Key AutoIncrement Not Null Default 1)");
     const auto& t = schemaTables();
     ASSERT_EQ(t.size(), 9u);
     EXPECT_EQ(createTableSql(t[0].name, t[0].columns),
-              "create table NM_CNWord (Id Integer(10),code Integer(10),汉字 VarChar(2),简体 VarChar(2),繁体 VarChar(2),"
-              "简体笔画数 Integer(10),繁体笔画数 Integer(10),拼音1 VarChar(20),拼音2 VarChar(20),声母 VarChar(1),"
-              "韵母 VarChar(3),部首 VarChar(1),五行属性 VarChar(2),五笔 VarChar(4),基本解释 VarChar(700),"
-              "详细解释 VarChar(700))");
+        "create table NM_CNWord (Id Integer(10),code Integer(10),汉字 VarChar(2),简体 VarChar(2),繁体 VarChar(2),"
+        "简体笔画数 Integer(10),繁体笔画数 Integer(10),拼音1 VarChar(20),拼音2 VarChar(20),声母 VarChar(1),"
+        "韵母 VarChar(3),部首 VarChar(1),五行属性 VarChar(2),五笔 VarChar(4),基本解释 VarChar(700),"
+        "详细解释 VarChar(700))");
     EXPECT_EQ(createTableSql(t[6].name, t[6].columns),
-              "create table NM_育儿百科 (ID Integer(10),分类ID VarChar(50),分类标题 VarChar(20),标题 VarChar(100),"
-              "内容 VarChar(2000))");
+        "create table NM_育儿百科 (ID Integer(10),分类ID VarChar(50),分类标题 VarChar(20),标题 VarChar(100),"
+        "内容 VarChar(2000))");
     EXPECT_EQ(t[7].columns.size(), 5u);
     EXPECT_EQ(t[1].columns.size(), 21u);
     EXPECT_EQ(t[2].columns.size(), 10u);
@@ -43,7 +44,7 @@ TEST(NameDatabase, ReadingConventions)
     ASSERT_TRUE(db.execute("create table t (a Integer(10), b VarChar(5))"));
     ASSERT_TRUE(db.execute("insert into t values (12, 'x'), (13, NULL)"));
 
-    Statement empty = db.query("select * from t where a=?", {99LL});
+    Statement empty = db.query("select * from t where a=?", { 99LL });
     EXPECT_TRUE(empty);
     EXPECT_EQ(db.columnText(empty, 0), "");
     EXPECT_EQ(db.columnInt(empty, 0), 0);
@@ -70,9 +71,9 @@ TEST(NameDatabase, HostileValuesAreOnlyValues)
     ASSERT_TRUE(db.open());
     ASSERT_TRUE(db.execute("create table t (k VarChar(20))"));
     ASSERT_TRUE(db.execute("insert into t values ('a')"));
-    for (const char* value : {"\"", "'", ";", "--", "a\"; drop table t; --", "' or '1'='1", "\" or \"\"=\""}) {
+    for (const char* value : { "\"", "'", ";", "--", "a\"; drop table t; --", "' or '1'='1", "\" or \"\"=\"" }) {
         SCOPED_TRACE(value);
-        Statement s = db.query("select * from t where k=?", {std::string(value)});
+        Statement s = db.query("select * from t where k=?", { std::string(value) });
         EXPECT_TRUE(s);
         EXPECT_FALSE(s.onRow());
     }
@@ -140,7 +141,7 @@ TEST(Bootstrap, Failures)
     }
     {
         const fs::path empty = dir.path() / "empty.db";
-        std::ofstream{empty};
+        std::ofstream { empty };
         NameDatabase db;
         EXPECT_FALSE(bootstrapDatabase(db, empty.string()).ok);
         EXPECT_FALSE(db.isOpen());
@@ -150,10 +151,11 @@ TEST(Bootstrap, Failures)
         const fs::path narrow = FixtureBuilder::standard().write(dir.path() / "narrow.db");
         sqlite3* raw = nullptr;
         sqlite3_open(narrow.c_str(), &raw);
-        sqlite3_exec(raw, "drop table NM_EName; create table NM_EName (Id Integer(10),EIndex VarChar(1),"
-                          "EIndex2 VarChar(2),Name VarChar(20),NameLength VarChar(10),Sex Integer(10),"
-                          "Cnword VarChar(50),Morphology VarChar(20),Languag VarChar(20))",
-                     nullptr, nullptr, nullptr);
+        sqlite3_exec(raw,
+            "drop table NM_EName; create table NM_EName (Id Integer(10),EIndex VarChar(1),"
+            "EIndex2 VarChar(2),Name VarChar(20),NameLength VarChar(10),Sex Integer(10),"
+            "Cnword VarChar(50),Morphology VarChar(20),Languag VarChar(20))",
+            nullptr, nullptr, nullptr);
         sqlite3_close(raw);
         NameDatabase db;
         const BootstrapResult r = bootstrapDatabase(db, narrow.string());
@@ -181,7 +183,7 @@ TEST(Bootstrap, QueriesWaitForTheBootstrap)
     const fs::path file = FixtureBuilder::standard().write(dir.path() / "f.db");
     NameDatabase db;
     db.announceBootstrap(); // as the window does before starting the thread
-    std::atomic<int> seen{-1};
+    std::atomic<int> seen { -1 };
     std::thread reader([&] {
         Statement s = db.query("select count(*) from NM_CNWord");
         seen = db.columnInt(s, 0);

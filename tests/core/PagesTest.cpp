@@ -1,5 +1,5 @@
-#include "data/Bootstrap.h"
 #include "scoring/Pages.h"
+#include "data/Bootstrap.h"
 #include "settings/Paths.h"
 #include "support/FixtureDatabase.h"
 #include "text/Text.h"
@@ -18,16 +18,20 @@ struct FixtureDb {
     FixtureDb()
     {
         FixtureBuilder b = FixtureBuilder::standard();
-        b.row("NM_CNWord", {"900", "900", "粗", "粗", "粗", "11", "11", "cū", "cū", "c", "u", "米", "金", "",
-                            "<b>粗</b>细", "见<a href=\"x\">条目</a>"});
-        b.row("NM_百家姓", {"1", "欧", "欧起源", "欧聚集", "欧名人"});
-        b.row("NM_百家姓", {"2", "欧阳", "欧阳起源<br>夏", "欧阳聚集", "欧阳修"});
+        b.row("NM_CNWord",
+            { "900", "900", "粗", "粗", "粗", "11", "11", "cū", "cū", "c", "u", "米", "金", "", "<b>粗</b>细",
+                "见<a href=\"x\">条目</a>" });
+        b.row("NM_百家姓", { "1", "欧", "欧起源", "欧聚集", "欧名人" });
+        b.row("NM_百家姓", { "2", "欧阳", "欧阳起源<br>夏", "欧阳聚集", "欧阳修" });
         const auto result = bootstrapDatabase(db, b.write(dir.path() / "f.db").string());
         EXPECT_TRUE(result.ok) << result.error;
     }
 };
 
-bool contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, std::string_view part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 // The text right after a label, up to the next tag.
 std::string after(const std::string& page, const std::string& label)
@@ -51,10 +55,9 @@ TEST(CharacterPage, FieldsFromTheDictionary)
         const char* radical;
     };
     const Case cases[] = {
-        {"粗", "11", "11", "米"},
-        {"丁", "", "0", ""}, // NULL shows empty, 0 shows 0
-        {"喆", "", "", ""},  // no row: empty fields
-        {"张三", "", "", ""}, // a text of two characters finds nothing
+        { "粗", "11", "11", "米" }, { "丁", "", "0", "" }, // NULL shows empty, 0 shows 0
+        { "喆", "", "", "" }, // no row: empty fields
+        { "张三", "", "", "" }, // a text of two characters finds nothing
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.character);
@@ -63,7 +66,8 @@ TEST(CharacterPage, FieldsFromTheDictionary)
         EXPECT_EQ(after(page, "简体笔划："), c.simplified);
         EXPECT_EQ(after(page, "繁体笔划："), c.traditional);
         EXPECT_EQ(after(page, "部首："), c.radical);
-        for (const char* placeholder : {"{汉字}", "{拼音}", "{简体笔划}", "{部首}", "{繁体笔划}", "{基本解释}", "{详细解释}"})
+        for (const char* placeholder :
+            { "{汉字}", "{拼音}", "{简体笔划}", "{部首}", "{繁体笔划}", "{基本解释}", "{详细解释}" })
             EXPECT_FALSE(contains(page, placeholder)) << placeholder;
     }
     const std::string page = characterPage(f.db, "粗");
@@ -94,7 +98,7 @@ TEST(SurnamePage, WholeSurnameLookupAndEscaping)
     EXPECT_TRUE(contains(page, "欧阳聚集"));
     EXPECT_TRUE(contains(page, "欧阳修"));
     EXPECT_FALSE(contains(page, "欧起源"));
-    for (const char* placeholder : {"{姓氏}", "{姓氏起源}", "{聚集地}", "{历史名人}"})
+    for (const char* placeholder : { "{姓氏}", "{姓氏起源}", "{聚集地}", "{历史名人}" })
         EXPECT_FALSE(contains(page, placeholder)) << placeholder;
 
     const std::string missing = surnamePage(f.db, "<欧>");
@@ -106,8 +110,8 @@ TEST(PageFiles, NumbersNameTheFilesAndBytesAreGbk)
 {
     FixtureDb f;
     TempDir out;
-    const std::pair<int, const char*> names[] = {{0, "temp.html"}, {1, "temp1.html"}, {3, "temp3.html"},
-                                                 {4, "temp4.html"}};
+    const std::pair<int, const char*> names[]
+        = { { 0, "temp.html" }, { 1, "temp1.html" }, { 3, "temp3.html" }, { 4, "temp4.html" } };
     for (const auto& [number, name] : names) {
         SCOPED_TRACE(name);
         EXPECT_EQ(pageFilePath(out.path(), number), out.path() / name);

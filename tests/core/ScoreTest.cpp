@@ -15,7 +15,8 @@ TEST(GradeFactor, Table)
     EXPECT_EQ(gradePercent("中"), 85);
     EXPECT_EQ(gradePercent("凶"), 60);
     EXPECT_EQ(gradePercent("大凶"), 30);
-    for (const char* other : {"", "吉 ", "大吉吉", "平"}) EXPECT_EQ(gradePercent(other), 0) << other;
+    for (const char* other : { "", "吉 ", "大吉吉", "平" })
+        EXPECT_EQ(gradePercent(other), 0) << other;
     EXPECT_DOUBLE_EQ(gradeFactor("中"), 0.85);
 }
 
@@ -44,15 +45,16 @@ NameScore scoreWith(const GradeCase& c)
 {
     TempDir dir;
     FixtureBuilder b;
-    b.character({"张", 7, 11, "火"}).character({"三", 3, 3, "金"}).character({"丰", 4, 18, "木"});
-    const int numbers[5] = {12, 14, 21, 32, 19};
+    b.character({ "张", 7, 11, "火" }).character({ "三", 3, 3, "金" }).character({ "丰", 4, 18, "木" });
+    const int numbers[5] = { 12, 14, 21, 32, 19 };
     for (int i = 0; i < 5; ++i)
         if (c.grades[static_cast<std::size_t>(i)]) b.number(numbers[i], c.grades[static_cast<std::size_t>(i)]);
     if (c.grades[5]) b.threeTalents("木火木", c.grades[5]);
     NameDatabase db;
     EXPECT_TRUE(bootstrapDatabase(db, b.write(dir.path() / "f.db").string()).ok);
     CharacterTable table;
-    for (const char* ch : {"张", "三", "丰"}) table.append(lookUpCharacterInfo(db, ch));
+    for (const char* ch : { "张", "三", "丰" })
+        table.append(lookUpCharacterInfo(db, ch));
     NameScorer scorer(db, table);
     NameScore s = scorer.scoreName("张", "三丰");
     EXPECT_EQ(scorer.quickScore(1, table.find("张"), nullptr, 2, table.find("三"), table.find("丰")), s.score);
@@ -64,15 +66,15 @@ NameScore scoreWith(const GradeCase& c)
 TEST(ScoreName, GradeMixes)
 {
     const GradeCase cases[] = {
-        {"all good", {"大吉", "吉", "大吉", "吉", "大吉", "吉"}, 100, 100},
-        {"outer middling", {"大吉", "大吉", "大吉", "大吉", "中", "大吉"}, 98.5, 98},
-        {"three talents very bad", {"吉", "吉", "吉", "吉", "吉", "大凶"}, 89.5, 89},
-        {"person bad", {"大吉", "凶", "大吉", "大吉", "大吉", "大吉"}, 88, 88},
-        {"heaven middling", {"中", "吉", "吉", "吉", "吉", "吉"}, 99.25, 99},
-        {"no total row", {"大吉", "大吉", "大吉", nullptr, "大吉", "大吉"}, 80, 80},
-        {"all middling", {"中", "中", "中", "中", "中", "中"}, 85, 85},
-        {"all very bad", {"大凶", "大凶", "大凶", "大凶", "大凶", "大凶"}, 30, 30},
-        {"no rows", {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr}, 0, 0},
+        { "all good", { "大吉", "吉", "大吉", "吉", "大吉", "吉" }, 100, 100 },
+        { "outer middling", { "大吉", "大吉", "大吉", "大吉", "中", "大吉" }, 98.5, 98 },
+        { "three talents very bad", { "吉", "吉", "吉", "吉", "吉", "大凶" }, 89.5, 89 },
+        { "person bad", { "大吉", "凶", "大吉", "大吉", "大吉", "大吉" }, 88, 88 },
+        { "heaven middling", { "中", "吉", "吉", "吉", "吉", "吉" }, 99.25, 99 },
+        { "no total row", { "大吉", "大吉", "大吉", nullptr, "大吉", "大吉" }, 80, 80 },
+        { "all middling", { "中", "中", "中", "中", "中", "中" }, 85, 85 },
+        { "all very bad", { "大凶", "大凶", "大凶", "大凶", "大凶", "大凶" }, 30, 30 },
+        { "no rows", { nullptr, nullptr, nullptr, nullptr, nullptr, nullptr }, 0, 0 },
     };
     for (const GradeCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -89,8 +91,9 @@ TEST(ScoreName, QuickScoreMatchesFullScoreOverFixture)
     NameDatabase db;
     ASSERT_TRUE(bootstrapDatabase(db, FixtureBuilder::standard().write(dir.path() / "f.db").string()).ok);
     CharacterTable table;
-    const char* chars[] = {"张", "三", "丰", "伟", "欧", "阳", "娜", "李", "明", "华", "王", "海", "林", "金", "山"};
-    for (const char* c : chars) table.append(lookUpCharacterInfo(db, c));
+    const char* chars[] = { "张", "三", "丰", "伟", "欧", "阳", "娜", "李", "明", "华", "王", "海", "林", "金", "山" };
+    for (const char* c : chars)
+        table.append(lookUpCharacterInfo(db, c));
     NameScorer scorer(db, table);
     NameScorer fresh(db, table);
     for (const char* a : chars)
@@ -111,7 +114,8 @@ TEST(SurnameHeavenFortune, SingleDoubleAndMissing)
     NameDatabase db;
     ASSERT_TRUE(bootstrapDatabase(db, FixtureBuilder::standard().write(dir.path() / "f.db").string()).ok);
     CharacterTable table;
-    for (const char* c : {"张", "欧", "阳"}) table.append(lookUpCharacterInfo(db, c));
+    for (const char* c : { "张", "欧", "阳" })
+        table.append(lookUpCharacterInfo(db, c));
     NameScorer scorer(db, table);
     const auto& grades = jm::test::traditionalNumberGrades();
     EXPECT_EQ(scorer.surnameHeavenFortune("张"), grades[12]);

@@ -11,9 +11,9 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <random>
 #include <signal.h>
 #include <string>
@@ -33,7 +33,10 @@ RecordFields padding(int i)
     return { "欧阳\r\n修远" + std::to_string(i), "12", "13", "金木水", "1,2,3,4,5", "木火土", "88" };
 }
 
-RecordFields numbered(int n) { return { std::string(kMarker) + std::to_string(n), "", "", "", "", "", "90" }; }
+RecordFields numbered(int n)
+{
+    return { std::string(kMarker) + std::to_string(n), "", "", "", "", "", "90" };
+}
 
 /// The numbers of the marked records, in file order.
 std::vector<int> markedNumbers(const std::vector<RecordFields>& records)
@@ -101,10 +104,10 @@ TEST(SettingsCrashSafety, KilledWriterNeverLeavesATornFileOrLosesARecord)
         ASSERT_TRUE(readReport()) << "the writer died before its first save";
         const auto first = std::chrono::steady_clock::now();
         ASSERT_TRUE(readReport()) << "the writer died before its second save";
-        const auto oneSave = std::chrono::duration_cast<std::chrono::microseconds>(
-            std::chrono::steady_clock::now() - first).count();
-        std::this_thread::sleep_for(std::chrono::microseconds(
-            std::uniform_int_distribution<long long>(0, 2 * oneSave)(random)));
+        const auto oneSave
+            = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - first).count();
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(std::uniform_int_distribution<long long>(0, 2 * oneSave)(random)));
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);

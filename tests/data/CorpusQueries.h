@@ -34,8 +34,8 @@ protected:
     }
 
     /// Every row of a query, each as its first `columns` column texts.
-    static std::vector<std::vector<std::string>> rows(const std::string& sql, int columns,
-                                                      const std::vector<SqlValue>& params = {})
+    static std::vector<std::vector<std::string>> rows(
+        const std::string& sql, int columns, const std::vector<SqlValue>& params = {})
     {
         std::vector<std::vector<std::string>> out;
         Statement st = s_db->query(sql, params);
@@ -44,8 +44,7 @@ protected:
             for (int i = 0; i < columns; ++i)
                 row.push_back(s_db->columnText(st, i));
             out.push_back(std::move(row));
-            if (!s_db->nextRow(st))
-                break;
+            if (!s_db->nextRow(st)) break;
         }
         return out;
     }

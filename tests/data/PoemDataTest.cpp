@@ -7,7 +7,7 @@
 
 using jm::test::ShippedDatabaseTest;
 
-class PoemData : public ShippedDatabaseTest {};
+class PoemData : public ShippedDatabaseTest { };
 
 TEST_F(PoemData, HoldsTheQuantangshiWithTheFamousPoetsFirst)
 {
@@ -30,7 +30,8 @@ TEST_F(PoemData, HoldsTheQuantangshiWithTheFamousPoetsFirst)
 TEST_F(PoemData, EveryPoetHasHisPoemsContiguousAndCounted)
 {
     auto poets = rows("select p.Poet, p.PoemCount, count(q.Id), min(q.Id), max(q.Id) "
-                      "from NM_Poet p left join NM_全唐诗 q on q.作者 = p.Poet group by p.Poet", 5);
+                      "from NM_Poet p left join NM_全唐诗 q on q.作者 = p.Poet group by p.Poet",
+        5);
     ASSERT_FALSE(poets.empty());
     for (const auto& p : poets) {
         EXPECT_NE(p[2], "0") << p[0] << " has no poems";
@@ -55,13 +56,12 @@ TEST_F(PoemData, ContentIsLinesOfCharactersAndTheInitialsOpenTheLines)
         for (const auto& c : chars) {
             bool mark = c == "，" || c == "。";
             if (mark) {
-                wellFormed = wellFormed && !lineStart;  // no empty line
+                wellFormed = wellFormed && !lineStart; // no empty line
                 lineStart = true;
             } else {
                 // Chinese characters only: no brackets, notes, digits or gap marks
                 wellFormed = wellFormed && c.size() >= 3 && c != "□" && c != "（" && c != "、";
-                if (lineStart)
-                    initials += c;
+                if (lineStart) initials += c;
                 lineStart = false;
             }
         }

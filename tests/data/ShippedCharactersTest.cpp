@@ -54,9 +54,10 @@ protected:
     /// Columns of the row of `character` (empty texts when there is none).
     static std::vector<std::string> row(const std::string& character)
     {
-        auto st = db->query("select * from NM_CNWord where 汉字=?", {character});
+        auto st = db->query("select * from NM_CNWord where 汉字=?", { character });
         std::vector<std::string> cols;
-        for (int i = 0; i < 16; ++i) cols.push_back(db->columnText(st, i));
+        for (int i = 0; i < 16; ++i)
+            cols.push_back(db->columnText(st, i));
         return cols;
     }
 
@@ -77,12 +78,36 @@ TEST_F(ShippedCharacters, NumerologyStrokeCounts)
         int kangxi;
     };
     const Case cases[] = {
-        {"张", "張", 7, 11}, {"伟", "偉", 6, 11}, {"三", "三", 3, 3},   {"丰", "豐", 4, 18}, {"海", "海", 10, 11},
-        {"陈", "陳", 7, 16}, {"郑", "鄭", 8, 19}, {"刘", "劉", 6, 15},  {"王", "王", 4, 4},  {"胡", "胡", 9, 11},
-        {"罗", "羅", 8, 20}, {"魏", "魏", 17, 18}, {"建", "建", 8, 9},  {"江", "江", 6, 7},  {"志", "志", 7, 7},
-        {"花", "花", 7, 10}, {"琪", "琪", 12, 13}, {"祥", "祥", 10, 11}, {"远", "遠", 7, 17}, {"阳", "陽", 6, 17},
-        {"邦", "邦", 6, 11}, {"于", "于", 3, 3},   {"范", "范", 8, 11}, {"四", "四", 5, 4},  {"九", "九", 2, 9},
-        {"十", "十", 2, 10}, {"孙", "孫", 6, 10}, {"苏", "蘇", 7, 22},  {"岳", "岳", 8, 8},  {"游", "游", 12, 13},
+        { "张", "張", 7, 11 },
+        { "伟", "偉", 6, 11 },
+        { "三", "三", 3, 3 },
+        { "丰", "豐", 4, 18 },
+        { "海", "海", 10, 11 },
+        { "陈", "陳", 7, 16 },
+        { "郑", "鄭", 8, 19 },
+        { "刘", "劉", 6, 15 },
+        { "王", "王", 4, 4 },
+        { "胡", "胡", 9, 11 },
+        { "罗", "羅", 8, 20 },
+        { "魏", "魏", 17, 18 },
+        { "建", "建", 8, 9 },
+        { "江", "江", 6, 7 },
+        { "志", "志", 7, 7 },
+        { "花", "花", 7, 10 },
+        { "琪", "琪", 12, 13 },
+        { "祥", "祥", 10, 11 },
+        { "远", "遠", 7, 17 },
+        { "阳", "陽", 6, 17 },
+        { "邦", "邦", 6, 11 },
+        { "于", "于", 3, 3 },
+        { "范", "范", 8, 11 },
+        { "四", "四", 5, 4 },
+        { "九", "九", 2, 9 },
+        { "十", "十", 2, 10 },
+        { "孙", "孫", 6, 10 },
+        { "苏", "蘇", 7, 22 },
+        { "岳", "岳", 8, 8 },
+        { "游", "游", 12, 13 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.character);
@@ -110,11 +135,28 @@ TEST_F(ShippedCharacters, ElementsByMeaningThenSound)
     // Written entries first (井 a well is 水, though its sound gives 木), then reviewed corrections, radical
     // meaning and the initial's sound (家 j → 木, 思 s → 金).
     const std::pair<const char*, const char*> cases[] = {
-        {"海", "水"}, {"林", "木"}, {"金", "金"}, {"明", "火"}, {"山", "土"}, {"钟", "金"}, {"春", "木"},
-        {"阳", "火"}, {"白", "金"}, {"子", "水"}, {"光", "火"}, {"波", "水"}, {"家", "木"}, {"井", "水"}, {"德", "火"},
-        {"思", "金"}, {"美", "水"}, {"安", "土"}, {"雨", "水"},
+        { "海", "水" },
+        { "林", "木" },
+        { "金", "金" },
+        { "明", "火" },
+        { "山", "土" },
+        { "钟", "金" },
+        { "春", "木" },
+        { "阳", "火" },
+        { "白", "金" },
+        { "子", "水" },
+        { "光", "火" },
+        { "波", "水" },
+        { "家", "木" },
+        { "井", "水" },
+        { "德", "火" },
+        { "思", "金" },
+        { "美", "水" },
+        { "安", "土" },
+        { "雨", "水" },
     };
-    for (const auto& [character, element] : cases) EXPECT_EQ(row(character)[12], element) << character;
+    for (const auto& [character, element] : cases)
+        EXPECT_EQ(row(character)[12], element) << character;
 }
 
 TEST_F(ShippedCharacters, PinyinColumns)
@@ -128,8 +170,11 @@ TEST_F(ShippedCharacters, PinyinColumns)
         const char* final;
     };
     const Case cases[] = {
-        {"张", "zhang", "zhāng", "zh", "ang"}, {"吕", "lv", "lǚ", "l", "v"}, {"安", "an", "ān", "", "an"},
-        {"罗", "luo", "luó", "l", "uo"},       {"阳", "yang", "yáng", "y", "ang"},
+        { "张", "zhang", "zhāng", "zh", "ang" },
+        { "吕", "lv", "lǚ", "l", "v" },
+        { "安", "an", "ān", "", "an" },
+        { "罗", "luo", "luó", "l", "uo" },
+        { "阳", "yang", "yáng", "y", "ang" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.character);
@@ -143,7 +188,7 @@ TEST_F(ShippedCharacters, PinyinColumns)
 
 TEST_F(ShippedCharacters, EveryListAndSurnameCharacterIsUsable)
 {
-    std::vector<std::pair<std::string, std::string>> sources;  // file, characters
+    std::vector<std::pair<std::string, std::string>> sources; // file, characters
     for (const auto& entry : fs::directory_iterator(kSourceDir / "resources" / "lists"))
         if (entry.path().extension() == ".txt") sources.emplace_back(entry.path().filename(), readFile(entry.path()));
     std::string surnames;
@@ -159,7 +204,7 @@ TEST_F(ShippedCharacters, EveryListAndSurnameCharacterIsUsable)
         std::string unusable, unwritten;
         int count = 0;
         for (const std::string& c : jm::splitCharacters(text)) {
-            if (static_cast<unsigned char>(c[0]) < 0x80) continue;  // line ends
+            if (static_cast<unsigned char>(c[0]) < 0x80) continue; // line ends
             ++count;
             const jm::CharacterInfo info = jm::lookUpCharacterInfo(*db, c);
             const auto cols = row(c);
@@ -180,7 +225,7 @@ TEST_F(ShippedCharacters, TableIsCompleteAndEveryPageHasText)
                         "sum(五行属性 in ('金','木','水','火','土')), sum(基本解释 <> '' and 详细解释 <> ''), "
                         "min(Id), max(Id) from NM_CNWord");
     const int rows = db->columnInt(st, 0);
-    EXPECT_GE(rows, 8105);  // at least the 通用规范汉字表
+    EXPECT_GE(rows, 8105); // at least the 通用规范汉字表
     EXPECT_EQ(db->columnInt(st, 1), rows);
     EXPECT_EQ(db->columnInt(st, 2), rows);
     EXPECT_EQ(db->columnInt(st, 3), rows);
@@ -196,7 +241,7 @@ TEST(ShippedSchema, CreateTableTextsAreTheProgramsOwn)
     // SQLite keeps the text as given except its first two words, which it stores as "CREATE TABLE".
     const std::string keyword = "create table";
     for (const jm::TableDef& table : jm::schemaTables()) {
-        auto st = db.query("select sql from sqlite_master where type='table' and name=?", {table.name});
+        auto st = db.query("select sql from sqlite_master where type='table' and name=?", { table.name });
         const std::string expected = jm::createTableSql(table.name, table.columns);
         ASSERT_TRUE(expected.starts_with(keyword));
         EXPECT_EQ(db.columnText(st, 0), "CREATE TABLE" + expected.substr(keyword.size()));

@@ -14,7 +14,7 @@
 
 namespace {
 
-const std::set<std::string> kGrades = {"大吉", "吉", "中", "凶", "大凶"};
+const std::set<std::string> kGrades = { "大吉", "吉", "中", "凶", "大凶" };
 
 class ShippedFortunes : public ::testing::Test {
 protected:
@@ -65,11 +65,12 @@ TEST_F(ShippedFortunes, EightyOneNumbers)
 TEST_F(ShippedFortunes, AllThreeTalentsKeys)
 {
     if (count("NM_三才配置") == 0) GTEST_SKIP() << "NM_三才配置 has no rows yet";
-    const std::string elements[] = {"木", "火", "土", "金", "水"};
+    const std::string elements[] = { "木", "火", "土", "金", "水" };
     std::set<std::string> expected;
     for (const auto& a : elements)
         for (const auto& b : elements)
-            for (const auto& c : elements) expected.insert(a + b + c);
+            for (const auto& c : elements)
+                expected.insert(a + b + c);
 
     EXPECT_EQ(count("NM_三才配置"), 125);
     std::set<std::string> keys;
@@ -94,7 +95,7 @@ TEST(ShippedScores, CommonNamesGetSixGrades)
     if (db.columnInt(st, 0) == 0) GTEST_SKIP() << "the readings tables have no rows yet";
 
     const std::string surnames = "王李张刘陈杨黄赵吴周";
-    const char* given[] = {"伟", "芳", "娜", "秀英", "敏", "静", "丽", "强", "志明", "子涵"};
+    const char* given[] = { "伟", "芳", "娜", "秀英", "敏", "静", "丽", "强", "志明", "子涵" };
     jm::CharacterTable table;
     for (const char* g : given)
         for (const std::string& c : jm::splitCharacters(surnames + g))

@@ -6,7 +6,7 @@
 
 using jm::test::ShippedDatabaseTest;
 
-class SurnameData : public ShippedDatabaseTest {};
+class SurnameData : public ShippedDatabaseTest { };
 
 TEST_F(SurnameData, HoldsTheBaijiaxingInOrderAndTheCommonSurnamesOfToday)
 {
@@ -15,8 +15,8 @@ TEST_F(SurnameData, HoldsTheBaijiaxingInOrderAndTheCommonSurnamesOfToday)
     auto first = rows("select 姓 from NM_百家姓 where Id <= 4 order by Id", 1);
     ASSERT_EQ(first.size(), 4u);
     EXPECT_EQ(first[0][0] + first[1][0] + first[2][0] + first[3][0], "赵钱孙李");
-    for (const char* name : {"张", "王", "刘", "欧阳", "司马", "诸葛", "於", "肖", "邱", "闫", "覃"})
-        EXPECT_EQ(number("select count(*) from NM_百家姓 where 姓=?", {std::string(name)}), 1) << name;
+    for (const char* name : { "张", "王", "刘", "欧阳", "司马", "诸葛", "於", "肖", "邱", "闫", "覃" })
+        EXPECT_EQ(number("select count(*) from NM_百家姓 where 姓=?", { std::string(name) }), 1) << name;
 }
 
 TEST_F(SurnameData, EverySurnameIsOneOrTwoCharactersOnceWithItsRegion)
@@ -46,7 +46,7 @@ TEST_F(SurnameData, EverySurnameHasAWrittenOriginAndFamousPeople)
     auto zhang = rows("select 姓氏起源, 历史名人 from NM_百家姓 where 姓='张'", 2);
     ASSERT_EQ(zhang.size(), 1u);
     EXPECT_NE(zhang[0][0].find("挥"), std::string::npos) << zhang[0][0]; // the bow-maker 挥, son of 黄帝
-    for (const char* person : {"张良", "张衡"})
+    for (const char* person : { "张良", "张衡" })
         EXPECT_NE(zhang[0][1].find(std::string(person) + "："), std::string::npos) << person;
     EXPECT_GE(number("select count(*) from NM_百家姓 where 历史名人 like '%<br>%<br>%<br>%<br>%'"), 200);
 }

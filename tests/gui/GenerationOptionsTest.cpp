@@ -30,8 +30,7 @@ struct Window {
         window = std::make_unique<MainWindow>(db, messages);
         page = &window->superLuckyPage();
     }
-    template <typename T>
-    T* find(const char* name) const
+    template <typename T> T* find(const char* name) const
     {
         T* w = window->findChild<T*>(QString::fromUtf8(name));
         if (!w) qFatal("no control %s", name);
@@ -42,7 +41,7 @@ struct Window {
     QList<QCheckBox*> elements(int group) const
     {
         QList<QCheckBox*> out;
-        for (const char* e : {"金", "木", "水", "火", "土"})
+        for (const char* e : { "金", "木", "水", "火", "土" })
             out << box((std::string("选择框_") + e + std::to_string(group)).c_str());
         return out;
     }
@@ -89,7 +88,8 @@ void GenerationOptionsTest::positionAndAllCharacterSwitchesExcludeEachOther()
     QCheckBox* third = w.box("选择框_第三个字五行限定");
     QCheckBox* must = w.box("选择框_所有字必带五行");
     QCheckBox* none = w.box("选择框_所有字不能带五行");
-    for (int g = 0; g < 4; ++g) QVERIFY(w.elementsEnabled(g, false));
+    for (int g = 0; g < 4; ++g)
+        QVERIFY(w.elementsEnabled(g, false));
 
     must->click();
     QVERIFY(must->isChecked());
@@ -166,19 +166,20 @@ void GenerationOptionsTest::exportButtonsWriteTheirFilesAndOpenThem()
     QStringList opened;
     actions.setOpener([&](const QString& path) { opened << path; });
     const QString data = dir.path() + "/data/";
-    const QByteArray header = jm::toGbk("编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分\r\n").c_str();
+    const QByteArray header
+        = jm::toGbk("编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分\r\n").c_str();
 
     highButton.click();
-    QCOMPARE(opened, QStringList{data + "NameList.txt"});
+    QCOMPARE(opened, QStringList { data + "NameList.txt" });
     QCOMPARE(fileBytes(opened.last()), header);
 
     // A paused super-lucky list: two names listed, the rest still empty.
     lucky.appendEmptyRows(5);
-    const QStringList cells = {"1", "张明华", "21", "33", "火火水", "12,19,22,33,15", "木水木", "98"};
-    lucky.setRow(0, {cells, 98});
+    const QStringList cells = { "1", "张明华", "21", "33", "火火水", "12,19,22,33,15", "木水木", "98" };
+    lucky.setRow(0, { cells, 98 });
     QStringList second = cells;
     second[0] = "2";
-    lucky.setRow(1, {second, 98});
+    lucky.setRow(1, { second, 98 });
     luckyButton.click();
     QCOMPARE(opened.last(), data + "100NameList.txt");
     const std::string line = "1    张明华    21    33    火火水    12,19,22,33,15    木水木    98\r\n";

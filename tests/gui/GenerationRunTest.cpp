@@ -16,7 +16,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +23,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 
@@ -189,7 +189,8 @@ private Q_SLOTS:
         QCOMPARE(waiting->windowTitle(), QStringLiteral("请稍等"));
         QVERIFY(waiting->parentWidget() == s.window.get());
         QVERIFY(!waiting->isModal());
-        QVERIFY(waiting->findChild<QLabel*>(QStringLiteral("标签_请稍等"))->text() == QStringLiteral("正在生成,请稍等一下.."));
+        QVERIFY(waiting->findChild<QLabel*>(QStringLiteral("标签_请稍等"))->text()
+            == QStringLiteral("正在生成,请稍等一下.."));
 
         QVERIFY(s.waitForEnd());
         QVERIFY(!s.page().waitingWindow());

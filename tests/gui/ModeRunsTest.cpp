@@ -259,8 +259,8 @@ private Q_SLOTS:
         QVERIFY(s.waitForEnd());
         QCOMPARE(Session::column(s.page().englishList(), 1), want);
         QCOMPARE(s.page().englishList().row(1).cells,
-            (QStringList { QStringLiteral("2"), QStringLiteral("Mike"), QStringLiteral("Mike读音"),
-                QStringLiteral("Mike含义") }));
+            (QStringList {
+                QStringLiteral("2"), QStringLiteral("Mike"), QStringLiteral("Mike读音"), QStringLiteral("Mike含义") }));
 
         // The inputs are checked in one place: one message for an empty box.
         s.find<QLineEdit>("编辑框_英文名字")->clear();

@@ -91,8 +91,7 @@ private Q_SLOTS:
         type(QStringLiteral("张三"), QStringLiteral("丰")); // the line break falls elsewhere
         type(QStringLiteral(" "), QStringLiteral("丰")); // spaces are a surname
         QVERIFY(m_messages.messages.isEmpty());
-        QCOMPARE(names(page().scoreList()),
-            QStringList({ "1:张\r\n三丰", "2:张三\r\n丰", "3: \r\n丰" }));
+        QCOMPARE(names(page().scoreList()), QStringList({ "1:张\r\n三丰", "2:张三\r\n丰", "3: \r\n丰" }));
 
         const NameAnalysis analysis = analyseName(m_db, "张", "三丰");
         const QStringList expected = { "1", "张\r\n三丰", QString::number(analysis.grids.simplifiedTotal), "32",

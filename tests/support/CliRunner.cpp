@@ -20,9 +20,10 @@ CliRun runCommand(const std::string& commandLine)
     CliRun r;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return r;
-    std::array<char, 4096> buf{};
+    std::array<char, 4096> buf {};
     std::size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
+    while ((n = std::fread(buf.data(), 1, buf.size(), pipe)) > 0)
+        r.out.append(buf.data(), n);
     const int status = ::pclose(pipe);
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return r;
@@ -32,8 +33,10 @@ std::string shellQuote(const std::string& text)
 {
     std::string out = "'";
     for (char c : text) {
-        if (c == '\'') out += "'\\''";
-        else out += c;
+        if (c == '\'')
+            out += "'\\''";
+        else
+            out += c;
     }
     return out + "'";
 }

@@ -26,8 +26,7 @@ public:
     /// An NM_八一灵动数 row; texts default to distinct readable values.
     FixtureBuilder& number(int id, const std::string& grade, std::vector<std::string> texts = {});
     /// An NM_三才配置 row with its grade; texts default to distinct values.
-    FixtureBuilder& threeTalents(const std::string& key, const std::string& grade,
-                                 std::vector<std::string> texts = {});
+    FixtureBuilder& threeTalents(const std::string& key, const std::string& grade, std::vector<std::string> texts = {});
     /// Any row of any table, values in column order (numbers as text are fine).
     FixtureBuilder& row(const std::string& table, std::vector<std::string> values);
 

@@ -19,12 +19,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QDir>
-#include <QPixmap>
 #include <QTabWidget>
 #include <QTimer>
 

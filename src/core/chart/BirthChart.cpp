@@ -10,15 +10,15 @@ namespace {
 
 constexpr std::string_view kBreak = "\r\n\r\n";
 
-constexpr std::array<std::string_view, 10> kStemElements = {"木", "木", "火", "火", "土",
-                                                            "土", "金", "金", "水", "水"};
-constexpr std::array<std::string_view, 12> kBranchElements = {"水", "土", "木", "木", "土", "火",
-                                                              "火", "土", "金", "金", "土", "水"};
-constexpr std::array<std::string_view, 30> kNayin = {
-    "海中金", "炉中火", "大林木", "路旁土", "剑锋金", "山头火", "涧下水", "城头土", "白蜡金", "杨柳木",
-    "泉中水", "屋上土", "霹雳火", "松柏木", "长流水", "砂石金", "山下火", "平地木", "壁上土", "金箔金",
-    "灯头火", "天河水", "大驿土", "钗钏金", "桑柘木", "大溪水", "沙中土", "天上火", "石榴木", "大海水"};
-constexpr std::array<std::string_view, 5> kElementOrder = {"金", "木", "水", "火", "土"};
+constexpr std::array<std::string_view, 10> kStemElements
+    = { "木", "木", "火", "火", "土", "土", "金", "金", "水", "水" };
+constexpr std::array<std::string_view, 12> kBranchElements
+    = { "水", "土", "木", "木", "土", "火", "火", "土", "金", "金", "土", "水" };
+constexpr std::array<std::string_view, 30> kNayin
+    = { "海中金", "炉中火", "大林木", "路旁土", "剑锋金", "山头火", "涧下水", "城头土", "白蜡金", "杨柳木", "泉中水",
+          "屋上土", "霹雳火", "松柏木", "长流水", "砂石金", "山下火", "平地木", "壁上土", "金箔金", "灯头火", "天河水",
+          "大驿土", "钗钏金", "桑柘木", "大溪水", "沙中土", "天上火", "石榴木", "大海水" };
+constexpr std::array<std::string_view, 5> kElementOrder = { "金", "木", "水", "火", "土" };
 
 int indexOfName(std::string_view pillarName)
 {
@@ -44,7 +44,8 @@ std::string problemOf(const BirthChart& chart, int year, int month, int day, int
     if (hour < 0 || hour > 23) return "日期无效：时辰应在0至23时之间。";
     if (!isValidDate(year, month, day)) {
         int days = 28;
-        while (isValidDate(year, month, days + 1)) ++days;
+        while (isValidDate(year, month, days + 1))
+            ++days;
         return "日期无效：" + chart.yearText + "年" + chart.monthText + "月只有" + decimal(days) + "天，没有"
             + chart.dayText + "日，请重新选择日期。";
     }
@@ -78,16 +79,16 @@ std::string_view nayinOf(std::string_view pillarName)
     return i == 0 ? std::string_view() : kNayin[static_cast<std::size_t>((i + 1) / 2 - 1)];
 }
 
-BirthChart runBirthChart(std::string_view yearText, std::string_view monthText, std::string_view dayText,
-                         std::string_view hourText)
+BirthChart runBirthChart(
+    std::string_view yearText, std::string_view monthText, std::string_view dayText, std::string_view hourText)
 {
     BirthChart chart;
     chart.yearText = yearText;
     chart.monthText = monthText;
     chart.dayText = dayText;
     chart.hourText = hourText;
-    const std::string gregorian = chart.yearText + "年" + chart.monthText + "月" + chart.dayText + "日"
-        + chart.hourText + "时";
+    const std::string gregorian
+        = chart.yearText + "年" + chart.monthText + "月" + chart.dayText + "日" + chart.hourText + "时";
 
     int year = 0, month = 0, day = 0, hour = 0;
     const bool numbers = parseNumber(yearText, year) && parseNumber(monthText, month) && parseNumber(dayText, day)
@@ -98,9 +99,9 @@ BirthChart runBirthChart(std::string_view yearText, std::string_view monthText, 
         return chart;
     }
     chart.valid = true;
-    chart.birthMoment = {year, month, day, hour, 0, 0};
-    sexagenaryPillarNames(chart.birthMoment, &chart.pillarNames[0], &chart.pillarNames[1], &chart.pillarNames[2],
-                          &chart.pillarNames[3]);
+    chart.birthMoment = { year, month, day, hour, 0, 0 };
+    sexagenaryPillarNames(
+        chart.birthMoment, &chart.pillarNames[0], &chart.pillarNames[1], &chart.pillarNames[2], &chart.pillarNames[3]);
 
     for (std::size_t p = 0; p < 4; ++p) {
         chart.elementPairs[p] = elementPairOf(chart.pillarNames[p]);
@@ -118,7 +119,12 @@ BirthChart runBirthChart(std::string_view yearText, std::string_view monthText, 
     t.append(kBreak);
     t.append("八字四柱：").append(p[0]).append("年  ").append(p[1]).append("月  ").append(p[2]).append("日  ");
     t.append(p[3]).append("时").append(kBreak);
-    t.append("八字五行：").append(chart.elementList).append(" ( ").append(chart.missingText).append(" ) ").append(kBreak);
+    t.append("八字五行：")
+        .append(chart.elementList)
+        .append(" ( ")
+        .append(chart.missingText)
+        .append(" ) ")
+        .append(kBreak);
     t.append("五行纳音：").append(chart.nayin[0]).append("  ").append(chart.nayin[1]).append("  ");
     t.append(chart.nayin[2]).append("  ").append(chart.nayin[3]).append(kBreak);
     appendZodiacAdvice(t, p[0]);

@@ -40,8 +40,8 @@ struct BirthChart {
 /// Analyses the birth moment given by the texts of the year, month, day and
 /// hour boxes (decimal numbers). Never fails: bad input gives a chart whose
 /// `valid` is false and whose text explains the problem. Pure; any thread.
-BirthChart runBirthChart(std::string_view yearText, std::string_view monthText, std::string_view dayText,
-                         std::string_view hourText);
+BirthChart runBirthChart(
+    std::string_view yearText, std::string_view monthText, std::string_view dayText, std::string_view hourText);
 
 /// Element ("金" "木" "水" "火" "土") of a stem 1..10 or a branch 1..12; empty otherwise.
 std::string_view stemElement(int stem);

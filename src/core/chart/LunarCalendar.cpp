@@ -44,18 +44,18 @@ const std::array<std::array<int, 12>, 5> HourStemTable = {{
 
 namespace {
 
-constexpr std::array<std::string_view, 10> kStems = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
-constexpr std::array<std::string_view, 12> kBranches = {"子", "丑", "寅", "卯", "辰", "巳",
-                                                        "午", "未", "申", "酉", "戌", "亥"};
-constexpr std::array<std::string_view, 12> kAnimals = {"鼠", "牛", "虎", "兔", "龙", "蛇",
-                                                       "马", "羊", "猴", "鸡", "狗", "猪"};
-constexpr std::array<std::string_view, 10> kMonthNumerals = {"正", "二", "三", "四", "五",
-                                                             "六", "七", "八", "九", "十"};
-constexpr std::array<std::string_view, 10> kDayNumerals = {"一", "二", "三", "四", "五",
-                                                           "六", "七", "八", "九", "十"};
-constexpr std::array<std::string_view, 4> kDayPrefixes = {"初", "十", "廿", "三"};
+constexpr std::array<std::string_view, 10> kStems = { "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸" };
+constexpr std::array<std::string_view, 12> kBranches
+    = { "子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥" };
+constexpr std::array<std::string_view, 12> kAnimals
+    = { "鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪" };
+constexpr std::array<std::string_view, 10> kMonthNumerals
+    = { "正", "二", "三", "四", "五", "六", "七", "八", "九", "十" };
+constexpr std::array<std::string_view, 10> kDayNumerals
+    = { "一", "二", "三", "四", "五", "六", "七", "八", "九", "十" };
+constexpr std::array<std::string_view, 4> kDayPrefixes = { "初", "十", "廿", "三" };
 
-constexpr int kCumulativeMonthDays[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+constexpr int kCumulativeMonthDays[12] = { 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334 };
 
 bool isLeapYear(int year)
 {
@@ -64,7 +64,7 @@ bool isLeapYear(int year)
 
 int daysInMonth(int year, int month)
 {
-    static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    static constexpr int kDays[12] = { 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31 };
     return month == 2 && isLeapYear(year) ? 29 : kDays[month - 1];
 }
 
@@ -85,7 +85,8 @@ int lunarYearLength(int lunarYear)
 {
     const LunarYear& entry = LunarYearTable[static_cast<std::size_t>(lunarYear - kLunarFirstYear)];
     int length = 0;
-    for (int m = 1; m <= 12; ++m) length += lunarMonthLength(lunarYear, m, false);
+    for (int m = 1; m <= 12; ++m)
+        length += lunarMonthLength(lunarYear, m, false);
     if (entry.leapMonth != 0) length += lunarMonthLength(lunarYear, entry.leapMonth, true);
     return length;
 }
@@ -225,14 +226,14 @@ bool toLunarDate(int year, int month, int day, LunarDate& result)
         if (m == leapMonth) {
             const int leapLength = lunarMonthLength(lunarYear, m, true);
             if (n < leapLength) {
-                result = {static_cast<std::int16_t>(lunarYear), m, n + 1, true};
+                result = { static_cast<std::int16_t>(lunarYear), m, n + 1, true };
                 return true;
             }
             n -= leapLength;
         }
         ++m;
     }
-    result = {static_cast<std::int16_t>(lunarYear), m, n + 1, false};
+    result = { static_cast<std::int16_t>(lunarYear), m, n + 1, false };
     return true;
 }
 
@@ -277,8 +278,8 @@ FourPillars pillarIndices(const DateTime& moment)
     return pillars;
 }
 
-bool sexagenaryPillarNames(const DateTime& moment, std::string* yearName, std::string* monthName,
-                           std::string* dayName, std::string* hourName)
+bool sexagenaryPillarNames(
+    const DateTime& moment, std::string* yearName, std::string* monthName, std::string* dayName, std::string* hourName)
 {
     if (moment.year <= 1900) return false;
     const FourPillars pillars = pillarIndices(moment);

@@ -26,7 +26,7 @@ struct DateTime {
 struct LunarDate {
     std::int16_t year = 0;
     int month = 0; ///< 1..12
-    int day = 0;   ///< 1..30
+    int day = 0; ///< 1..30
     bool isLeapMonth = false;
 
     friend bool operator==(const LunarDate&, const LunarDate&) = default;
@@ -111,7 +111,7 @@ FourPillars pillarIndices(const DateTime& moment);
 /// caller passes (each may be null) and returns true. Returns false without
 /// touching any output when the year is 1900 or earlier.
 bool sexagenaryPillarNames(const DateTime& moment, std::string* yearName = nullptr, std::string* monthName = nullptr,
-                           std::string* dayName = nullptr, std::string* hourName = nullptr);
+    std::string* dayName = nullptr, std::string* hourName = nullptr);
 
 inline constexpr std::string_view kDefaultLunarFormat = "%Y年(%S)%M%D %y-%m-%d";
 

@@ -31,15 +31,16 @@ constexpr SolarTermRecord chinaStandardTime(std::int64_t unixSeconds)
     const std::int64_t mp = (5 * dayOfYear + 2) / 153;
     const std::int64_t day = dayOfYear - (153 * mp + 2) / 5 + 1;
     const std::int64_t month = mp < 10 ? mp + 3 : mp - 9;
-    return {static_cast<std::uint8_t>(month), static_cast<std::uint8_t>(day),
-            static_cast<std::uint8_t>(secondOfDay / 3600), static_cast<std::uint8_t>(secondOfDay / 60 % 60),
-            static_cast<std::uint8_t>(secondOfDay % 60)};
+    return { static_cast<std::uint8_t>(month), static_cast<std::uint8_t>(day),
+        static_cast<std::uint8_t>(secondOfDay / 3600), static_cast<std::uint8_t>(secondOfDay / 60 % 60),
+        static_cast<std::uint8_t>(secondOfDay % 60) };
 }
 
 // The five-byte records, built once at compile time.
 constexpr auto kRecords = [] {
-    std::array<SolarTermRecord, std::size(kUnixSeconds)> records{};
-    for (std::size_t i = 0; i < records.size(); ++i) records[i] = chinaStandardTime(kUnixSeconds[i]);
+    std::array<SolarTermRecord, std::size(kUnixSeconds)> records {};
+    for (std::size_t i = 0; i < records.size(); ++i)
+        records[i] = chinaStandardTime(kUnixSeconds[i]);
     return records;
 }();
 

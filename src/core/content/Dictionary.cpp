@@ -9,7 +9,7 @@ namespace jm {
 
 std::optional<DictionaryEntry> lookUpDictionary(NameDatabase& db, const std::string& character)
 {
-    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", {character});
+    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", { character });
     // An empty result reads as one empty row: a row without its character is none.
     if (db.columnText(stmt, 2).empty()) {
         db.finalize(stmt);
@@ -38,7 +38,7 @@ std::string explanationText(std::string_view html)
             if (end == std::string_view::npos) break;
             std::string tag(html.substr(i + 1, end - i - 1));
             std::transform(tag.begin(), tag.end(), tag.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+                [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
             const std::string name = tag.substr(0, tag.find_first_of(" /\t"));
             if (name == "br") {
                 if (!out.empty()) out += '\n';
@@ -50,10 +50,11 @@ std::string explanationText(std::string_view html)
         }
         out += html[i++];
     }
-    for (const auto& [entity, text] : {std::pair{"&nbsp;", " "}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""},
-                                       {"&#39;", "'"}, {"&amp;", "&"}})
+    for (const auto& [entity, text] : { std::pair { "&nbsp;", " " }, { "&lt;", "<" }, { "&gt;", ">" },
+             { "&quot;", "\"" }, { "&#39;", "'" }, { "&amp;", "&" } })
         replaceAll(out, entity, text);
-    while (!out.empty() && (out.back() == '\n' || out.back() == ' ')) out.pop_back();
+    while (!out.empty() && (out.back() == '\n' || out.back() == ' '))
+        out.pop_back();
     return out;
 }
 

@@ -6,14 +6,21 @@ namespace jm {
 namespace {
 
 struct BootstrapGate {
-    explicit BootstrapGate(NameDatabase& db) : m_db(db) { m_db.beginBootstrap(); }
+    explicit BootstrapGate(NameDatabase& db)
+        : m_db(db)
+    {
+        m_db.beginBootstrap();
+    }
     ~BootstrapGate() { m_db.endBootstrap(); }
     BootstrapGate(const BootstrapGate&) = delete;
     BootstrapGate& operator=(const BootstrapGate&) = delete;
     NameDatabase& m_db;
 };
 
-BootstrapResult fail(std::string message) { return {false, std::move(message)}; }
+BootstrapResult fail(std::string message)
+{
+    return { false, std::move(message) };
+}
 
 } // namespace
 
@@ -58,7 +65,7 @@ BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFi
     db.query("CREATE INDEX NewIndex1 on NM_CNWord(汉字 ASC)");
     db.query("CREATE INDEX NewIndex2 on NM_八一灵动数(Id ASC)");
     db.query("CREATE INDEX NewIndex3 on NM_三才配置(三才 ASC)");
-    return {true, {}};
+    return { true, {} };
 }
 
 } // namespace jm

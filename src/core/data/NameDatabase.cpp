@@ -13,7 +13,8 @@ Statement::~Statement()
 }
 
 Statement::Statement(Statement&& other) noexcept
-    : m_stmt(std::exchange(other.m_stmt, nullptr)), m_onRow(std::exchange(other.m_onRow, false))
+    : m_stmt(std::exchange(other.m_stmt, nullptr))
+    , m_onRow(std::exchange(other.m_onRow, false))
 {
 }
 
@@ -27,7 +28,10 @@ Statement& Statement::operator=(Statement&& other) noexcept
     return *this;
 }
 
-NameDatabase::~NameDatabase() { close(); }
+NameDatabase::~NameDatabase()
+{
+    close();
+}
 
 bool NameDatabase::open(const std::string& file, bool createIfMissing)
 {
@@ -160,9 +164,18 @@ bool NameDatabase::createTable(const std::string& table, const std::vector<Colum
     return execute(createTableSql(table, columns), error);
 }
 
-bool NameDatabase::begin() { return execute("BEGIN"); }
-bool NameDatabase::commit() { return execute("COMMIT"); }
-bool NameDatabase::rollback() { return execute("ROLLBACK"); }
+bool NameDatabase::begin()
+{
+    return execute("BEGIN");
+}
+bool NameDatabase::commit()
+{
+    return execute("COMMIT");
+}
+bool NameDatabase::rollback()
+{
+    return execute("ROLLBACK");
+}
 
 namespace {
 
@@ -196,7 +209,7 @@ bool NameDatabase::attach(const std::string& file, const std::string& alias, std
         if (error) *error = "invalid database alias";
         return false;
     }
-    return runSimple("Attach Database ? as " + alias, {file}, error);
+    return runSimple("Attach Database ? as " + alias, { file }, error);
 }
 
 bool NameDatabase::detach(const std::string& alias, std::string* error)

@@ -7,8 +7,17 @@ namespace jm {
 
 /// Declared column types; the codes are the ones the table declarations use.
 enum class ColumnType : int {
-    Byte = 1, Smallint = 2, Integer = 3, BigInt = 4, Decimal = 5, Double = 6,
-    Bit = 7, DateTime = 8, VarChar = 10, Blob = 11, Text = 12,
+    Byte = 1,
+    Smallint = 2,
+    Integer = 3,
+    BigInt = 4,
+    Decimal = 5,
+    Double = 6,
+    Bit = 7,
+    DateTime = 8,
+    VarChar = 10,
+    Blob = 11,
+    Text = 12,
 };
 
 /// One column of a table to create. Flags: 1 primary key, 2 autoincrement, 4 not null.

@@ -14,8 +14,8 @@ namespace jm {
 CharacterInfo loadCharacterInfo(NameDatabase& db, const std::string& character)
 {
     // Columns 5 简体笔画数, 6 繁体笔画数, 12 五行属性.
-    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", {character});
-    CharacterInfo info{character, db.columnInt(stmt, 5), db.columnInt(stmt, 6), db.columnText(stmt, 12)};
+    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", { character });
+    CharacterInfo info { character, db.columnInt(stmt, 5), db.columnInt(stmt, 6), db.columnText(stmt, 12) };
     db.finalize(stmt);
     return info;
 }
@@ -25,8 +25,8 @@ namespace {
 /// The NM_CNWord records of many characters with few queries: for each text
 /// the row a query for that text alone reads first (the lowest rowid).
 /// Texts the table lacks are missing from the map.
-std::unordered_map<std::string, CharacterInfo> loadCharacterInfos(NameDatabase& db,
-                                                                  const std::vector<std::string>& texts)
+std::unordered_map<std::string, CharacterInfo> loadCharacterInfos(
+    NameDatabase& db, const std::vector<std::string>& texts)
 {
     std::unordered_map<std::string, CharacterInfo> found;
     constexpr std::size_t kChunk = 500;
@@ -43,8 +43,8 @@ std::unordered_map<std::string, CharacterInfo> loadCharacterInfos(NameDatabase& 
         for (bool more = stmt.onRow(); more; more = db.nextRow(stmt)) {
             std::string character = db.columnText(stmt, 2);
             if (found.count(character)) continue;
-            found.emplace(character, CharacterInfo{character, db.columnInt(stmt, 5), db.columnInt(stmt, 6),
-                                                   db.columnText(stmt, 12)});
+            found.emplace(character,
+                CharacterInfo { character, db.columnInt(stmt, 5), db.columnInt(stmt, 6), db.columnText(stmt, 12) });
         }
         db.finalize(stmt);
     }
@@ -59,14 +59,15 @@ bool loadCandidateCharacters(GenerationRun& run, const std::function<void(std::s
     data.table.clear();
     data.parts.clear();
     data.parts.reserve(data.candidateCharacters.size());
-    for (const std::string& c : data.candidateCharacters) data.parts.push_back({c});
+    for (const std::string& c : data.candidateCharacters)
+        data.parts.push_back({ c });
     // One query per 500 characters instead of one each: preparing a statement
     // costs far more than reading a row, and the records are the same.
     const auto records = loadCharacterInfos(run.database(), data.candidateCharacters);
     for (std::size_t i = 0; i < data.candidateCharacters.size(); ++i) {
         const std::string& text = data.candidateCharacters[i];
         const auto it = records.find(text);
-        CharacterInfo info = it != records.end() ? it->second : CharacterInfo{text, 0, 0, {}};
+        CharacterInfo info = it != records.end() ? it->second : CharacterInfo { text, 0, 0, {} };
         data.table.append(info);
         use(i, info);
         if (!run.checkpoint()) return false;
@@ -83,27 +84,30 @@ bool formCandidateNames(GenerationRun& run)
     const auto index = [](std::size_t i) { return static_cast<std::uint32_t>(i); };
 
     if (run.nameLength() == 1) {
-        run.message({kMessageTitle, kMessageOneCharacterNames, MessageIcon::Information});
+        run.message({ kMessageTitle, kMessageOneCharacterNames, MessageIcon::Information });
         return loadCandidateCharacters(run, [&](std::size_t i, const CharacterInfo& info) {
-            if (isUsableCharacter(info)) data.candidateNames.push_back({index(i), CandidateName::kNoPart});
+            if (isUsableCharacter(info)) data.candidateNames.push_back({ index(i), CandidateName::kNoPart });
         });
     }
     if (gen.kind == GenerationCharacterSetting::Kind::None) {
         data.candidateNames.reserve(n * n);
         return loadCandidateCharacters(run, [&](std::size_t i, const CharacterInfo& info) {
             if (!isUsableCharacter(info)) return;
-            for (std::size_t j = 0; j < n; ++j) data.candidateNames.push_back({index(i), index(j)});
+            for (std::size_t j = 0; j < n; ++j)
+                data.candidateNames.push_back({ index(i), index(j) });
         });
     }
     // The fixed character becomes a part of its own; its characters are
     // looked up when the table is completed for scoring.
     bool ok = loadCandidateCharacters(run, [&](std::size_t i, const CharacterInfo& info) {
-        if (isUsableCharacter(info)) data.candidateNames.push_back({index(i), CandidateName::kNoPart});
+        if (isUsableCharacter(info)) data.candidateNames.push_back({ index(i), CandidateName::kNoPart });
     });
     const std::uint32_t fixed = data.partFor(gen.fixedText());
     for (CandidateName& name : data.candidateNames) {
-        if (gen.kind == GenerationCharacterSetting::Kind::Second) name = {fixed, name.first};
-        else name.second = fixed;
+        if (gen.kind == GenerationCharacterSetting::Kind::Second)
+            name = { fixed, name.first };
+        else
+            name.second = fixed;
     }
     return ok;
 }
@@ -116,7 +120,8 @@ void completeCharacterTable(GenerationRun& run)
             if (!data.table.find(ch)) data.table.append(loadCharacterInfo(run.database(), ch));
     };
     supply(run.request().surname);
-    for (const CandidatePart& part : data.parts) supply(part.text);
+    for (const CandidatePart& part : data.parts)
+        supply(part.text);
 }
 
 namespace {
@@ -151,15 +156,18 @@ std::vector<ResolvedPart> resolveParts(const RunData& data, const std::string& s
         if (!useMasks) continue;
         for (std::size_t p = 1; p < len; ++p) {
             if (text.size() >= p && text.compare(text.size() - p, p, surname, 0, p) == 0)
-                r.endsWithHead |= std::uint64_t{1} << p;
+                r.endsWithHead |= std::uint64_t { 1 } << p;
             if (text.size() >= len - p && text.compare(0, len - p, surname, p, len - p) == 0)
-                r.startsWithTail |= std::uint64_t{1} << p;
+                r.startsWithTail |= std::uint64_t { 1 } << p;
         }
     }
     return out;
 }
 
-CharacterInfo copyOrAbsent(const CharacterInfo* info) { return info ? *info : CharacterInfo{}; }
+CharacterInfo copyOrAbsent(const CharacterInfo* info)
+{
+    return info ? *info : CharacterInfo {};
+}
 
 } // namespace
 
@@ -225,8 +233,8 @@ bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t
                 layout.S2 = copyOrAbsent(s2);
                 layout.G1 = copyOrAbsent(g1);
                 layout.G2 = copyOrAbsent(g2);
-                run.listRow(makeNameRow(result.rows.size() + 1, surname, data.givenName(name),
-                                        scorer.scoreLayout(layout)));
+                run.listRow(
+                    makeNameRow(result.rows.size() + 1, surname, data.givenName(name), scorer.scoreLayout(layout)));
                 if (result.rows.size() % kRowBatch == 0) run.flushRows();
             }
             if (capacity) {
@@ -262,18 +270,20 @@ void sortListByScore(std::vector<NameRow>& rows)
         int key = 0;
         std::from_chars(text.data(), text.data() + text.size(), key);
         rows[i].sortKey = key;
-        order[i] = {key, i};
+        order[i] = { key, i };
     }
     std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
     std::vector<NameRow> sorted;
     sorted.reserve(rows.size());
-    for (const auto& [key, index] : order) sorted.push_back(std::move(rows[index]));
+    for (const auto& [key, index] : order)
+        sorted.push_back(std::move(rows[index]));
     rows = std::move(sorted);
 }
 
 void renumberRows(std::vector<NameRow>& rows)
 {
-    for (std::size_t r = 0; r < rows.size(); ++r) rows[r][NameRow::Number] = std::to_string(r + 1);
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        rows[r][NameRow::Number] = std::to_string(r + 1);
 }
 
 NameRow makeNameRow(std::size_t number, const std::string& surname, const std::string& given, const NameScore& score)

@@ -26,8 +26,7 @@ CharacterInfo loadCharacterInfo(NameDatabase& db, const std::string& character);
 /// run's CharacterTable and hands it to `use` (index, record); a checkpoint
 /// follows each character. Makes data().parts the candidate characters
 /// first. False when the run was stopped.
-bool loadCandidateCharacters(GenerationRun& run,
-                             const std::function<void(std::size_t, const CharacterInfo&)>& use);
+bool loadCandidateCharacters(GenerationRun& run, const std::function<void(std::size_t, const CharacterInfo&)>& use);
 
 /// Phase 1 of the high-score, poem and combination modes: forms the
 /// candidate names from the candidate characters by name length and

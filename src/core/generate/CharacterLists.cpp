@@ -11,7 +11,8 @@ namespace {
 std::string_view trimmedResource(std::string_view path)
 {
     std::string_view text = embeddedResource(path);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.remove_suffix(1);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.remove_suffix(1);
     return text;
 }
 

@@ -8,15 +8,15 @@ namespace jm {
 namespace {
 
 // One line per available mode.
-constexpr std::array<std::pair<GenerationMode, ModeFunction>, 7> kModes = {{
-    {GenerationMode::HighScore, &runHighScoreMode},
-    {GenerationMode::SuperLucky, &runSuperLuckyMode},
-    {GenerationMode::Poem, &runPoemMode},
-    {GenerationMode::Combination, &runCombinationMode},
-    {GenerationMode::Nickname, &runNicknameMode},
-    {GenerationMode::English, &runEnglishMode},
-    {GenerationMode::Classic, &runClassicMode},
-}};
+constexpr std::array<std::pair<GenerationMode, ModeFunction>, 7> kModes = { {
+    { GenerationMode::HighScore, &runHighScoreMode },
+    { GenerationMode::SuperLucky, &runSuperLuckyMode },
+    { GenerationMode::Poem, &runPoemMode },
+    { GenerationMode::Combination, &runCombinationMode },
+    { GenerationMode::Nickname, &runNicknameMode },
+    { GenerationMode::English, &runEnglishMode },
+    { GenerationMode::Classic, &runClassicMode },
+} };
 
 } // namespace
 

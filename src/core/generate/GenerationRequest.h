@@ -10,13 +10,13 @@ namespace jm {
 /// The seven ways of producing names. Each has its option button, page and
 /// result control in the main window.
 enum class GenerationMode {
-    HighScore,   ///< 高分起名
-    SuperLucky,  ///< 超吉起名
-    Poem,        ///< 诗词起名
+    HighScore, ///< 高分起名
+    SuperLucky, ///< 超吉起名
+    Poem, ///< 诗词起名
     Combination, ///< 组合起名
-    Nickname,    ///< 起小名
-    English,     ///< 起英文名
-    Classic,     ///< 经典起名
+    Nickname, ///< 起小名
+    English, ///< 起英文名
+    Classic, ///< 经典起名
 };
 
 /// The generation character (辈份): a character every generated name of a
@@ -63,10 +63,10 @@ struct CombinationOptions {
 };
 
 enum class NicknamePattern {
-    AA,   ///< "AA型": A + A
+    AA, ///< "AA型": A + A
     XiaoA, ///< "小A型": 小 + A
-    AEr,  ///< "A儿型": A + 儿
-    AhA,  ///< "阿A型": 阿 + A
+    AEr, ///< "A儿型": A + 儿
+    AhA, ///< "阿A型": 阿 + A
 };
 
 /// Inputs read only by the nickname mode.

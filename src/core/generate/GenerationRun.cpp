@@ -12,7 +12,7 @@ std::uint32_t RunData::partFor(const std::string& text)
         m_partIndex.try_emplace(parts[m_indexedParts].text, static_cast<std::uint32_t>(m_indexedParts));
     const auto [it, added] = m_partIndex.try_emplace(text, static_cast<std::uint32_t>(parts.size()));
     if (added) {
-        parts.push_back({text});
+        parts.push_back({ text });
         ++m_indexedParts;
     }
     return it->second;
@@ -25,9 +25,11 @@ std::string RunData::givenName(const CandidateName& name) const
     return text;
 }
 
-GenerationRun::GenerationRun(NameDatabase& db, const GenerationRequest& request, GenerationSink& sink,
-                             RunControl& control)
-    : m_db(db), m_sink(sink), m_control(control)
+GenerationRun::GenerationRun(
+    NameDatabase& db, const GenerationRequest& request, GenerationSink& sink, RunControl& control)
+    : m_db(db)
+    , m_sink(sink)
+    , m_control(control)
 {
     m_result.request = request;
     m_result.seed = request.seed ? *request.seed : freshShuffleSeed();

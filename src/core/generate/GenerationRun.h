@@ -72,10 +72,7 @@ public:
     /// Call after every item of work: flushes the listed rows and parks
     /// while paused. False when the run must stop (the run is then marked
     /// stopped and the caller returns at once).
-    bool checkpoint()
-    {
-        return !m_control.interrupted() || handleInterruption();
-    }
+    bool checkpoint() { return !m_control.interrupted() || handleInterruption(); }
     bool stopped() const { return m_result.stopped; }
 
     void phase(GenerationPhase phase) { m_sink.onPhase(phase); }

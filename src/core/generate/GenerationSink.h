@@ -12,9 +12,9 @@ namespace jm {
 
 /// The stages of a run, in the order they are entered.
 enum class GenerationPhase {
-    SettingUp,         ///< the mode picks its candidate characters
+    SettingUp, ///< the mode picks its candidate characters
     FormingCandidates, ///< looking characters up, forming candidate names
-    Listing,           ///< scoring candidates and filling the list
+    Listing, ///< scoring candidates and filling the list
 };
 
 enum class MessageIcon { None, Information, Warning };
@@ -68,33 +68,33 @@ public:
     virtual ~GenerationSink() = default;
 
     /// The run begins: open the waiting window and lock the mode page.
-    virtual void onStarted(const GenerationRequest&) {}
-    virtual void onPhase(GenerationPhase) {}
+    virtual void onStarted(const GenerationRequest&) { }
+    virtual void onPhase(GenerationPhase) { }
     /// A message box to show ("提示" with its icon, etc.).
-    virtual void onMessage(const GenerationMessage&) {}
+    virtual void onMessage(const GenerationMessage&) { }
     /// The list about to be filled will hold at most `rowCount` rows (a
     /// window may pre-insert that many empty rows).
-    virtual void onListPrepared(std::size_t /*rowCount*/) {}
+    virtual void onListPrepared(std::size_t /*rowCount*/) { }
     /// Rows `firstRow` .. `firstRow + rows.size() - 1` (0-based) were filled,
     /// in listing order, numbered as listed.
-    virtual void onRows(std::size_t /*firstRow*/, std::vector<NameRow> /*rows*/) {}
+    virtual void onRows(std::size_t /*firstRow*/, std::vector<NameRow> /*rows*/) { }
     /// English rows `firstRow` .. `firstRow + rows.size() - 1` (0-based) were
     /// listed, in table order, numbered as listed.
-    virtual void onEnglishRows(std::size_t /*firstRow*/, std::vector<EnglishRow> /*rows*/) {}
+    virtual void onEnglishRows(std::size_t /*firstRow*/, std::vector<EnglishRow> /*rows*/) { }
     /// `examined` of `total` candidate names have been examined.
-    virtual void onProgress(std::size_t /*examined*/, std::size_t /*total*/) {}
+    virtual void onProgress(std::size_t /*examined*/, std::size_t /*total*/) { }
     /// The first name was listed by a mode with a capacity (high score,
     /// super-lucky): close the waiting window and enable the pause button.
     /// Modes without a capacity close the waiting window at onPhase(Listing).
-    virtual void onFirstListed() {}
+    virtual void onFirstListed() { }
     /// The worker has parked on a pause; every row listed so far has been
     /// delivered through onRows.
-    virtual void onPaused() {}
+    virtual void onPaused() { }
     /// The whole output of a text mode (classic): put it into the text box,
     /// replacing what it held.
-    virtual void onText(const std::string& /*text*/) {}
+    virtual void onText(const std::string& /*text*/) { }
     /// The run is over (ended or stopped); unlock the window.
-    virtual void onFinished(const GenerationResult&) {}
+    virtual void onFinished(const GenerationResult&) { }
 };
 
 } // namespace jm

@@ -10,7 +10,7 @@ GenerationResult GenerationWorker::run(const GenerationRequest& request, Generat
 {
     GenerationRun run(m_db, request, sink, m_control);
     sink.onStarted(request);
-    if (request.surname.empty()) run.message({kMessageTitle, kMessageEnterSurname, MessageIcon::None});
+    if (request.surname.empty()) run.message({ kMessageTitle, kMessageEnterSurname, MessageIcon::None });
     if (const ModeFunction mode = modeFunction(request.mode)) mode(run);
     run.result().candidateCharacters = run.data().candidateCharacters;
     sink.onFinished(run.result());

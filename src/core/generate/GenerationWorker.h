@@ -16,7 +16,11 @@ inline constexpr const char* kMessageEnterSurname = "请输入姓氏";
 /// the command line and the benchmarks call it directly.
 class GenerationWorker {
 public:
-    GenerationWorker(NameDatabase& db, RunControl& control) : m_db(db), m_control(control) {}
+    GenerationWorker(NameDatabase& db, RunControl& control)
+        : m_db(db)
+        , m_control(control)
+    {
+    }
 
     /// Performs `request`, reporting to `sink`, and returns what onFinished
     /// received. A mode that is not available ends the run with an empty list.

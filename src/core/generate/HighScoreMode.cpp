@@ -26,7 +26,7 @@ void runHighScoreMode(GenerationRun& run)
         if (request.generationCharacter.kind == GenerationCharacterSetting::Kind::None)
             threshold = kHighScoreThreshold;
         else
-            run.message({kMessageTitle, kMessageGenerationCharacterSet, MessageIcon::Warning});
+            run.message({ kMessageTitle, kMessageGenerationCharacterSet, MessageIcon::Warning });
     }
     fillScoredList(run, threshold, kHighScoreCapacity);
 }

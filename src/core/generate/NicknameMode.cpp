@@ -21,10 +21,14 @@ struct Affix {
 Affix affixOf(NicknamePattern pattern)
 {
     switch (pattern) {
-    case NicknamePattern::XiaoA: return {"小", true};
-    case NicknamePattern::AEr: return {"儿", false};
-    case NicknamePattern::AhA: return {"阿", true};
-    case NicknamePattern::AA: break;
+    case NicknamePattern::XiaoA:
+        return { "小", true };
+    case NicknamePattern::AEr:
+        return { "儿", false };
+    case NicknamePattern::AhA:
+        return { "阿", true };
+    case NicknamePattern::AA:
+        break;
     }
     return {};
 }
@@ -66,9 +70,12 @@ void runNicknameMode(GenerationRun& run)
     data.candidateNames.clear();
     data.candidateNames.reserve(usable.size());
     for (std::uint32_t a : usable) {
-        if (!affix.text) data.candidateNames.push_back({a, a});
-        else if (affix.before) data.candidateNames.push_back({fixed, a});
-        else data.candidateNames.push_back({a, fixed});
+        if (!affix.text)
+            data.candidateNames.push_back({ a, a });
+        else if (affix.before)
+            data.candidateNames.push_back({ fixed, a });
+        else
+            data.candidateNames.push_back({ a, fixed });
     }
     fillScoredList(run, 0, std::nullopt);
 }

@@ -38,18 +38,17 @@ struct Progress {
 struct Text {
     std::string text;
 };
-struct FirstListed {};
-struct Paused {};
+struct FirstListed { };
+struct Paused { };
 struct Finished {
     GenerationResult result;
 };
 } // namespace generation_event
 
-using GenerationEvent =
-    std::variant<generation_event::Started, generation_event::PhaseChanged, generation_event::Message,
-                 generation_event::ListPrepared, generation_event::Rows, generation_event::EnglishRows,
-                 generation_event::Progress, generation_event::Text,
-                 generation_event::FirstListed, generation_event::Paused, generation_event::Finished>;
+using GenerationEvent = std::variant<generation_event::Started, generation_event::PhaseChanged,
+    generation_event::Message, generation_event::ListPrepared, generation_event::Rows, generation_event::EnglishRows,
+    generation_event::Progress, generation_event::Text, generation_event::FirstListed, generation_event::Paused,
+    generation_event::Finished>;
 
 /// A sink that queues every report for another thread: the worker pushes,
 /// the window drains on its own thread (by a timer, or when woken by the

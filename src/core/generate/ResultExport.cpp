@@ -49,12 +49,15 @@ bool writeExportFile(const std::filesystem::path& path, const std::string& utf8)
     return writeFileAtomically(path, toGbk(utf8));
 }
 
-ExportResult exportResultList(const std::vector<NameRow>& rows, const std::string& fileName,
-                              std::optional<std::size_t> rowCount)
+ExportResult exportResultList(
+    const std::vector<NameRow>& rows, const std::string& fileName, std::optional<std::size_t> rowCount)
 {
     return exportText(fileName, resultListText(rows, rowCount));
 }
 
-ExportResult exportClassicText(const std::string& text) { return exportText(kClassicExportFile, text); }
+ExportResult exportClassicText(const std::string& text)
+{
+    return exportText(kClassicExportFile, text);
+}
 
 } // namespace jm

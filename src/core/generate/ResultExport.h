@@ -33,8 +33,8 @@ struct ExportResult {
 };
 
 /// Exports a scored list to `fileName` in the data directory.
-ExportResult exportResultList(const std::vector<NameRow>& rows, const std::string& fileName,
-                              std::optional<std::size_t> rowCount = std::nullopt);
+ExportResult exportResultList(
+    const std::vector<NameRow>& rows, const std::string& fileName, std::optional<std::size_t> rowCount = std::nullopt);
 /// Exports the classic text unchanged to kClassicExportFile in the data directory.
 ExportResult exportClassicText(const std::string& text);
 

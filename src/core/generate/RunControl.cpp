@@ -14,9 +14,15 @@ void RunControl::set(State state, bool onlyFromRunning)
     m_changed.notify_all();
 }
 
-void RunControl::requestStop() { set(Stopping, false); }
+void RunControl::requestStop()
+{
+    set(Stopping, false);
+}
 
-void RunControl::pause() { set(Paused, true); }
+void RunControl::pause()
+{
+    set(Paused, true);
+}
 
 void RunControl::resume()
 {

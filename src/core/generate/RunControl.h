@@ -35,7 +35,7 @@ private:
     enum State { Running, Paused, Stopping };
     void set(State state, bool onlyFromRunning);
 
-    std::atomic<int> m_state{Running};
+    std::atomic<int> m_state { Running };
     std::mutex m_mutex;
     std::condition_variable m_changed;
 };

@@ -8,10 +8,10 @@ namespace jm {
 
 std::uint64_t freshShuffleSeed()
 {
-    static std::atomic<std::uint64_t> offset{0};
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::steady_clock::now().time_since_epoch())
-                        .count();
+    static std::atomic<std::uint64_t> offset { 0 };
+    const auto ms
+        = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+              .count();
     return static_cast<std::uint64_t>(ms) + offset.fetch_add(1, std::memory_order_relaxed);
 }
 
@@ -19,7 +19,8 @@ std::uint64_t drawBelow(ShuffleRandom& random, std::uint64_t bound)
 {
     // Rejection keeps the draw exactly uniform: values in the incomplete last
     // block of `bound` are drawn again.
-    const std::uint64_t limit = std::numeric_limits<std::uint64_t>::max() - std::numeric_limits<std::uint64_t>::max() % bound;
+    const std::uint64_t limit
+        = std::numeric_limits<std::uint64_t>::max() - std::numeric_limits<std::uint64_t>::max() % bound;
     std::uint64_t value;
     do {
         value = random();

@@ -58,7 +58,8 @@ void runSuperLuckyMode(GenerationRun& run)
             if (ElementSets::contains(sets.second, info.element)) second.push_back(index);
             if (ElementSets::contains(sets.third, info.element)) third.push_back(index);
         } else if (allCharacters) {
-            if (ElementSets::contains(sets.mustHave, info.element) && !ElementSets::contains(sets.mustNot, info.element))
+            if (ElementSets::contains(sets.mustHave, info.element)
+                && !ElementSets::contains(sets.mustNot, info.element))
                 both.push_back(index);
         }
     });
@@ -69,10 +70,13 @@ void runSuperLuckyMode(GenerationRun& run)
     const auto pairs = [&names](const std::vector<std::uint32_t>& outer, const std::vector<std::uint32_t>& inner) {
         names.reserve(outer.size() * inner.size());
         for (std::uint32_t a : outer)
-            for (std::uint32_t b : inner) names.push_back({a, b});
+            for (std::uint32_t b : inner)
+                names.push_back({ a, b });
     };
-    if (byPosition) pairs(second, third);
-    else if (allCharacters) pairs(both, both);
+    if (byPosition)
+        pairs(second, third);
+    else if (allCharacters)
+        pairs(both, both);
 
     // The surname fixes the heaven grid, so its grade sets how close to 100
     // a name must come.

@@ -17,10 +17,10 @@ inline constexpr const char* kAllElements = "金木水火土";
 /// The element sets a super-lucky run filters with, built from the four
 /// check-box groups.
 struct ElementSets {
-    std::string second;   ///< allowed elements of the second character of the full name
-    std::string third;    ///< allowed elements of the third character
+    std::string second; ///< allowed elements of the second character of the full name
+    std::string third; ///< allowed elements of the third character
     std::string mustHave; ///< every given-name character has one of these
-    std::string mustNot;  ///< no given-name character has any of these
+    std::string mustNot; ///< no given-name character has any of these
 
     static ElementSets from(const SuperLuckyOptions& options);
     /// True when `element` (one element text) belongs to `set`.

@@ -13,7 +13,11 @@ namespace {
 /// report, so a window that sees onFinished also sees isRunning() false.
 class FinishingSink final : public GenerationSink {
 public:
-    FinishingSink(GenerationSink& inner, std::atomic<bool>& running) : m_inner(inner), m_running(running) {}
+    FinishingSink(GenerationSink& inner, std::atomic<bool>& running)
+        : m_inner(inner)
+        , m_running(running)
+    {
+    }
     void onStarted(const GenerationRequest& r) override { m_inner.onStarted(r); }
     void onPhase(GenerationPhase p) override { m_inner.onPhase(p); }
     void onMessage(const GenerationMessage& m) override { m_inner.onMessage(m); }
@@ -40,9 +44,15 @@ private:
 
 } // namespace
 
-WorkerThread::WorkerThread(NameDatabase& db) : m_db(db) {}
+WorkerThread::WorkerThread(NameDatabase& db)
+    : m_db(db)
+{
+}
 
-WorkerThread::~WorkerThread() { stop(); }
+WorkerThread::~WorkerThread()
+{
+    stop();
+}
 
 bool WorkerThread::start(GenerationRequest request, std::shared_ptr<GenerationSink> sink)
 {
@@ -63,9 +73,15 @@ bool WorkerThread::start(GenerationRequest request, std::shared_ptr<GenerationSi
     return true;
 }
 
-void WorkerThread::pause() { m_control.pause(); }
+void WorkerThread::pause()
+{
+    m_control.pause();
+}
 
-void WorkerThread::resume() { m_control.resume(); }
+void WorkerThread::resume()
+{
+    m_control.resume();
+}
 
 void WorkerThread::stop()
 {

@@ -54,7 +54,7 @@ private:
     NameDatabase& m_db;
     RunControl m_control;
     std::thread m_thread;
-    std::atomic<bool> m_running{false};
+    std::atomic<bool> m_running { false };
     std::mutex m_mutex; // guards m_thread against concurrent control calls
 };
 

@@ -6,11 +6,20 @@ std::string_view elementOfNumber(int n)
 {
     if (n < 0) return {};
     switch (n % 10) {
-    case 1: case 2: return "木";
-    case 3: case 4: return "火";
-    case 5: case 6: return "土";
-    case 7: case 8: return "金";
-    default: return "水";
+    case 1:
+    case 2:
+        return "木";
+    case 3:
+    case 4:
+        return "火";
+    case 5:
+    case 6:
+        return "土";
+    case 7:
+    case 8:
+        return "金";
+    default:
+        return "水";
     }
 }
 
@@ -28,12 +37,16 @@ FiveGrids computeFiveGrids(const NameLayout& layout)
     g.人格 = (singleSurname ? s1 : s2) + g1;
     g.地格 = singleGiven ? g1 + 1 : g1 + g2;
     g.总格 = s1 + s2 + g1 + g2;
-    if (singleSurname && singleGiven) g.外格 = 2;
-    else if (!singleSurname && !singleGiven) g.外格 = g.总格 - g.人格;
-    else g.外格 = g.总格 - g.人格 + 1;
+    if (singleSurname && singleGiven)
+        g.外格 = 2;
+    else if (!singleSurname && !singleGiven)
+        g.外格 = g.总格 - g.人格;
+    else
+        g.外格 = g.总格 - g.人格 + 1;
 
-    const int numbers[5] = {g.天格, g.人格, g.地格, g.总格, g.外格};
-    for (int i = 0; i < 5; ++i) g.gridElements[static_cast<std::size_t>(i)] = elementOfNumber(numbers[i]);
+    const int numbers[5] = { g.天格, g.人格, g.地格, g.总格, g.外格 };
+    for (int i = 0; i < 5; ++i)
+        g.gridElements[static_cast<std::size_t>(i)] = elementOfNumber(numbers[i]);
     g.三才 = g.gridElements[0] + g.gridElements[1] + g.gridElements[2];
     g.simplifiedTotal = layout.S1.simplifiedStrokes + layout.S2.simplifiedStrokes + layout.G1.simplifiedStrokes
         + layout.G2.simplifiedStrokes;

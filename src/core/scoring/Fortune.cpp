@@ -13,11 +13,14 @@ int gradePercent(std::string_view grade)
     return 0;
 }
 
-double gradeFactor(std::string_view grade) { return gradePercent(grade) / 100.0; }
+double gradeFactor(std::string_view grade)
+{
+    return gradePercent(grade) / 100.0;
+}
 
 Fortune fortuneOfNumber(NameDatabase& db, int n)
 {
-    Statement stmt = db.query("select * from NM_八一灵动数 where Id=?", {static_cast<long long>(n)});
+    Statement stmt = db.query("select * from NM_八一灵动数 where Id=?", { static_cast<long long>(n) });
     Fortune grade = db.columnText(stmt, 1);
     db.finalize(stmt);
     return grade;
@@ -25,7 +28,7 @@ Fortune fortuneOfNumber(NameDatabase& db, int n)
 
 Fortune fortuneOfThreeTalents(NameDatabase& db, const std::string& key)
 {
-    Statement stmt = db.query("select * from NM_三才配置 where 三才=?", {key});
+    Statement stmt = db.query("select * from NM_三才配置 where 三才=?", { key });
     Fortune grade = db.columnText(stmt, 2);
     db.finalize(stmt);
     return grade;
@@ -34,13 +37,15 @@ Fortune fortuneOfThreeTalents(NameDatabase& db, const std::string& key)
 int weightedHundredths(const std::array<int, 6>& percents)
 {
     int sum = 0;
-    for (std::size_t i = 0; i < 6; ++i) sum += kGradeWeights[i] * percents[i];
+    for (std::size_t i = 0; i < 6; ++i)
+        sum += kGradeWeights[i] * percents[i];
     return sum;
 }
 
 std::string_view verdictOf(double s)
 {
-    if (s >= 90) return "你的名字取得非常棒，如果与命理搭配得当，成功与惊喜将会伴随你的一生。但千万注意不要失去上进心。";
+    if (s >= 90)
+        return "你的名字取得非常棒，如果与命理搭配得当，成功与惊喜将会伴随你的一生。但千万注意不要失去上进心。";
     if (s >= 80) return "你的名字取得不错，如果与命理搭配得当，相信它会助你一生顺利的，祝你好运！";
     if (s >= 70)
         return "你的名字可能不太理想，要想赢得成功，必须比别人付出更多的艰辛和汗水。如果有条件，改个名字也未尝不可。";
@@ -51,7 +56,7 @@ std::string_view verdictOf(double s)
 int elementIndexOfNumber(int n)
 {
     if (n < 0) return -1;
-    static constexpr int kByDigit[10] = {4, 0, 0, 1, 1, 2, 2, 3, 3, 4};
+    static constexpr int kByDigit[10] = { 4, 0, 0, 1, 1, 2, 2, 3, 3, 4 };
     return kByDigit[n % 10];
 }
 
@@ -81,10 +86,10 @@ int FortuneCache::numberPercent(int n)
 
 int FortuneCache::threeTalentsPercent(int heaven, int person, int earth)
 {
-    static constexpr const char* kElements[5] = {"木", "火", "土", "金", "水"};
+    static constexpr const char* kElements[5] = { "木", "火", "土", "金", "水" };
     if (heaven < 0 || person < 0 || earth < 0) {
         std::string key;
-        for (int e : {heaven, person, earth})
+        for (int e : { heaven, person, earth })
             if (e >= 0) key += kElements[e];
         return gradePercent(threeTalents(key));
     }

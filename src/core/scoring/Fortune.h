@@ -15,7 +15,7 @@ namespace jm {
 using Fortune = std::string;
 
 /// Weights of the six grades, in the order 天格 人格 地格 总格 外格 三才.
-inline constexpr std::array<int, 6> kGradeWeights = {5, 30, 20, 20, 10, 15};
+inline constexpr std::array<int, 6> kGradeWeights = { 5, 30, 20, 20, 10, 15 };
 
 /// A grade's share of its weight in whole percent: 100 100 85 60 30, else 0.
 int gradePercent(std::string_view grade);
@@ -38,7 +38,10 @@ std::string_view verdictOf(double exactScore);
 /// gives; filled lazily. Not thread-safe: one per thread of use.
 class FortuneCache {
 public:
-    explicit FortuneCache(NameDatabase& db) : m_db(db) {}
+    explicit FortuneCache(NameDatabase& db)
+        : m_db(db)
+    {
+    }
 
     const Fortune& number(int n);
     const Fortune& threeTalents(const std::string& key);

@@ -10,8 +10,8 @@ AnalysedCharacter lookUpAnalysedCharacter(NameDatabase& db, const std::string& c
 {
     AnalysedCharacter slot;
     slot.character = character;
-    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", {character});
-    CharacterInfo row{character, db.columnInt(stmt, 5), db.columnInt(stmt, 6), db.columnText(stmt, 12)};
+    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", { character });
+    CharacterInfo row { character, db.columnInt(stmt, 5), db.columnInt(stmt, 6), db.columnText(stmt, 12) };
     if (isUsableCharacter(row)) {
         static_cast<CharacterInfo&>(slot) = std::move(row);
         slot.pinyin = db.columnText(stmt, 8);
@@ -26,7 +26,7 @@ GridReading readGrid(NameDatabase& db, int number)
     GridReading r;
     r.number = number;
     r.element = std::string(elementOfNumber(number));
-    Statement stmt = db.query("select * from NM_八一灵动数 where Id=?", {static_cast<long long>(number)});
+    Statement stmt = db.query("select * from NM_八一灵动数 where Id=?", { static_cast<long long>(number) });
     const auto text = [&](int pos) { return db.columnText(stmt, pos); };
     r.grade = text(1);
     r.summary = text(2) + "(" + text(4) + ")";
@@ -41,15 +41,17 @@ GridReading readGrid(NameDatabase& db, int number)
 
 void readThreeTalents(NameDatabase& db, NameAnalysis& a)
 {
-    static constexpr const char* kLabels[12] = {"1、总论:",      "<BR>2、性格:",  "<BR>3、意志:",  "<BR>4、事业:",
-                                                 "<BR>5、家庭:",  "<BR>6、婚姻:",  "<BR>7、子女:",  "<BR>8、社交:",
-                                                 "<BR>9、精神:",  "<BR>10、财运:", "<BR>11、健康:", "<BR>12、老运:"};
-    Statement stmt = db.query("select * from NM_三才配置 where 三才=?", {a.grids.三才});
+    static constexpr const char* kLabels[12]
+        = { "1、总论:", "<BR>2、性格:", "<BR>3、意志:", "<BR>4、事业:", "<BR>5、家庭:", "<BR>6、婚姻:", "<BR>7、子女:",
+              "<BR>8、社交:", "<BR>9、精神:", "<BR>10、财运:", "<BR>11、健康:", "<BR>12、老运:" };
+    Statement stmt = db.query("select * from NM_三才配置 where 三才=?", { a.grids.三才 });
     a.threeTalentsGrade = db.columnText(stmt, 2);
     a.threeTalentsSummary = db.columnText(stmt, 3);
     a.threeTalentsDetail.clear();
-    for (int i = 0; i < 12; ++i) a.threeTalentsDetail += kLabels[i] + db.columnText(stmt, 5 + i);
-    for (int i = 0; i < 4; ++i) a.influences[static_cast<std::size_t>(i)] = db.columnText(stmt, 17 + i);
+    for (int i = 0; i < 12; ++i)
+        a.threeTalentsDetail += kLabels[i] + db.columnText(stmt, 5 + i);
+    for (int i = 0; i < 4; ++i)
+        a.influences[static_cast<std::size_t>(i)] = db.columnText(stmt, 17 + i);
     db.finalize(stmt);
 }
 
@@ -66,14 +68,14 @@ std::string braced(std::string_view a, std::string_view b = {})
 // values are empty when the part has at most one character, so the table
 // shows blank cells rather than 0.
 void addPart(std::vector<Placeholder>& out, const std::string& part, const std::array<const AnalysedCharacter*, 2>& c,
-             const std::array<std::string, 2>& typed, bool secondUsed)
+    const std::array<std::string, 2>& typed, bool secondUsed)
 {
-    const std::string slot[2] = {part + "1", part + "2"};
+    const std::string slot[2] = { part + "1", part + "2" };
     const auto add = [&](std::string_view prefix, std::string_view suffix, auto value) {
         for (std::size_t i = 0; i < 2; ++i) {
             const bool used = i == 0 || secondUsed;
             std::string text = used ? value(*c[i], typed[i]) : std::string();
-            out.push_back({braced(prefix, slot[i] + std::string(suffix)), std::move(text)});
+            out.push_back({ braced(prefix, slot[i] + std::string(suffix)), std::move(text) });
         }
     };
     using C = AnalysedCharacter;
@@ -90,8 +92,8 @@ void addPart(std::vector<Placeholder>& out, const std::string& part, const std::
 
 std::array<Fortune, 6> NameAnalysis::grades() const
 {
-    return {readings[0].grade, readings[1].grade, readings[2].grade,
-            readings[3].grade, readings[4].grade, threeTalentsGrade};
+    return { readings[0].grade, readings[1].grade, readings[2].grade, readings[3].grade, readings[4].grade,
+        threeTalentsGrade };
 }
 
 NameAnalysis analyseName(NameDatabase& db, const std::string& surname, const std::string& given)
@@ -117,13 +119,15 @@ NameAnalysis analyseName(NameDatabase& db, const std::string& surname, const std
     layout.G2 = a.G2;
     a.grids = computeFiveGrids(layout);
 
-    const int numbers[5] = {a.grids.天格, a.grids.人格, a.grids.地格, a.grids.总格, a.grids.外格};
-    for (std::size_t i = 0; i < 5; ++i) a.readings[i] = readGrid(db, numbers[i]);
+    const int numbers[5] = { a.grids.天格, a.grids.人格, a.grids.地格, a.grids.总格, a.grids.外格 };
+    for (std::size_t i = 0; i < 5; ++i)
+        a.readings[i] = readGrid(db, numbers[i]);
     readThreeTalents(db, a);
 
-    std::array<int, 6> percents{};
+    std::array<int, 6> percents {};
     const auto grades = a.grades();
-    for (std::size_t i = 0; i < 6; ++i) percents[i] = gradePercent(grades[i]);
+    for (std::size_t i = 0; i < 6; ++i)
+        percents[i] = gradePercent(grades[i]);
     const int hundredths = weightedHundredths(percents);
     a.exactScore = hundredths / 100.0;
     a.score = hundredths / 100;
@@ -133,21 +137,20 @@ NameAnalysis analyseName(NameDatabase& db, const std::string& surname, const std
 
 std::vector<Placeholder> reportValues(const NameAnalysis& a)
 {
-    const auto at = [](const std::vector<std::string>& list, std::size_t i) {
-        return i < list.size() ? list[i] : std::string();
-    };
+    const auto at
+        = [](const std::vector<std::string>& list, std::size_t i) { return i < list.size() ? list[i] : std::string(); };
     std::vector<Placeholder> values;
     values.reserve(64);
     const auto& s = a.surnameCharacters;
     const auto& g = a.givenCharacters;
-    addPart(values, "姓氏", {&a.S1, &a.S2}, {at(s, 0), at(s, 1)}, !a.singleSurname());
-    addPart(values, "名字", {&a.G1, &a.G2}, {at(g, 0), at(g, 1)}, !a.singleGiven());
+    addPart(values, "姓氏", { &a.S1, &a.S2 }, { at(s, 0), at(s, 1) }, !a.singleSurname());
+    addPart(values, "名字", { &a.G1, &a.G2 }, { at(g, 0), at(g, 1) }, !a.singleGiven());
     // The report fills 人格 first, then 天格, 地格, 总格 and 外格.
-    static constexpr std::size_t kOrder[5] = {1, 0, 2, 3, 4};
-    static constexpr const char* kGrid[5] = {"天格", "人格", "地格", "总格", "外格"};
+    static constexpr std::size_t kOrder[5] = { 1, 0, 2, 3, 4 };
+    static constexpr const char* kGrid[5] = { "天格", "人格", "地格", "总格", "外格" };
     const auto perGrid = [&](const char* suffix, auto field) {
         for (std::size_t i : kOrder)
-            values.push_back({braced(kGrid[i], suffix), field(a.readings[i])});
+            values.push_back({ braced(kGrid[i], suffix), field(a.readings[i]) });
     };
     perGrid("", [](const GridReading& r) { return decimal(r.number); });
     perGrid("五行", [](const GridReading& r) { return r.element; });
@@ -155,16 +158,16 @@ std::vector<Placeholder> reportValues(const NameAnalysis& a)
     perGrid("释义", [](const GridReading& r) { return r.detail; });
     perGrid("总论", [](const GridReading& r) { return r.summary; });
     perGrid("数理暗示", [](const GridReading& r) { return r.hints; });
-    values.push_back({"{三才}", a.grids.三才});
-    values.push_back({"{三才吉凶}", a.threeTalentsGrade});
-    values.push_back({"{三才总论}", a.threeTalentsSummary});
-    values.push_back({"{三才释义}", a.threeTalentsDetail});
-    values.push_back({"{基础运}", a.influences[0]});
-    values.push_back({"{成功运}", a.influences[1]});
-    values.push_back({"{人际关系}", a.influences[2]});
-    values.push_back({"{性格}", a.influences[3]});
-    values.push_back({"{总分建议}", a.verdict});
-    values.push_back({"{评分总分}", decimal(a.score)});
+    values.push_back({ "{三才}", a.grids.三才 });
+    values.push_back({ "{三才吉凶}", a.threeTalentsGrade });
+    values.push_back({ "{三才总论}", a.threeTalentsSummary });
+    values.push_back({ "{三才释义}", a.threeTalentsDetail });
+    values.push_back({ "{基础运}", a.influences[0] });
+    values.push_back({ "{成功运}", a.influences[1] });
+    values.push_back({ "{人际关系}", a.influences[2] });
+    values.push_back({ "{性格}", a.influences[3] });
+    values.push_back({ "{总分建议}", a.verdict });
+    values.push_back({ "{评分总分}", decimal(a.score) });
     return values;
 }
 
@@ -179,7 +182,7 @@ bool writeReportPage(const NameAnalysis& analysis, const std::filesystem::path& 
 }
 
 int analyseName(NameDatabase& db, const std::string& surname, const std::string& given, NameAnalysis& analysis,
-                const std::filesystem::path& directory)
+    const std::filesystem::path& directory)
 {
     analysis = analyseName(db, surname, given);
     writeReportPage(analysis, directory);

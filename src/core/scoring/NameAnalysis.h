@@ -87,6 +87,6 @@ bool writeReportPage(const NameAnalysis& analysis, const std::filesystem::path& 
 /// analysis of the name, rewrites `directory`/temp.html (a failed write is
 /// not reported) and returns the integer score.
 int analyseName(NameDatabase& db, const std::string& surname, const std::string& given, NameAnalysis& analysis,
-                const std::filesystem::path& directory);
+    const std::filesystem::path& directory);
 
 } // namespace jm

@@ -25,8 +25,8 @@ const CharacterInfo* CharacterTable::find(const std::string& character) const
 CharacterInfo lookUpCharacterInfo(NameDatabase& db, const std::string& character)
 {
     CharacterInfo info;
-    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", {character});
-    CharacterInfo row{character, db.columnInt(stmt, 5), db.columnInt(stmt, 6), db.columnText(stmt, 12)};
+    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", { character });
+    CharacterInfo row { character, db.columnInt(stmt, 5), db.columnInt(stmt, 6), db.columnText(stmt, 12) };
     db.finalize(stmt);
     if (isUsableCharacter(row)) return row;
     info.character = character;
@@ -38,7 +38,7 @@ namespace {
 CharacterInfo infoOrAbsent(const CharacterTable& table, const std::string& character)
 {
     const CharacterInfo* found = table.find(character);
-    return found ? *found : CharacterInfo{};
+    return found ? *found : CharacterInfo {};
 }
 
 } // namespace
@@ -67,8 +67,8 @@ NameScore NameScorer::scoreLayout(const NameLayout& layout)
     NameScore result;
     result.grids = computeFiveGrids(layout);
     const FiveGrids& g = result.grids;
-    const int numbers[5] = {g.天格, g.人格, g.地格, g.总格, g.外格};
-    std::array<int, 6> percents{};
+    const int numbers[5] = { g.天格, g.人格, g.地格, g.总格, g.外格 };
+    std::array<int, 6> percents {};
     for (std::size_t i = 0; i < 5; ++i) {
         result.grades[i] = m_cache.number(numbers[i]);
         percents[i] = gradePercent(result.grades[i]);
@@ -82,7 +82,7 @@ NameScore NameScorer::scoreLayout(const NameLayout& layout)
 }
 
 int NameScorer::quickScore(int surnameLength, const CharacterInfo* s1, const CharacterInfo* s2, int givenLength,
-                           const CharacterInfo* g1, const CharacterInfo* g2)
+    const CharacterInfo* g1, const CharacterInfo* g2)
 {
     const int t1 = s1 ? s1->traditionalStrokes : 0;
     const int t2 = s2 ? s2->traditionalStrokes : 0;
@@ -95,16 +95,19 @@ int NameScorer::quickScore(int surnameLength, const CharacterInfo* s1, const Cha
     const int earth = singleGiven ? u1 + 1 : u1 + u2;
     const int total = t1 + t2 + u1 + u2;
     int outer;
-    if (singleSurname && singleGiven) outer = 2;
-    else if (!singleSurname && !singleGiven) outer = total - person;
-    else outer = total - person + 1;
+    if (singleSurname && singleGiven)
+        outer = 2;
+    else if (!singleSurname && !singleGiven)
+        outer = total - person;
+    else
+        outer = total - person + 1;
 
     const int sum = kGradeWeights[0] * m_cache.numberPercent(heaven) + kGradeWeights[1] * m_cache.numberPercent(person)
         + kGradeWeights[2] * m_cache.numberPercent(earth) + kGradeWeights[3] * m_cache.numberPercent(total)
         + kGradeWeights[4] * m_cache.numberPercent(outer)
         + kGradeWeights[5]
-            * m_cache.threeTalentsPercent(elementIndexOfNumber(heaven), elementIndexOfNumber(person),
-                                          elementIndexOfNumber(earth));
+            * m_cache.threeTalentsPercent(
+                elementIndexOfNumber(heaven), elementIndexOfNumber(person), elementIndexOfNumber(earth));
     return sum / 100;
 }
 

@@ -43,7 +43,11 @@ struct NameScore {
 /// grade lookups for its run, which gives the same results as fresh lookups.
 class NameScorer {
 public:
-    NameScorer(NameDatabase& db, const CharacterTable& table) : m_table(table), m_cache(db) {}
+    NameScorer(NameDatabase& db, const CharacterTable& table)
+        : m_table(table)
+        , m_cache(db)
+    {
+    }
 
     /// Full score of surname + given name (characters looked up in the table).
     NameScore scoreName(const std::string& surname, const std::string& given);
@@ -52,7 +56,7 @@ public:
     /// Integer score only, without building any text: the generation hot path.
     /// Lengths follow `computeFiveGrids`; null pointers are absent characters.
     int quickScore(int surnameLength, const CharacterInfo* s1, const CharacterInfo* s2, int givenLength,
-                   const CharacterInfo* g1, const CharacterInfo* g2);
+        const CharacterInfo* g1, const CharacterInfo* g2);
     /// Grade of the surname's 天格 alone.
     Fortune surnameHeavenFortune(const std::string& surname);
 

@@ -35,8 +35,8 @@ std::string characterPage(NameDatabase& db, const std::string& character);
 /// Writes `characterPage` to `pageFilePath(directory, pageNumber)`: 1 to 4
 /// for the characters of a name in the detail window, 0 for the dictionary.
 /// False when the file cannot be written.
-bool writeCharacterPage(NameDatabase& db, const std::string& character, int pageNumber,
-                        const std::filesystem::path& directory);
+bool writeCharacterPage(
+    NameDatabase& db, const std::string& character, int pageNumber, const std::filesystem::path& directory);
 
 /// The surname page (NM_百家姓 looked up by the whole surname, so 欧阳 is
 /// found as 欧阳) as UTF-8 HTML; the surname is HTML-escaped, the origin,

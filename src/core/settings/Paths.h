@@ -40,8 +40,8 @@ bool writeFileAtomically(const std::filesystem::path& path, const std::string& b
 /// killed in the middle of `writeFileAtomically` (`path` + ".tmp-" + six
 /// characters), if they are older than `age`, so that a writer still at work
 /// keeps its own. Returns how many were removed.
-int removeStaleTemporaryFiles(const std::filesystem::path& path,
-                              std::filesystem::file_time_type::duration age = std::chrono::minutes(10));
+int removeStaleTemporaryFiles(
+    const std::filesystem::path& path, std::filesystem::file_time_type::duration age = std::chrono::minutes(10));
 
 /// Whole file as bytes; nothing when it cannot be read.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);

@@ -12,9 +12,12 @@ std::size_t sequenceLength(std::string_view text, std::size_t i)
 {
     const auto lead = static_cast<unsigned char>(text[i]);
     std::size_t len = 1;
-    if (lead >= 0xF0 && lead <= 0xF4) len = 4;
-    else if (lead >= 0xE0) len = lead <= 0xEF ? 3 : 1;
-    else if (lead >= 0xC2) len = 2;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        len = 4;
+    else if (lead >= 0xE0)
+        len = lead <= 0xEF ? 3 : 1;
+    else if (lead >= 0xC2)
+        len = 2;
     if (i + len > text.size()) return 1;
     for (std::size_t k = 1; k < len; ++k) {
         const auto c = static_cast<unsigned char>(text[i + k]);
@@ -56,8 +59,8 @@ std::string convert(std::string_view input, bool toGbkDirection)
     char* dst = out.data();
     const char* src = input.data();
     UErrorCode status = U_ZERO_ERROR;
-    ucnv_convertEx(target, source, &dst, out.data() + out.size(), &src, input.data() + input.size(),
-                   nullptr, nullptr, nullptr, nullptr, true, true, &status);
+    ucnv_convertEx(target, source, &dst, out.data() + out.size(), &src, input.data() + input.size(), nullptr, nullptr,
+        nullptr, nullptr, true, true, &status);
     if (U_FAILURE(status)) return {};
     out.resize(static_cast<std::size_t>(dst - out.data()));
     return out;
@@ -82,23 +85,36 @@ std::vector<std::string> splitCharacters(std::string_view text)
 std::size_t characterCount(std::string_view text)
 {
     std::size_t n = 0;
-    for (std::size_t i = 0; i < text.size(); i += sequenceLength(text, i)) ++n;
+    for (std::size_t i = 0; i < text.size(); i += sequenceLength(text, i))
+        ++n;
     return n;
 }
 
 bool isBlank(std::string_view text)
 {
     for (std::size_t i = 0; i < text.size();) {
-        if (text[i] == ' ') { ++i; continue; }
-        if (text.substr(i, kFullWidthSpace.size()) == kFullWidthSpace) { i += kFullWidthSpace.size(); continue; }
+        if (text[i] == ' ') {
+            ++i;
+            continue;
+        }
+        if (text.substr(i, kFullWidthSpace.size()) == kFullWidthSpace) {
+            i += kFullWidthSpace.size();
+            continue;
+        }
         return false;
     }
     return true;
 }
 
-std::string toGbk(std::string_view utf8) { return convert(utf8, true); }
+std::string toGbk(std::string_view utf8)
+{
+    return convert(utf8, true);
+}
 
-std::string fromGbk(std::string_view gbk) { return convert(gbk, false); }
+std::string fromGbk(std::string_view gbk)
+{
+    return convert(gbk, false);
+}
 
 std::string htmlEscape(std::string_view text)
 {
@@ -106,12 +122,23 @@ std::string htmlEscape(std::string_view text)
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        case '\'': out += "&#39;"; break;
-        default: out += c;
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -127,6 +154,9 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to)
     }
 }
 
-std::string decimal(long long value) { return std::to_string(value); }
+std::string decimal(long long value)
+{
+    return std::to_string(value);
+}
 
 } // namespace jm

@@ -26,7 +26,8 @@ void ChartPage::runBirthChart()
         custom ? m_ui.组合框_八字时间 : m_ui.组合框_时间,
     };
     std::string texts[4];
-    for (int i = 0; i < 4; ++i) texts[i] = boxes[i]->currentText().toStdString();
+    for (int i = 0; i < 4; ++i)
+        texts[i] = boxes[i]->currentText().toStdString();
     const BirthChart chart = jm::runBirthChart(texts[0], texts[1], texts[2], texts[3]);
     // The chart text separates its lines with CR LF; the text box wants plain line feeds.
     QString text = QString::fromStdString(chart.text);

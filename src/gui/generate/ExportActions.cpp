@@ -11,16 +11,16 @@
 
 namespace jm::gui {
 
-ExportActions::ExportActions(Ui::MainWindow& ui, const NameListModel& highScore, const NameListModel& superLucky,
-                             QObject* parent)
-    : ExportActions(ui.按钮_高分导出, highScore, ui.按钮_超吉导出, superLucky, ui.按钮_经典导出, *ui.编辑框_经典名字,
-                    parent)
+ExportActions::ExportActions(
+    Ui::MainWindow& ui, const NameListModel& highScore, const NameListModel& superLucky, QObject* parent)
+    : ExportActions(
+        ui.按钮_高分导出, highScore, ui.按钮_超吉导出, superLucky, ui.按钮_经典导出, *ui.编辑框_经典名字, parent)
 {
 }
 
 ExportActions::ExportActions(QPushButton* highScoreButton, const NameListModel& highScore,
-                             QPushButton* superLuckyButton, const NameListModel& superLucky,
-                             QPushButton* classicButton, const QPlainTextEdit& classicText, QObject* parent)
+    QPushButton* superLuckyButton, const NameListModel& superLucky, QPushButton* classicButton,
+    const QPlainTextEdit& classicText, QObject* parent)
     : QObject(parent)
     , m_highScore(highScore)
     , m_superLucky(superLucky)
@@ -49,8 +49,14 @@ QString ExportActions::exportList(const NameListModel& list, const char* fileNam
     return finish(exportResultList(nameRows(list), fileName).path.string());
 }
 
-QString ExportActions::exportHighScore() { return exportList(m_highScore, kHighScoreExportFile); }
-QString ExportActions::exportSuperLucky() { return exportList(m_superLucky, kSuperLuckyExportFile); }
+QString ExportActions::exportHighScore()
+{
+    return exportList(m_highScore, kHighScoreExportFile);
+}
+QString ExportActions::exportSuperLucky()
+{
+    return exportList(m_superLucky, kSuperLuckyExportFile);
+}
 
 QString ExportActions::exportClassic()
 {

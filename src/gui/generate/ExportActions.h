@@ -28,11 +28,11 @@ public:
     using Opener = std::function<void(const QString& path)>;
 
     /// Connects 按钮_高分导出, 按钮_超吉导出 and 按钮_经典导出 of the main window.
-    ExportActions(Ui::MainWindow& ui, const NameListModel& highScore, const NameListModel& superLucky,
-                  QObject* parent = nullptr);
+    ExportActions(
+        Ui::MainWindow& ui, const NameListModel& highScore, const NameListModel& superLucky, QObject* parent = nullptr);
     ExportActions(QPushButton* highScoreButton, const NameListModel& highScore, QPushButton* superLuckyButton,
-                  const NameListModel& superLucky, QPushButton* classicButton, const QPlainTextEdit& classicText,
-                  QObject* parent = nullptr);
+        const NameListModel& superLucky, QPushButton* classicButton, const QPlainTextEdit& classicText,
+        QObject* parent = nullptr);
 
     void setOpener(Opener opener) { m_open = std::move(opener); }
 

@@ -37,8 +37,8 @@ GenerationCharacterDialog::GenerationCharacterDialog(
     m_thirdText = named(new QLineEdit(this), "编辑框_第三个字");
     m_secondText->setPlaceholderText(QStringLiteral("如 李\u201C志\u201D强"));
     m_thirdText->setPlaceholderText(QStringLiteral("如 李志\u201C强\u201D"));
-    auto* notice = named(new QLabel(QStringLiteral("高分模式下建议不设置辈份,设置后生成名字较少,且很难取得高分"), this),
-        "透明标签3");
+    auto* notice = named(
+        new QLabel(QStringLiteral("高分模式下建议不设置辈份,设置后生成名字较少,且很难取得高分"), this), "透明标签3");
     notice->setWordWrap(true);
     auto* ok = named(new QPushButton(QStringLiteral("确定"), this), "按钮_辈份确定");
     auto* cancelButton = named(new QPushButton(QStringLiteral("取消"), this), "按钮_辈份取消");

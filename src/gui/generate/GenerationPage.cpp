@@ -123,20 +123,18 @@ void GenerationPage::connectButtons()
     Ui::MainWindow& ui = m_ui;
     connect(ui.按钮_起名, &QPushButton::clicked, this, &GenerationPage::onStartButton);
     const std::pair<QPushButton*, NameListModel*> pageButtons[] = {
-        { ui.按钮_再生成一次, m_highScoreList },
-        { ui.按钮_超吉生成, m_superLuckyList },
-        { ui.按钮_诗词起名, m_poemNameList },
-        { ui.按钮_组合起名, m_combinationList },
+        { ui.按钮_再生成一次, m_highScoreList }, { ui.按钮_超吉生成, m_superLuckyList },
+        { ui.按钮_诗词起名, m_poemNameList }, { ui.按钮_组合起名, m_combinationList },
         { ui.按钮_起小名, m_nicknameList },
         { ui.按钮_经典生成, nullptr }, // the classic run empties its text box itself
     };
     for (const auto& [button, list] : pageButtons)
         connect(button, &QPushButton::clicked, this, [this, list = list] { startFromPage(list); });
     connect(ui.按钮_英文起名, &QPushButton::clicked, this, &GenerationPage::onEnglishButton);
-    connect(ui.按钮_高分暂停, &QPushButton::clicked, this,
-        [this] { togglePause(m_ui.按钮_高分暂停, m_ui.按钮_高分导出); });
-    connect(ui.按钮_超吉暂停, &QPushButton::clicked, this,
-        [this] { togglePause(m_ui.按钮_超吉暂停, m_ui.按钮_超吉导出); });
+    connect(
+        ui.按钮_高分暂停, &QPushButton::clicked, this, [this] { togglePause(m_ui.按钮_高分暂停, m_ui.按钮_高分导出); });
+    connect(
+        ui.按钮_超吉暂停, &QPushButton::clicked, this, [this] { togglePause(m_ui.按钮_超吉暂停, m_ui.按钮_超吉导出); });
     connect(ui.标签_设置辈份, &QLabel::linkActivated, this, [this] { openGenerationCharacterDialog(); });
 
     const std::pair<QTreeView*, GenerationMode> lists[] = {
@@ -333,7 +331,7 @@ void GenerationPage::setGenerationCharacter(const GenerationCharacterSetting& se
     const bool set = setting.kind != GenerationCharacterSetting::Kind::None;
     // The label is a link; its colour has to be given on the anchor itself.
     m_ui.标签_设置辈份->setText(QStringLiteral("<a href=\"辈份\" style=\"color:%1;\">辈份</a>")
-                                      .arg(set ? QStringLiteral("#ff0000") : QStringLiteral("#606060")));
+                                    .arg(set ? QStringLiteral("#ff0000") : QStringLiteral("#606060")));
 }
 
 // ---- runs ------------------------------------------------------------------
@@ -454,49 +452,49 @@ void GenerationPage::dispatch(ActiveRun& run, GenerationEvent& event)
 {
     namespace ev = generation_event;
     NameListModel* list = scoredList(run.mode);
-    std::visit(Overloaded {
-                   [](ev::Started&) {},
-                   [&](ev::PhaseChanged& e) {
-                       if (e.phase == GenerationPhase::Listing && !hasCapacity(run.mode)) closeWaitingWindow();
-                   },
-                   [&](ev::Message& e) {
-                       if (run.quiet) return;
-                       m_messages.show(&m_window, iconOf(e.message.icon), QString::fromStdString(e.message.text),
-                           e.message.title.empty() ? MessageService::defaultTitle()
-                                                   : QString::fromStdString(e.message.title));
-                   },
-                   [&](ev::ListPrepared& e) {
-                       if (!list) return;
-                       // The list shows its empty rows below the names until the end.
-                       run.listPrepared = true;
-                       list->clear();
-                       list->appendEmptyRows(static_cast<int>(e.rowCount));
-                   },
-                   [&](ev::Rows& e) {
-                       if (list) list->setRows(static_cast<int>(e.firstRow), toListRows(std::move(e.rows)));
-                   },
-                   [&](ev::EnglishRows& e) {
-                       // Rows of a run the window stopped would land in the
-                       // list the next run has just emptied.
-                       if (!run.quiet) Q_EMIT englishRowsListed(e.firstRow, e.rows);
-                   },
-                   [&](ev::Text& e) {
-                       // The box keeps its lines apart by "\n" alone.
-                       QString text = QString::fromStdString(e.text);
-                       text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-                       m_ui.编辑框_经典名字->setPlainText(text);
-                   },
-                   [&](ev::Progress& e) {
-                       if (m_waiting) m_waiting->setProgress(e.examined, e.total);
-                   },
-                   [&](ev::FirstListed&) {
-                       closeWaitingWindow();
-                       if (run.mode == GenerationMode::HighScore) m_ui.按钮_高分暂停->setEnabled(true);
-                       if (run.mode == GenerationMode::SuperLucky) m_ui.按钮_超吉暂停->setEnabled(true);
-                   },
-                   [&](ev::Paused&) { run.parked = m_worker->isPaused(); },
-                   [&](ev::Finished& e) { finishRun(run, e.result); },
-               },
+    std::visit(
+        Overloaded {
+            [](ev::Started&) {},
+            [&](ev::PhaseChanged& e) {
+                if (e.phase == GenerationPhase::Listing && !hasCapacity(run.mode)) closeWaitingWindow();
+            },
+            [&](ev::Message& e) {
+                if (run.quiet) return;
+                m_messages.show(&m_window, iconOf(e.message.icon), QString::fromStdString(e.message.text),
+                    e.message.title.empty() ? MessageService::defaultTitle() : QString::fromStdString(e.message.title));
+            },
+            [&](ev::ListPrepared& e) {
+                if (!list) return;
+                // The list shows its empty rows below the names until the end.
+                run.listPrepared = true;
+                list->clear();
+                list->appendEmptyRows(static_cast<int>(e.rowCount));
+            },
+            [&](ev::Rows& e) {
+                if (list) list->setRows(static_cast<int>(e.firstRow), toListRows(std::move(e.rows)));
+            },
+            [&](ev::EnglishRows& e) {
+                // Rows of a run the window stopped would land in the
+                // list the next run has just emptied.
+                if (!run.quiet) Q_EMIT englishRowsListed(e.firstRow, e.rows);
+            },
+            [&](ev::Text& e) {
+                // The box keeps its lines apart by "\n" alone.
+                QString text = QString::fromStdString(e.text);
+                text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+                m_ui.编辑框_经典名字->setPlainText(text);
+            },
+            [&](ev::Progress& e) {
+                if (m_waiting) m_waiting->setProgress(e.examined, e.total);
+            },
+            [&](ev::FirstListed&) {
+                closeWaitingWindow();
+                if (run.mode == GenerationMode::HighScore) m_ui.按钮_高分暂停->setEnabled(true);
+                if (run.mode == GenerationMode::SuperLucky) m_ui.按钮_超吉暂停->setEnabled(true);
+            },
+            [&](ev::Paused&) { run.parked = m_worker->isPaused(); },
+            [&](ev::Finished& e) { finishRun(run, e.result); },
+        },
         event);
 }
 

@@ -6,19 +6,21 @@
 
 namespace jm::gui {
 
-SuperLuckyPage::SuperLuckyPage(Ui::MainWindow& ui, QObject* parent) : QObject(parent), m_ui(ui)
+SuperLuckyPage::SuperLuckyPage(Ui::MainWindow& ui, QObject* parent)
+    : QObject(parent)
+    , m_ui(ui)
 {
-    m_groups[SecondCharacter] = {ui.选择框_第二个字五行限定,
-                                 {ui.选择框_金0, ui.选择框_木0, ui.选择框_水0, ui.选择框_火0, ui.选择框_土0}};
-    m_groups[ThirdCharacter] = {ui.选择框_第三个字五行限定,
-                                {ui.选择框_金1, ui.选择框_木1, ui.选择框_水1, ui.选择框_火1, ui.选择框_土1}};
-    m_groups[AllMustHave] = {ui.选择框_所有字必带五行,
-                             {ui.选择框_金2, ui.选择框_木2, ui.选择框_水2, ui.选择框_火2, ui.选择框_土2}};
-    m_groups[NoneMayHave] = {ui.选择框_所有字不能带五行,
-                             {ui.选择框_金3, ui.选择框_木3, ui.选择框_水3, ui.选择框_火3, ui.选择框_土3}};
+    m_groups[SecondCharacter]
+        = { ui.选择框_第二个字五行限定, { ui.选择框_金0, ui.选择框_木0, ui.选择框_水0, ui.选择框_火0, ui.选择框_土0 } };
+    m_groups[ThirdCharacter]
+        = { ui.选择框_第三个字五行限定, { ui.选择框_金1, ui.选择框_木1, ui.选择框_水1, ui.选择框_火1, ui.选择框_土1 } };
+    m_groups[AllMustHave]
+        = { ui.选择框_所有字必带五行, { ui.选择框_金2, ui.选择框_木2, ui.选择框_水2, ui.选择框_火2, ui.选择框_土2 } };
+    m_groups[NoneMayHave]
+        = { ui.选择框_所有字不能带五行, { ui.选择框_金3, ui.选择框_木3, ui.选择框_水3, ui.选择框_火3, ui.选择框_土3 } };
     for (int g = 0; g < 4; ++g)
         connect(m_groups[static_cast<std::size_t>(g)].toggle, &QCheckBox::clicked, this,
-                [this, g] { applyRule(static_cast<Group>(g)); });
+            [this, g] { applyRule(static_cast<Group>(g)); });
 }
 
 void SuperLuckyPage::applyRule(Group group)
@@ -28,8 +30,8 @@ void SuperLuckyPage::applyRule(Group group)
     // The same-kind partner and the two switches of the other kind.
     const Group partner = position ? (group == SecondCharacter ? ThirdCharacter : SecondCharacter)
                                    : (group == AllMustHave ? NoneMayHave : AllMustHave);
-    const std::array<Group, 2> others = position ? std::array<Group, 2>{AllMustHave, NoneMayHave}
-                                                 : std::array<Group, 2>{SecondCharacter, ThirdCharacter};
+    const std::array<Group, 2> others = position ? std::array<Group, 2> { AllMustHave, NoneMayHave }
+                                                 : std::array<Group, 2> { SecondCharacter, ThirdCharacter };
     const bool on = own.toggle->isChecked();
     if (on) {
         for (Group other : others) {
@@ -37,9 +39,11 @@ void SuperLuckyPage::applyRule(Group group)
             m_groups[other].toggle->setEnabled(false);
         }
     } else if (!m_groups[partner].toggle->isChecked()) {
-        for (Group other : others) m_groups[other].toggle->setEnabled(true);
+        for (Group other : others)
+            m_groups[other].toggle->setEnabled(true);
     }
-    for (QCheckBox* box : own.elements) box->setEnabled(on);
+    for (QCheckBox* box : own.elements)
+        box->setEnabled(on);
 }
 
 ElementFilterGroup SuperLuckyPage::read(Group group) const
@@ -60,10 +64,14 @@ void SuperLuckyPage::fillRequest(GenerationRequest& request) const
     request.superLucky.allMustHave = read(AllMustHave);
     request.superLucky.noneMayHave = read(NoneMayHave);
     request.combination.characters = m_ui.编辑框_组合的字->text().toStdString();
-    if (m_ui.单选框_小A型->isChecked()) request.nickname.pattern = NicknamePattern::XiaoA;
-    else if (m_ui.单选框_A儿型->isChecked()) request.nickname.pattern = NicknamePattern::AEr;
-    else if (m_ui.单选框_阿A型->isChecked()) request.nickname.pattern = NicknamePattern::AhA;
-    else request.nickname.pattern = NicknamePattern::AA;
+    if (m_ui.单选框_小A型->isChecked())
+        request.nickname.pattern = NicknamePattern::XiaoA;
+    else if (m_ui.单选框_A儿型->isChecked())
+        request.nickname.pattern = NicknamePattern::AEr;
+    else if (m_ui.单选框_阿A型->isChecked())
+        request.nickname.pattern = NicknamePattern::AhA;
+    else
+        request.nickname.pattern = NicknamePattern::AA;
 }
 
 } // namespace jm::gui

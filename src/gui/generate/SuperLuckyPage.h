@@ -38,7 +38,7 @@ public:
 private:
     struct FilterBoxes {
         QCheckBox* toggle = nullptr;
-        std::array<QCheckBox*, 5> elements{};
+        std::array<QCheckBox*, 5> elements {};
     };
 
     void applyRule(Group group);
