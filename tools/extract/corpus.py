@@ -62,17 +62,58 @@ def t2s(lines):
 # Conversions OpenCC gets wrong for surnames: 於 is its own surname (not 于).
 SURNAME_FIXES = {"於": "於"}
 
+# The compound surnames of the 百家姓 text, in traditional characters; every other
+# character of the text is a single surname. (Editions differ on 仉督 and 商牟: we
+# read 仉督 as one surname, as most printed lists do, and 商 牟 as two.)
+COMPOUND_SURNAMES = set("""
+萬俟 司馬 上官 歐陽 夏侯 諸葛 聞人 東方 赫連 皇甫 尉遲 公羊 澹台 公冶 宗政 濮陽 淳于 單于 太叔 申屠
+公孫 仲孫 軒轅 令狐 鐘離 宇文 長孫 慕容 鮮于 閭丘 司徒 司空 亓官 司寇 仉督 子車 顓孫 端木 巫馬 公西
+漆雕 樂正 壤駟 公良 拓跋 夾谷 宰父 谷梁 段幹 百裏 東郭 南門 呼延 歸海 羊舌 微生 梁丘 左丘 東門 西門
+伯賞 南宮 第五""".split())
 
-def extract_surnames(packages):
-    src = os.path.join(package_dir(packages, "chinese-poetry-"), "dist", "mengxue", "baijiaxing.json")
+# The package's list of surnames with their seats stops at 司空 (438 rows), skips
+# 鮮于 閭丘 and misreads three characters of the text (庚 for 庾, 逢 for 逄, 丘 for
+# the text's 邱); the text itself is complete.
+ORIGIN_MISREAD = {"庚": "庾", "逢": "逄", "丘": "邱"}
+# Characters the package's traditional text writes in a form OpenCC does not turn
+# into the surname's usual simplified form.
+SURNAME_TEXT_FIXES = {"段幹": "段干", "百裏": "百里"}
+
+
+def split_baijiaxing(paragraphs):
+    """The surnames of the 百家姓 text in order (traditional characters)."""
+    text = re.sub(r"[，。\s]", "", "".join(paragraphs))
+    assert text.endswith("百家姓終")
+    text = text[:-len("百家姓終")]
+    out, i = [], 0
+    while i < len(text):
+        if text[i:i + 2] in COMPOUND_SURNAMES:
+            out.append(text[i:i + 2])
+            i += 2
+        else:
+            out.append(text[i])
+            i += 1
+    return out
+
+
+def extract_surnames(packages, src=None):
+    if src is None:
+        src = os.path.join(package_dir(packages, "chinese-poetry-"), "dist", "mengxue", "baijiaxing.json")
     with open(src, encoding="utf-8") as f:
-        origin = json.load(f)["origin"]
-    trad = [o["surname"] for o in origin]
-    simp = t2s(trad)
-    places = t2s([o["place"] for o in origin])
-    rows = []
-    for i, (t, s, place) in enumerate(zip(trad, simp, places), 1):
+        book = json.load(f)
+    origin = book["origin"]
+    trad = split_baijiaxing(book["paragraphs"])
+    simp = t2s([SURNAME_TEXT_FIXES.get(t, t) for t in trad])
+    seat_names = t2s([ORIGIN_MISREAD.get(o["surname"], o["surname"]) for o in origin])
+    seat_places = t2s([o["place"] for o in origin])
+    rows, p = [], 0
+    for i, (t, s) in enumerate(zip(trad, simp), 1):
+        place = ""
+        if p < len(origin) and seat_names[p] == s:
+            place = seat_places[p]
+            p += 1
         rows.append((SURNAME_FIXES.get(t, s), i, place))
+    assert p == len(origin), "seat list out of step at %s" % seat_names[p]
     path = os.path.join(DATA, "surnames.tsv")
     with open(path, "w", encoding="utf-8") as f:
         f.write("姓\t序号\t郡望\n")
