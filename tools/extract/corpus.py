@@ -16,7 +16,7 @@ Traditional characters are converted with Debian's `opencc -c t2s.json`.
 Outputs (UTF-8, tab-separated, one header line, sorted as described):
     data/surnames.tsv        姓, 序号, 郡望              (百家姓 order)
     data/poems.tsv.xz        作者, 标题, 内容            (全唐诗 volume order)
-    data/english_names.tsv   Name, Sex, Births           (most common first)
+    data/english_names.tsv   Name, Sex, Births, Male     (most common first)
 """
 import argparse
 import glob
@@ -124,7 +124,11 @@ def extract_surnames(packages, src=None):
 
 # --- poems ----------------------------------------------------------------------------
 
-NOTES = [re.compile(r"（[^（）]*）"), re.compile(r"〖[^〖〗]*〗"), re.compile(r"\{[^{}]*\}")]
+# A character the text cannot encode is described in braces ({艹/糪}): it is a gap
+# in what we can show, written □ like the lacunae of the text.
+UNENCODED = re.compile(r"\{[^{}]*\}")
+LACUNA = "□"
+NOTES = [re.compile(r"（[^（）]*）"), re.compile(r"〖[^〖〗]*〗")]
 DROP = re.compile(r"[「」『』《》〈〉\[\]［］]")
 COMMA_LIKE = "、；：;:,"
 STOP_LIKE = "？！?!"
@@ -140,10 +144,12 @@ def clean_poem(text):
     """Returns the poem as lines of Chinese characters, each ended by "，" or "。".
 
     Editorial notes in brackets are dropped, restored characters keep their
-    text, other punctuation becomes "，" or "。", and characters that are not
-    Chinese (lacuna marks, digits, symbols) disappear, with any line left empty.
+    text, a lacuna or a character the text cannot encode is "□", other
+    punctuation becomes "，" or "。", and whatever else is not Chinese (digits,
+    symbols) disappears, with any line left empty.
     A "？" or "！" closes a couplet ("。") when it ends the poem or the next mark
     is "，", and separates the halves of a couplet ("，") otherwise."""
+    text = UNENCODED.sub(LACUNA, text)
     for _ in range(3):
         for pat in NOTES:
             text = pat.sub("", text)
@@ -157,7 +163,7 @@ def clean_poem(text):
         elif ch in "。" + STOP_LIKE:
             segs.append(["".join(cur), "。" if ch == "。" else "?"])
             cur = []
-        elif is_han(ch):
+        elif is_han(ch) or ch == LACUNA:
             cur.append(ch)
     if cur:
         segs.append(["".join(cur), "。"])
@@ -168,16 +174,30 @@ def clean_poem(text):
     segs = [s for s in segs if s[0]]
     if segs:
         segs[-1][1] = "。"
+    if not any(is_han(ch) for s, _ in segs for ch in s):
+        return ""  # nothing but lacunae
     return "".join(s + mark for s, mark in segs)
 
 
 def clean_title(title):
-    # A tab separates the title from a short preface (新乐府 七德舞<tab>美拨乱，陈王业也).
-    return " ".join(title.split("\t")[0].split())
+    """The title without its preface and editorial notes: a tab separates a short
+    preface (新乐府 七德舞<tab>美拨乱，陈王业也); notes stand in brackets
+    (钓滩（一作「台」）, 占风（题拟）); restored characters lose their brackets."""
+    title = title.split("\t")[0]
+    bare = title
+    for _ in range(3):
+        for pat in NOTES:
+            bare = pat.sub("", bare)
+    bare = re.sub(r"[（〖][^）〗]*$", "", bare)  # a note the source left unclosed
+    bare = DROP.sub("", UNENCODED.sub(LACUNA, bare))
+    if not bare.strip():
+        bare = DROP.sub("", re.sub(r"[（）〖〗]", "", title))
+    return " ".join(bare.split())
 
 
 def clean_author(author):
-    return "、".join(author.split())
+    # Restored characters in brackets keep their text: 耿[湋] is 耿湋.
+    return "、".join(DROP.sub("", author).split())
 
 
 def extract_poems(packages):
@@ -216,11 +236,30 @@ def extract_poems(packages):
 # --- English names --------------------------------------------------------------------
 
 FIRST_YEAR = 1950
+# A name is given to both sexes (style 3) when each sex holds at least this share
+# of its US births since FIRST_YEAR; otherwise it takes the sex of the majority.
+BOTH_SEXES_SHARE = 0.10
+# Below this many births the counts say little: the name lists decide.
+MIN_BIRTHS_FOR_SHARE = 100
 
 
 def read_names(path):
     with open(path, encoding="utf-8") as f:
         return {line.strip() for line in f if line.strip()}
+
+
+def style_of(in_male, in_female, male_births, female_births):
+    """1 male, 2 female, 3 both: from the US births by sex where there are enough
+    of them, else from the two name lists (3 when the name is in both)."""
+    total = male_births + female_births
+    if total >= MIN_BIRTHS_FOR_SHARE:
+        share = male_births / total
+        if share >= 1 - BOTH_SEXES_SHARE:
+            return 1
+        if share <= BOTH_SEXES_SHARE:
+            return 2
+        return 3
+    return 3 if in_male and in_female else (1 if in_male else 2)
 
 
 def extract_enames(packages):
@@ -232,22 +271,23 @@ def extract_enames(packages):
         with zipfile.ZipFile(zpath) as z:
             z.extract("us-name-data.sqlite", tmp)
         conn = sqlite3.connect(os.path.join(tmp, "us-name-data.sqlite"))
-        for name, total in conn.execute(
-                "select name, sum(births) from usNameData where year >= ? group by name", (FIRST_YEAR,)):
-            births[name.lower()] = total
+        for name, sex, total in conn.execute(
+                "select name, sex, sum(births) from usNameData where year >= ? group by name, sex", (FIRST_YEAR,)):
+            counts = births.setdefault(name.lower(), [0, 0])
+            counts[0 if sex == "M" else 1] += total
         conn.close()
     rows = []
     for name in male | female:
         if not name.isalpha() or not name.isascii():
             continue  # hyphenated double names
-        sex = 3 if name in male and name in female else (1 if name in male else 2)
-        rows.append((name, sex, births.get(name.lower(), 0)))
+        m, f = births.get(name.lower(), (0, 0))
+        rows.append((name, style_of(name in male, name in female, m, f), m + f, m))
     rows.sort(key=lambda r: (-r[2], r[0]))
     path = os.path.join(DATA, "english_names.tsv")
     with open(path, "w", encoding="utf-8") as f:
-        f.write("Name\tSex\tBirths\n")
+        f.write("Name\tSex\tBirths\tMale\n")
         for r in rows:
-            f.write("%s\t%d\t%d\n" % r)
+            f.write("%s\t%d\t%d\t%d\n" % r)
     print("english names:", len(rows), "->", path)
 
 
