@@ -96,9 +96,8 @@ def split_baijiaxing(paragraphs):
     return out
 
 
-def extract_surnames(packages, src=None):
-    if src is None:
-        src = os.path.join(package_dir(packages, "chinese-poetry-"), "dist", "mengxue", "baijiaxing.json")
+def extract_surnames(packages):
+    src = os.path.join(package_dir(packages, "chinese-poetry-"), "dist", "mengxue", "baijiaxing.json")
     with open(src, encoding="utf-8") as f:
         book = json.load(f)
     origin = book["origin"]
