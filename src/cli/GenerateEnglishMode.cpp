@@ -1,10 +1,13 @@
-// jiaming-cli generate --mode english --given NAME --style 男性化|女性化|中性化:
-// English names that sound like the first character of the Chinese given
-// name. The family name is --surname; --sex and --length are not used.
+// jiaming-cli generate --mode english --given NAME --style 男性化|女性化|中性化
+// [--min-length N] [--max-length N]: English names that sound like the first
+// character of the Chinese given name, of N letters at least / at most. The
+// family name is --surname; --sex and --length are not used.
 #include "cli/GenerateModes.h"
 #include "generate/EnglishRow.h"
 
+#include <charconv>
 #include <ostream>
+#include <utility>
 
 namespace jm::cli {
 namespace {
@@ -21,6 +24,16 @@ std::string configureEnglish(const Arguments& args, GenerationRequest& request)
         request.english.style = 3;
     else
         return "--style must be 男性化, 女性化 or 中性化";
+    for (const auto& [option, bound] : { std::pair { "min-length", &request.english.minLength },
+             std::pair { "max-length", &request.english.maxLength } }) {
+        const auto text = args.value(option);
+        if (!text) continue;
+        int value = 0;
+        const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
+        if (error != std::errc() || end != text->data() + text->size() || value < 1 || value > 99)
+            return std::string("--") + option + " must be a number of letters from 1 to 99";
+        *bound = value;
+    }
     request.english.surname = request.surname;
     request.english.givenName = args.value("given").value_or("");
     return {};
@@ -53,7 +66,7 @@ void printEnglish(const GenerationResult& result, bool json, std::ostream& out)
 }
 
 const GenerateModeRegistrar kEnglish("english",
-    { GenerationMode::English, "--given NAME [--style 男性化|女性化|中性化]", {}, configureEnglish, nullptr, false,
+    { GenerationMode::English, "--given NAME [--style 男性化|女性化|中性化] [--min-length N] [--max-length N]", {}, configureEnglish, nullptr, false,
         printEnglish });
 
 } // namespace

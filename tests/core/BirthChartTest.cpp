@@ -113,7 +113,10 @@ TEST(BirthChart, ElementsAndNayinOfPillars)
         const char* pair;
         const char* nayin;
     } cases[] = { { "甲子", "木,水,", "海中金" }, { "乙丑", "木,土,", "海中金" }, { "丙申", "火,金,", "山下火" },
-        { "庚戌", "金,土,", "钗钏金" }, { "癸亥", "水,水,", "大海水" }, { "", "", "" }, { "甲丑", "", "" } };
+        { "庚戌", "金,土,", "钗钏金" }, { "癸亥", "水,水,", "大海水" },
+        // the traditional names of pairs 16 and 21
+        { "甲午", "木,火,", "沙中金" }, { "乙未", "木,土,", "沙中金" }, { "甲辰", "木,土,", "覆灯火" },
+        { "乙巳", "木,火,", "覆灯火" }, { "", "", "" }, { "甲丑", "", "" } };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pillar);
         EXPECT_EQ(elementPairOf(c.pillar), c.pair);

@@ -37,6 +37,13 @@ protected:
         name("s", "", "Sam", 1);
         name("i", "", "Ian", 1);
         name("c", "ch", "Chris", 3);
+        name("t", "th", "Thomas", 1);
+        name("s", "", "Sidney", 3);
+        name("j", "", "Joe", 1);
+        name("j", "", "Jonathan", 1);
+        name("c", "ch", "Chase", 2);
+        b.character({ "则", 6, 9, "金", "ze", "則", "z" });
+        b.character({ "哲", 10, 10, "火", "zhe", "哲", "zh" });
         const auto file = b.write(s_dir->path() / "english.db");
         ASSERT_TRUE(bootstrapDatabase(*s_db, file.string()).ok);
     }
@@ -45,20 +52,22 @@ protected:
         delete s_db;
         delete s_dir;
     }
-    static GenerationResult run(const std::string& given, int style, GenerationSink& sink)
+    static GenerationResult run(
+        const std::string& given, int style, GenerationSink& sink, int minLength = 0, int maxLength = 0)
     {
         GenerationRequest r;
         r.mode = GenerationMode::English;
         r.surname = "李";
-        r.english = { "李", given, style };
+        r.english = { "李", given, style, minLength, maxLength };
         RunControl control;
         return GenerationWorker(*s_db, control).run(r, sink);
     }
-    static std::vector<std::string> listed(const std::string& given, int style = 1)
+    static std::vector<std::string> listed(
+        const std::string& given, int style = 1, int minLength = 0, int maxLength = 0)
     {
         GenerationSink sink;
         std::vector<std::string> names;
-        for (const EnglishRow& row : run(given, style, sink).englishRows)
+        for (const EnglishRow& row : run(given, style, sink, minLength, maxLength).englishRows)
             names.push_back(row[EnglishRow::Name]);
         return names;
     }
@@ -80,7 +89,7 @@ TEST_F(EnglishMode, InitialFromTheFirstCharacterMappedByTheTable)
     };
     const Case cases[] = {
         { "明", "m", "m" }, { "强", "q", "ch" }, { "安", "a", "i" }, // 安 has no 声母: first letter of 拼音1
-        { "诸", "zh", "zh" }, { "才", "c", "s" }, { "陈", "ch", "ch" }, { "鑫", "", "" }, // 鑫 is not in the table
+        { "诸", "zh", "j" }, { "才", "c", "s" }, { "陈", "ch", "ch" }, { "鑫", "", "" }, // 鑫 is not in the table
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.character);
@@ -89,8 +98,37 @@ TEST_F(EnglishMode, InitialFromTheFirstCharacterMappedByTheTable)
     }
     for (const auto& [from, to] : std::vector<std::pair<const char*, const char*>> { { "a", "i" }, { "c", "s" },
              { "j", "g" }, { "k", "ch" }, { "o", "a" }, { "q", "ch" }, { "x", "sh" }, { "y", "e" }, { "z", "th" },
-             { "zh", "zh" }, { "b", "b" }, { "", "" } })
+             { "zh", "j" }, { "ch", "ch" }, { "b", "b" }, { "", "" } })
         EXPECT_EQ(englishInitial(from), to) << from;
+    EXPECT_EQ(englishInitials("z"), (std::vector<std::string> { "th", "s" }));
+    EXPECT_EQ(englishInitials("zh"), (std::vector<std::string> { "j", "ch" }));
+    EXPECT_EQ(englishInitials("m"), (std::vector<std::string> { "m" }));
+}
+
+TEST_F(EnglishMode, NextNearestInitialOnlyWhenTheNearestListsNothing)
+{
+    EXPECT_EQ(listed("则"), (std::vector<std::string> { "Thomas" }));
+    EXPECT_EQ(listed("则", 3), (std::vector<std::string> { "Sidney" })) << "no th name of style 3: s";
+    EXPECT_EQ(listed("哲"), (std::vector<std::string> { "Joe", "Jonathan" }));
+    EXPECT_EQ(listed("哲", 2), (std::vector<std::string> { "Chase" })) << "no j name of style 2: ch";
+    EXPECT_TRUE(listed("明", 3).empty()) << "m has no next initial";
+}
+
+TEST_F(EnglishMode, LengthBoundsFilterTheList)
+{
+    EXPECT_EQ(listed("哲", 1, 4, 8), (std::vector<std::string> { "Jonathan" }));
+    EXPECT_EQ(listed("哲", 1, 3, 3), (std::vector<std::string> { "Joe" }));
+    EXPECT_EQ(listed("哲", 1, 8, 3), (std::vector<std::string> { "Joe", "Jonathan" })) << "bounds read either way";
+    EXPECT_EQ(listed("哲", 1, 0, 5), (std::vector<std::string> { "Joe" }));
+    EXPECT_EQ(listed("明", 1, 5, 0), (std::vector<std::string> {}));
+    const struct {
+        std::size_t letters;
+        int min, max;
+        bool fits;
+    } cases[] = { { 2, 0, 0, true }, { 2, 3, 8, false }, { 9, 3, 8, false }, { 3, 3, 8, true }, { 8, 3, 8, true },
+        { 5, 8, 3, true }, { 12, 0, 12, true } };
+    for (const auto& c : cases)
+        EXPECT_EQ(englishLengthFits(c.letters, c.min, c.max), c.fits) << c.letters << " " << c.min << "-" << c.max;
 }
 
 TEST_F(EnglishMode, ListsTheNamesOfTheKeyAndStyleInTableOrder)

@@ -59,8 +59,8 @@ TEST_F(PoemData, ContentIsLinesOfCharactersAndTheInitialsOpenTheLines)
                 wellFormed = wellFormed && !lineStart; // no empty line
                 lineStart = true;
             } else {
-                // Chinese characters only: no brackets, notes, digits or gap marks
-                wellFormed = wellFormed && c.size() >= 3 && c != "□" && c != "（" && c != "、";
+                // Chinese characters or a □ for a gap: no brackets, notes or digits
+                wellFormed = wellFormed && c.size() >= 3 && c != "（" && c != "、" && c != "{";
                 if (lineStart) initials += c;
                 lineStart = false;
             }
@@ -70,4 +70,29 @@ TEST_F(PoemData, ContentIsLinesOfCharactersAndTheInitialsOpenTheLines)
             ADD_FAILURE() << "poem " << p[0] << " " << p[1] << ": " << p[2] << " / " << p[3] << " / " << p[4];
     }
     EXPECT_EQ(faults, 0);
+}
+
+// Old variant forms are written in their standard simplified form; a gap of the
+// source is a □, not a line one character short; titles and poets carry no notes.
+TEST_F(PoemData, StandardFormsLacunaeAndCleanTitles)
+{
+    for (const char* variant : { "疎", "劒", "鴈", "猨", "遶", "慙", "簷", "鬬", "徧", "櫂", "斾", "媿", "嬾", "蘂", "幷",
+             "堦", "褭", "覩", "珮", "臯", "廻", "飜", "髪", "煖", "秪", "暎", "歛", "桮", "飖", "隣", "妬", "檝" }) {
+        EXPECT_EQ(number("select count(*) from NM_全唐诗 where instr(内容, ?) > 0 or instr(标题, ?) > 0",
+                      { std::string(variant), std::string(variant) }),
+            0)
+            << variant;
+    }
+    auto baidi = rows("select 内容 from NM_全唐诗 where 作者='李白' and 标题='早发白帝城'", 1);
+    ASSERT_EQ(baidi.size(), 1u);
+    EXPECT_NE(baidi[0][0].find("两岸猿声啼不尽"), std::string::npos) << baidi[0][0];
+    auto chrysanthemum = rows("select 内容 from NM_全唐诗 where 作者='李建业' and 标题='采菊'", 1);
+    ASSERT_EQ(chrysanthemum.size(), 1u);
+    EXPECT_NE(chrysanthemum[0][0].find("味甘资曲□，"), std::string::npos) << chrysanthemum[0][0];
+    EXPECT_GT(number("select count(*) from NM_全唐诗 where instr(内容, '□') > 0"), 400);
+    // editorial notes leave the titles ("钓滩（一作「台」）", "（题拟）"); poets lose their brackets
+    for (const char* note : { "（一作", "题拟", "「", "[", "〖" })
+        EXPECT_EQ(number("select count(*) from NM_全唐诗 where instr(标题, ?) > 0", { std::string(note) }), 0) << note;
+    EXPECT_EQ(number("select count(*) from NM_Poet where instr(Poet, '[') > 0 or instr(Poet, ']') > 0"), 0);
+    EXPECT_EQ(number("select count(*) from NM_Poet where Poet in ('耿𣲗', '严续姬')"), 2);
 }

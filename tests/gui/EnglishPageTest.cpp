@@ -7,6 +7,7 @@
 #include "shell/NameListModel.h"
 #include "support/RecordingMessageService.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -225,6 +226,21 @@ void EnglishPageTest::optionsChecksAndRows()
         QCOMPARE(request.english.style, c.style);
         QCOMPARE(request.english.surname, std::string("李"));
         QCOMPARE(request.english.givenName, std::string("明华"));
+    }
+
+    // The two boxes of 名字长度 (3 and 8 at start) bound the letters of a listed name.
+    {
+        auto* from = s.child<QComboBox>("组合框_日子1");
+        auto* to = s.child<QComboBox>("组合框_时间1");
+        jm::GenerationRequest request;
+        s.page->fillRequest(request);
+        QCOMPARE(request.english.minLength, 3);
+        QCOMPARE(request.english.maxLength, 8);
+        from->setCurrentText(u8("5"));
+        to->setCurrentText(u8("12"));
+        s.page->fillRequest(request);
+        QCOMPARE(request.english.minLength, 5);
+        QCOMPARE(request.english.maxLength, 12);
     }
 
     // Rows delivered again from the start replace, never double, the list.

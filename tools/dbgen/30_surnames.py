@@ -13,7 +13,8 @@ def surname_list(data_dir):
     """[(surname, ancestral seat)] in table order, each surname once."""
     ordered, seat = [], {}
     for _, _, (name, _, place) in read_tsv(os.path.join(data_dir, "surnames.tsv"), ("姓", "序号", "郡望")):
-        # 郁 and 鬱 both become 郁 in simplified characters: the first one stays.
+        # 郁 and 鬱 both become 郁 in simplified characters, and the text writes 后
+        # twice (the second stands for 郈): the first one stays.
         if name not in seat:
             ordered.append(name)
             seat[name] = place

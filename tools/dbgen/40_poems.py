@@ -9,7 +9,11 @@ Poems: grouped by poet in poet order, each poet's poems in the order of the
 poet's list comes out in reading order. A poet's second poem with an already
 used title gets "（二）" appended (then "（三）" …), so poet and title together
 name one poem. 首字母 is the first character of every line; 内容长度 is the
-length of 内容 in characters, punctuation included."""
+length of 内容 in characters, punctuation included.
+
+Old variant forms in titles and texts are replaced by their standard simplified
+form from the reviewed table data/poem_variants.tsv (疎 → 疏, 劒 → 剑, 猨 → 猿 …).
+A □ stands for a lacuna of the source."""
 import os
 
 from dbgen.authored import DataError, read_tsv
@@ -48,13 +52,33 @@ def line_initials(content):
     return "".join(initials)
 
 
+def variant_table(data_dir):
+    """str.translate table of data/poem_variants.tsv (异体, 规范, 来源; # starts a comment)."""
+    path = os.path.join(data_dir, "poem_variants.tsv")
+    table = {}
+    with open(path, encoding="utf-8") as f:
+        lines = [line.rstrip("\n") for line in f]
+    rows = [(n, line) for n, line in enumerate(lines, 1) if line and not line.startswith("#")]
+    if not rows or rows[0][1].split("\t") != ["异体", "规范", "来源"]:
+        raise DataError("%s: header must be 异体, 规范, 来源" % path)
+    for number, line in rows[1:]:
+        cells = line.split("\t")
+        if len(cells) != 3 or len(cells[0]) != 1 or len(cells[1]) != 1 or not cells[2]:
+            raise DataError("%s:%d: a row is one variant, its standard form and the source" % (path, number))
+        if ord(cells[0]) in table:
+            raise DataError("%s:%d: %s twice" % (path, number, cells[0]))
+        table[ord(cells[0])] = cells[1]
+    return table
+
+
 def load(conn, data_dir):
     path = os.path.join(data_dir, "poems.tsv.xz")
+    variants = variant_table(data_dir)
     by_poet = {}
     for _, number, (author, title, content) in read_tsv(path, ("作者", "标题", "内容")):
         if not content.endswith("。") or not title:
             raise DataError("%s:%d: malformed poem" % (path, number))
-        by_poet.setdefault(author, []).append((title, content))
+        by_poet.setdefault(author, []).append((title.translate(variants), content.translate(variants)))
 
     def rank(poet):
         if poet in FAMOUS:

@@ -1,7 +1,9 @@
 """NM_EName: English given names, most common first.
 
-The names and their sex come from data/english_names.tsv (Name, Sex, Births:
-1 male list, 2 female list, 3 both; Births = US births 1950-2024). A name is in
+The names and their sex come from data/english_names.tsv (Name, Sex, Births,
+Male: 1 male, 2 female, 3 given to both sexes, decided from the US births by sex
+where there are enough of them; Births = US births 1950-2024, Male = the male
+ones). A name is in
 the table when it was given at least MIN_BIRTHS times in those years, or when
 we have written its transcription. Our texts, data/texts/english_names/*.tsv
 (Name, Cnword, Languag, Mean), give the transcription, the language of origin
@@ -31,8 +33,8 @@ def nicknames(data_dir):
 
 
 def load(conn, data_dir):
-    names = [(name, int(sex), int(births)) for _, _, (name, sex, births)
-             in read_tsv(os.path.join(data_dir, "english_names.tsv"), ("Name", "Sex", "Births"))]
+    names = [(name, int(sex), int(births)) for _, _, (name, sex, births, _male)
+             in read_tsv(os.path.join(data_dir, "english_names.tsv"), ("Name", "Sex", "Births", "Male"))]
     known = {name for name, _, _ in names}
     texts = {}
     for path, number, (name, cnword, language, mean) in first_by_key(

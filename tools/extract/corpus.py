@@ -16,7 +16,7 @@ Traditional characters are converted with Debian's `opencc -c t2s.json`.
 Outputs (UTF-8, tab-separated, one header line, sorted as described):
     data/surnames.tsv        姓, 序号, 郡望              (百家姓 order)
     data/poems.tsv.xz        作者, 标题, 内容            (全唐诗 volume order)
-    data/english_names.tsv   Name, Sex, Births           (most common first)
+    data/english_names.tsv   Name, Sex, Births, Male     (most common first)
 """
 import argparse
 import glob
@@ -62,17 +62,57 @@ def t2s(lines):
 # Conversions OpenCC gets wrong for surnames: 於 is its own surname (not 于).
 SURNAME_FIXES = {"於": "於"}
 
+# The compound surnames of the 百家姓 text, in traditional characters; every other
+# character of the text is a single surname. (Editions differ on 仉督 and 商牟: we
+# read 仉督 as one surname, as most printed lists do, and 商 牟 as two.)
+COMPOUND_SURNAMES = set("""
+萬俟 司馬 上官 歐陽 夏侯 諸葛 聞人 東方 赫連 皇甫 尉遲 公羊 澹台 公冶 宗政 濮陽 淳于 單于 太叔 申屠
+公孫 仲孫 軒轅 令狐 鐘離 宇文 長孫 慕容 鮮于 閭丘 司徒 司空 亓官 司寇 仉督 子車 顓孫 端木 巫馬 公西
+漆雕 樂正 壤駟 公良 拓跋 夾谷 宰父 谷梁 段幹 百裏 東郭 南門 呼延 歸海 羊舌 微生 梁丘 左丘 東門 西門
+伯賞 南宮 第五""".split())
+
+# The package's list of surnames with their seats stops at 司空 (438 rows), skips
+# 鮮于 閭丘 and misreads three characters of the text (庚 for 庾, 逢 for 逄, 丘 for
+# the text's 邱); the text itself is complete.
+ORIGIN_MISREAD = {"庚": "庾", "逢": "逄", "丘": "邱"}
+# Characters the package's traditional text writes in a form OpenCC does not turn
+# into the surname's usual simplified form.
+SURNAME_TEXT_FIXES = {"段幹": "段干", "百裏": "百里"}
+
+
+def split_baijiaxing(paragraphs):
+    """The surnames of the 百家姓 text in order (traditional characters)."""
+    text = re.sub(r"[，。\s]", "", "".join(paragraphs))
+    assert text.endswith("百家姓終")
+    text = text[:-len("百家姓終")]
+    out, i = [], 0
+    while i < len(text):
+        if text[i:i + 2] in COMPOUND_SURNAMES:
+            out.append(text[i:i + 2])
+            i += 2
+        else:
+            out.append(text[i])
+            i += 1
+    return out
+
 
 def extract_surnames(packages):
     src = os.path.join(package_dir(packages, "chinese-poetry-"), "dist", "mengxue", "baijiaxing.json")
     with open(src, encoding="utf-8") as f:
-        origin = json.load(f)["origin"]
-    trad = [o["surname"] for o in origin]
-    simp = t2s(trad)
-    places = t2s([o["place"] for o in origin])
-    rows = []
-    for i, (t, s, place) in enumerate(zip(trad, simp, places), 1):
+        book = json.load(f)
+    origin = book["origin"]
+    trad = split_baijiaxing(book["paragraphs"])
+    simp = t2s([SURNAME_TEXT_FIXES.get(t, t) for t in trad])
+    seat_names = t2s([ORIGIN_MISREAD.get(o["surname"], o["surname"]) for o in origin])
+    seat_places = t2s([o["place"] for o in origin])
+    rows, p = [], 0
+    for i, (t, s) in enumerate(zip(trad, simp), 1):
+        place = ""
+        if p < len(origin) and seat_names[p] == s:
+            place = seat_places[p]
+            p += 1
         rows.append((SURNAME_FIXES.get(t, s), i, place))
+    assert p == len(origin), "seat list out of step at %s" % seat_names[p]
     path = os.path.join(DATA, "surnames.tsv")
     with open(path, "w", encoding="utf-8") as f:
         f.write("姓\t序号\t郡望\n")
@@ -83,7 +123,11 @@ def extract_surnames(packages):
 
 # --- poems ----------------------------------------------------------------------------
 
-NOTES = [re.compile(r"（[^（）]*）"), re.compile(r"〖[^〖〗]*〗"), re.compile(r"\{[^{}]*\}")]
+# A character the text cannot encode is described in braces ({艹/糪}): it is a gap
+# in what we can show, written □ like the lacunae of the text.
+UNENCODED = re.compile(r"\{[^{}]*\}")
+LACUNA = "□"
+NOTES = [re.compile(r"（[^（）]*）"), re.compile(r"〖[^〖〗]*〗")]
 DROP = re.compile(r"[「」『』《》〈〉\[\]［］]")
 COMMA_LIKE = "、；：;:,"
 STOP_LIKE = "？！?!"
@@ -99,10 +143,12 @@ def clean_poem(text):
     """Returns the poem as lines of Chinese characters, each ended by "，" or "。".
 
     Editorial notes in brackets are dropped, restored characters keep their
-    text, other punctuation becomes "，" or "。", and characters that are not
-    Chinese (lacuna marks, digits, symbols) disappear, with any line left empty.
+    text, a lacuna or a character the text cannot encode is "□", other
+    punctuation becomes "，" or "。", and whatever else is not Chinese (digits,
+    symbols) disappears, with any line left empty.
     A "？" or "！" closes a couplet ("。") when it ends the poem or the next mark
     is "，", and separates the halves of a couplet ("，") otherwise."""
+    text = UNENCODED.sub(LACUNA, text)
     for _ in range(3):
         for pat in NOTES:
             text = pat.sub("", text)
@@ -116,7 +162,7 @@ def clean_poem(text):
         elif ch in "。" + STOP_LIKE:
             segs.append(["".join(cur), "。" if ch == "。" else "?"])
             cur = []
-        elif is_han(ch):
+        elif is_han(ch) or ch == LACUNA:
             cur.append(ch)
     if cur:
         segs.append(["".join(cur), "。"])
@@ -127,16 +173,30 @@ def clean_poem(text):
     segs = [s for s in segs if s[0]]
     if segs:
         segs[-1][1] = "。"
+    if not any(is_han(ch) for s, _ in segs for ch in s):
+        return ""  # nothing but lacunae
     return "".join(s + mark for s, mark in segs)
 
 
 def clean_title(title):
-    # A tab separates the title from a short preface (新乐府 七德舞<tab>美拨乱，陈王业也).
-    return " ".join(title.split("\t")[0].split())
+    """The title without its preface and editorial notes: a tab separates a short
+    preface (新乐府 七德舞<tab>美拨乱，陈王业也); notes stand in brackets
+    (钓滩（一作「台」）, 占风（题拟）); restored characters lose their brackets."""
+    title = title.split("\t")[0]
+    bare = title
+    for _ in range(3):
+        for pat in NOTES:
+            bare = pat.sub("", bare)
+    bare = re.sub(r"[（〖][^）〗]*$", "", bare)  # a note the source left unclosed
+    bare = DROP.sub("", UNENCODED.sub(LACUNA, bare))
+    if not bare.strip():
+        bare = DROP.sub("", re.sub(r"[（）〖〗]", "", title))
+    return " ".join(bare.split())
 
 
 def clean_author(author):
-    return "、".join(author.split())
+    # Restored characters in brackets keep their text: 耿[湋] is 耿湋.
+    return "、".join(DROP.sub("", author).split())
 
 
 def extract_poems(packages):
@@ -175,11 +235,30 @@ def extract_poems(packages):
 # --- English names --------------------------------------------------------------------
 
 FIRST_YEAR = 1950
+# A name is given to both sexes (style 3) when each sex holds at least this share
+# of its US births since FIRST_YEAR; otherwise it takes the sex of the majority.
+BOTH_SEXES_SHARE = 0.10
+# Below this many births the counts say little: the name lists decide.
+MIN_BIRTHS_FOR_SHARE = 100
 
 
 def read_names(path):
     with open(path, encoding="utf-8") as f:
         return {line.strip() for line in f if line.strip()}
+
+
+def style_of(in_male, in_female, male_births, female_births):
+    """1 male, 2 female, 3 both: from the US births by sex where there are enough
+    of them, else from the two name lists (3 when the name is in both)."""
+    total = male_births + female_births
+    if total >= MIN_BIRTHS_FOR_SHARE:
+        share = male_births / total
+        if share >= 1 - BOTH_SEXES_SHARE:
+            return 1
+        if share <= BOTH_SEXES_SHARE:
+            return 2
+        return 3
+    return 3 if in_male and in_female else (1 if in_male else 2)
 
 
 def extract_enames(packages):
@@ -191,22 +270,23 @@ def extract_enames(packages):
         with zipfile.ZipFile(zpath) as z:
             z.extract("us-name-data.sqlite", tmp)
         conn = sqlite3.connect(os.path.join(tmp, "us-name-data.sqlite"))
-        for name, total in conn.execute(
-                "select name, sum(births) from usNameData where year >= ? group by name", (FIRST_YEAR,)):
-            births[name.lower()] = total
+        for name, sex, total in conn.execute(
+                "select name, sex, sum(births) from usNameData where year >= ? group by name, sex", (FIRST_YEAR,)):
+            counts = births.setdefault(name.lower(), [0, 0])
+            counts[0 if sex == "M" else 1] += total
         conn.close()
     rows = []
     for name in male | female:
         if not name.isalpha() or not name.isascii():
             continue  # hyphenated double names
-        sex = 3 if name in male and name in female else (1 if name in male else 2)
-        rows.append((name, sex, births.get(name.lower(), 0)))
+        m, f = births.get(name.lower(), (0, 0))
+        rows.append((name, style_of(name in male, name in female, m, f), m + f, m))
     rows.sort(key=lambda r: (-r[2], r[0]))
     path = os.path.join(DATA, "english_names.tsv")
     with open(path, "w", encoding="utf-8") as f:
-        f.write("Name\tSex\tBirths\n")
+        f.write("Name\tSex\tBirths\tMale\n")
         for r in rows:
-            f.write("%s\t%d\t%d\n" % r)
+            f.write("%s\t%d\t%d\t%d\n" % r)
     print("english names:", len(rows), "->", path)
 
 

@@ -68,10 +68,31 @@ std::string englishInitial(std::string_view initial)
         { "x", "sh" },
         { "y", "e" },
         { "z", "th" },
+        { "zh", "j" },
     };
     for (const auto& [from, to] : kMap)
         if (initial == from) return std::string(to);
     return std::string(initial);
+}
+
+std::vector<std::string> englishInitials(std::string_view pinyinInitial)
+{
+    static constexpr std::pair<std::string_view, std::string_view> kNext[] = {
+        { "th", "s" },
+        { "j", "ch" },
+    };
+    std::vector<std::string> out { englishInitial(pinyinInitial) };
+    for (const auto& [from, next] : kNext)
+        if (out.front() == from) out.emplace_back(next);
+    return out;
+}
+
+bool englishLengthFits(std::size_t letters, int minLength, int maxLength)
+{
+    if (minLength > 0 && maxLength > 0 && minLength > maxLength) std::swap(minLength, maxLength);
+    if (minLength > 0 && letters < static_cast<std::size_t>(minLength)) return false;
+    if (maxLength > 0 && letters > static_cast<std::size_t>(maxLength)) return false;
+    return true;
 }
 
 std::string pronunciationSearchUrl(std::string_view base, std::string_view name)
@@ -113,8 +134,7 @@ void runEnglishMode(GenerationRun& run)
     const EnglishOptions& options = run.request().english;
     run.phase(GenerationPhase::SettingUp);
     const auto given = splitCharacters(options.givenName);
-    const std::string initial
-        = given.empty() ? std::string() : englishInitial(pinyinInitial(run.database(), given.front()));
+    const std::string pinyin = given.empty() ? std::string() : pinyinInitial(run.database(), given.front());
 
     run.phase(GenerationPhase::Listing);
     NameDatabase& db = run.database();
@@ -126,23 +146,34 @@ void runEnglishMode(GenerationRun& run)
         flushed = rows.size();
     };
     // A character without a reading gives no initial, which no name has.
-    if (initial.empty()) return;
-    Statement stmt = db.query("select * from NM_EName");
-    do {
-        std::string key = db.columnText(stmt, kEIndex2);
-        if (key.empty()) key = db.columnText(stmt, kEIndex);
-        if (key == initial && db.columnInt(stmt, kESex) == options.style) {
-            EnglishRow row;
-            row[EnglishRow::Number] = std::to_string(rows.size() + 1);
-            row[EnglishRow::Name] = db.columnText(stmt, kEName);
-            row[EnglishRow::Transcription] = db.columnText(stmt, kECnword);
-            row[EnglishRow::Meaning] = db.columnText(stmt, kEMean);
-            rows.push_back(std::move(row));
-            if (rows.size() - flushed >= kEnglishBatch) flush();
-        }
-        if (!run.checkpoint()) break;
-    } while (db.nextRow(stmt));
-    db.finalize(stmt);
+    if (pinyin.empty()) return;
+    // The nearest initial first; the next one only when the first lists nothing.
+    bool stopped = false;
+    for (const std::string& initial : englishInitials(pinyin)) {
+        Statement stmt = db.query("select * from NM_EName");
+        do {
+            std::string key = db.columnText(stmt, kEIndex2);
+            if (key.empty()) key = db.columnText(stmt, kEIndex);
+            if (key == initial && db.columnInt(stmt, kESex) == options.style) {
+                const std::string name = db.columnText(stmt, kEName);
+                if (englishLengthFits(characterCount(name), options.minLength, options.maxLength)) {
+                    EnglishRow row;
+                    row[EnglishRow::Number] = std::to_string(rows.size() + 1);
+                    row[EnglishRow::Name] = name;
+                    row[EnglishRow::Transcription] = db.columnText(stmt, kECnword);
+                    row[EnglishRow::Meaning] = db.columnText(stmt, kEMean);
+                    rows.push_back(std::move(row));
+                    if (rows.size() - flushed >= kEnglishBatch) flush();
+                }
+            }
+            if (!run.checkpoint()) {
+                stopped = true;
+                break;
+            }
+        } while (db.nextRow(stmt));
+        db.finalize(stmt);
+        if (stopped || !rows.empty()) break;
+    }
     flush();
 }
 

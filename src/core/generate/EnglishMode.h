@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace jm {
 
@@ -15,9 +16,19 @@ class NameDatabase;
 std::string pinyinInitial(NameDatabase& db, const std::string& character);
 
 /// The English initial that sounds like a pinyin initial: a→i, c→s, j→g,
-/// k→ch, o→a, q→ch, x→sh, y→e, z→th; any other text (including "zh", "ch",
-/// "sh") unchanged.
+/// k→ch, o→a, q→ch, x→sh, y→e, z→th, and zh→j (no English name begins with
+/// zh); any other text (including "ch", "sh") unchanged.
 std::string englishInitial(std::string_view pinyinInitial);
+
+/// The English initials to try for a pinyin initial, nearest first: the one
+/// of englishInitial, then the next nearest for a style that has no name
+/// under it (th, the English key of z, has no name given to both sexes: s,
+/// the key of c, follows; zh→j is followed by ch).
+std::vector<std::string> englishInitials(std::string_view pinyinInitial);
+
+/// Whether a name of `letters` letters lies within the bounds (0: no bound;
+/// bounds given the wrong way round are read the right way).
+bool englishLengthFits(std::size_t letters, int minLength, int maxLength);
 
 /// The address of the dictionary's search page for an English name: `base`
 /// (scheme and host, optionally a path prefix; a trailing "/" is dropped)

@@ -79,6 +79,9 @@ struct EnglishOptions {
     std::string surname;
     std::string givenName;
     int style = 1;
+    /// Bounds on the number of letters of a listed name; 0 is no bound.
+    int minLength = 0;
+    int maxLength = 0;
 };
 
 /// Everything one run reads from the window, captured when the run starts,

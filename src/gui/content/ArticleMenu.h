@@ -8,8 +8,8 @@ namespace jm::gui {
 /// `item` is null for a separator line. `submenu` names the second-level
 /// menu the item sits in (null: directly in the menu). `table` is the
 /// article table without its NM_ prefix and `category` the text compared
-/// with its 分类标题 column; they are passed on unchanged, including the
-/// entries whose category differs from their caption (护理保健, 儿科疾病).
+/// with its 分类标题 column (the same text as the caption: 护理保健 has its
+/// own category, and 儿科疾病 is written whole).
 struct ArticleMenuEntry {
     const char* menu;
     const char* submenu;

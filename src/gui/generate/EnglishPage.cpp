@@ -6,6 +6,7 @@
 #include "shell/NameListModel.h"
 #include "ui_MainWindow.h"
 
+#include <QComboBox>
 #include <QStatusBar>
 #include <QTreeView>
 
@@ -35,6 +36,9 @@ void EnglishPage::fillRequest(GenerationRequest& request) const
     request.english.surname = m_ui.编辑框_英文姓氏->text().toStdString();
     request.english.givenName = m_ui.编辑框_英文名字->text().toStdString();
     request.english.style = m_ui.单选框_女性化->isChecked() ? 2 : m_ui.单选框_中性化->isChecked() ? 3 : 1;
+    // The two boxes of 名字长度 bound the letters of a listed name.
+    request.english.minLength = m_ui.组合框_日子1->currentText().toInt();
+    request.english.maxLength = m_ui.组合框_时间1->currentText().toInt();
 }
 
 bool EnglishPage::checkInputs(MessageService& messages) const
