@@ -99,11 +99,14 @@ def rule_element(kangxi_radical, initial, old_initials=()):
 
 
 def read_old_initials(data_dir):
-    """Character -> its 廣韻 initials, from data/guangyun_initials.tsv.xz (absent file: none)."""
-    path = os.path.join(data_dir, "guangyun_initials.tsv.xz")
+    """Character -> its 廣韻 initials, from data/guangyun_initials.tsv.xz (an uncompressed
+    guangyun_initials.tsv, as small test inputs give, is read as well; absent file: none)."""
+    path = os.path.join(data_dir, "guangyun_initials.tsv")
+    opener = open if os.path.exists(path) else lzma.open
+    path = path if os.path.exists(path) else path + ".xz"
     if not os.path.exists(path):
         return {}
-    with lzma.open(path, "rt", encoding="utf-8") as f:
+    with opener(path, "rt", encoding="utf-8") as f:
         lines = f.read().rstrip("\n").split("\n")
     if lines[0] != "字\t聲母":
         raise ValueError("%s: the first line must be 字<TAB>聲母" % path)
