@@ -233,7 +233,8 @@ TEST_F(ShippedCharacters, ElementsAgreeWithThePublishedPanel)
 
 TEST_F(ShippedCharacters, PinyinColumns)
 {
-    // 拼音1 plain with ü as v, 拼音2 marked, 声母 empty before a vowel.
+    // 拼音1 plain with ü as v, 拼音2 marked, 声母 empty before a vowel; never a toneless reading (卜 bǔ,
+    // 匙 chí), and the reading that names use (珲 huī).
     struct Case {
         const char* character;
         const char* plain;
@@ -247,9 +248,9 @@ TEST_F(ShippedCharacters, PinyinColumns)
         { "安", "an", "ān", "", "an" },
         { "罗", "luo", "luó", "l", "uo" },
         { "阳", "yang", "yáng", "y", "ang" },
-        { "卜", "bu", "bǔ", "b", "u" },      // never a toneless reading
+        { "卜", "bu", "bǔ", "b", "u" },
         { "匙", "chi", "chí", "ch", "i" },
-        { "珲", "hui", "huī", "h", "ui" },   // the reading names use
+        { "珲", "hui", "huī", "h", "ui" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.character);

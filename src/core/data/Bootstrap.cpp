@@ -62,7 +62,8 @@ BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFi
         }
     }
     for (const TableDef& t : extraTables()) {
-        Statement stmt = db.query("select count(*) from new_db.sqlite_master where type='table' and name=?", { t.name });
+        Statement stmt
+            = db.query("select count(*) from new_db.sqlite_master where type='table' and name=?", { t.name });
         const bool shipped = db.columnInt(stmt, 0) > 0;
         db.finalize(stmt);
         std::string error;

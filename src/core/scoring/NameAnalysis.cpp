@@ -25,8 +25,8 @@ AnalysedCharacter lookUpAnalysedCharacter(NameDatabase& db, const std::string& c
 // A surname shows its own reading (单 shàn, 曾 zēng), not the usual reading of
 // its characters: the reading of the whole surname, else that of each
 // character as a single surname. Absent slots keep their empty pinyin.
-void applySurnameReading(NameDatabase& db, const std::vector<std::string>& surname,
-    std::array<AnalysedCharacter*, 2> slots)
+void applySurnameReading(
+    NameDatabase& db, const std::vector<std::string>& surname, std::array<AnalysedCharacter*, 2> slots)
 {
     std::string whole;
     for (const std::string& c : surname)
