@@ -107,7 +107,9 @@ TEST_F(SurnameData, TheReportAndTheSurnamePageReadSurnamesAsSurnames)
         EXPECT_EQ(a.S2.pinyin, c.second);
         const auto values = jm::reportValues(a);
         for (const auto& [placeholder, value] : values) {
-            if (placeholder == "{姓氏1拼音}") EXPECT_EQ(value, c.first);
+            if (placeholder == "{姓氏1拼音}") {
+                EXPECT_EQ(value, c.first);
+            }
         }
         const std::string reading = std::string(c.first) + (*c.second ? std::string(" ") + c.second : "");
         EXPECT_NE(jm::surnamePage(*s_db, c.surname).find("（" + reading + "）"), std::string::npos);
