@@ -160,7 +160,7 @@ TEST_F(Generator, WithoutReadingsTheTablesStayEmpty)
     ASSERT_TRUE(db.open((dir.path() / "out.db").string()));
     auto st = db.query("select (select count(*) from NM_CNWord), (select count(*) from NM_八一灵动数), "
                        "(select count(*) from NM_三才配置)");
-    EXPECT_EQ(db.columnInt(st, 0), 5);
+    EXPECT_EQ(db.columnInt(st, 0), 7);
     EXPECT_EQ(db.columnInt(st, 1), 0);
     EXPECT_EQ(db.columnInt(st, 2), 0);
 }
