@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   libsqlite3-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  unicode-data opencc rime-data-wubi   # sources of the character table, compared by the tests
   fonts-noto-cjk
   libqt6svg6
   xvfb xauth imagemagick

@@ -25,6 +25,8 @@ const char* kBaseHeader
 const char* kBaseRows = "安\t23433\t安\t6\t6\tan\tān\t\tan\t宀\tpvf\t40\tān\tpeace, tranquility\tGB2312\n"
                         "家\t23478\t家\t10\t10\tjia\tjiā\tj\tia\t宀\tpeu\t40\tjiā jie\thouse & <home>\tGB2312\n"
                         "春\t26149\t春\t9\t9\tchun\tchūn\tch\tun\t日\tdwjf\t72\tchūn\tspring\tGB2312\n"
+                        "月\t26376\t月\t4\t4\tyue\tyuè\ty\tue\t月\teeee\t74\tyuè\tmoon\tGB2312\n"
+                        "哲\t21746\t哲\t10\t10\tzhe\tzhé\tzh\te\t口\trrkf\t30\tzhé\twise\tGB2312\n"
                         "海\t28023\t海\t10\t11\thai\thǎi\th\tai\t水\titxu\t85\thǎi\tsea, ocean\tGB2312,名字表\n"
                         "燨\t29160\t燨\t17\t17\txi\txī\tx\ti\t火\tougt\t86\txī\t\t名字表\n";
 const char* kCharactersHeader = "字\t五行\t基本解释\t详细解释\n";
@@ -63,6 +65,7 @@ protected:
     {
         writeText(data() / "cnword_base.tsv", std::string(kBaseHeader) + kBaseRows);
         writeText(data() / "element_corrections.tsv", "字\t五行\t理由\n春\t木\t春季属木\n");
+        writeText(data() / "guangyun_initials.tsv", "字\t聲母\n哲\t知\n月\t疑\n");
     }
     fs::path data() const { return dir.path() / "data"; }
 
@@ -88,11 +91,13 @@ TEST_F(Generator, AuthoredTextsAndElementsOverTheRule)
         const char* detailed; // a part of the detailed text
     };
     const Expect cases[] = {
-        { "安", "土", "英文释义：peace, tranquility", "按读音推定" }, // no initial: earth
+        { "安", "土", "英文释义：peace, tranquility", "部首：宀" }, // not in the 廣韻, no initial: earth
         { "家", "火", "家庭", "住所" }, // authored element and texts
         { "春", "木", "英文释义：spring", "春天" }, // correction, authored detail only
-        { "海", "水", "大海。<br>海洋", "按部首推定" }, // authored text, rule's element
-        { "燨", "火", "暂无释义", "康熙笔画 17 画" }, // no definition: still a text
+        { "月", "木", "读音：yuè<br>英文释义：moon", "康熙笔画 4 画" }, // the old 疑 initial: wood, not y- earth
+        { "哲", "火", "读音：zhé", "部首：口" }, // the old 知 initial: fire, not zh- metal
+        { "海", "水", "大海。<br>海洋", "康熙笔画 11 画" }, // authored text, rule's element
+        { "燨", "火", "读音：xī", "康熙笔画 17 画" }, // no definition: still a text
     };
     for (const Expect& e : cases) {
         SCOPED_TRACE(e.character);
@@ -101,6 +106,11 @@ TEST_F(Generator, AuthoredTextsAndElementsOverTheRule)
         EXPECT_EQ(db.columnText(st, 12), e.element);
         EXPECT_NE(db.columnText(st, 14).find(e.basic), std::string::npos) << db.columnText(st, 14);
         EXPECT_NE(db.columnText(st, 15).find(e.detailed), std::string::npos) << db.columnText(st, 15);
+        // Built texts carry no notes of how the data was made.
+        for (const char* note : { "五行：", "推定", "五笔", "收录" }) {
+            EXPECT_EQ(db.columnText(st, 14).find(note), std::string::npos) << note;
+            EXPECT_EQ(db.columnText(st, 15).find(note), std::string::npos) << note;
+        }
     }
     // Ids follow the table's order; code is the code point.
     auto st = db.query("select Id, code from NM_CNWord where 汉字=?", { std::string("家") });
@@ -150,7 +160,7 @@ TEST_F(Generator, WithoutReadingsTheTablesStayEmpty)
     ASSERT_TRUE(db.open((dir.path() / "out.db").string()));
     auto st = db.query("select (select count(*) from NM_CNWord), (select count(*) from NM_八一灵动数), "
                        "(select count(*) from NM_三才配置)");
-    EXPECT_EQ(db.columnInt(st, 0), 5);
+    EXPECT_EQ(db.columnInt(st, 0), 7);
     EXPECT_EQ(db.columnInt(st, 1), 0);
     EXPECT_EQ(db.columnInt(st, 2), 0);
 }

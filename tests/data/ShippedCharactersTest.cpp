@@ -70,7 +70,11 @@ TEST_F(ShippedCharacters, NumerologyStrokeCounts)
 {
     // Traditional form and Kangxi count: radicals by their full form (氵 水 4,
     // 艹 艸 6, 辶 辵 7, left 阝 阜 8, right 阝 邑 7, 王 玉 5), 廴 3, 鬼 10,
-    // numerals by value, and the surnames that keep their own form.
+    // numerals by value, and the surnames that keep their own form; the real
+    // stroke count where the dictionary files a character under fewer residual
+    // strokes than it has (紫 12, not 糸 6 + 5); the dictionary's old glyphs
+    // where they have more strokes (成 7, 修 10); characters that are their own
+    // traditional form (岩, 凶, 托, 咨, 熏) or take Unihan's (众 眾, 艳 艷).
     struct Case {
         const char* character;
         const char* traditional;
@@ -108,6 +112,33 @@ TEST_F(ShippedCharacters, NumerologyStrokeCounts)
         { "苏", "蘇", 7, 22 },
         { "岳", "岳", 8, 8 },
         { "游", "游", 12, 13 },
+        { "紫", "紫", 12, 12 },
+        { "璐", "璐", 17, 18 },
+        { "露", "露", 21, 21 },
+        { "斌", "斌", 12, 12 },
+        { "毓", "毓", 14, 14 },
+        { "政", "政", 9, 9 },
+        { "致", "致", 10, 10 },
+        { "泰", "泰", 10, 10 },
+        { "兴", "興", 6, 16 },
+        { "啸", "嘯", 11, 16 },
+        { "求", "求", 7, 7 },
+        { "潞", "潞", 16, 17 },
+        { "鹭", "鷺", 18, 24 },
+        { "蕗", "蕗", 16, 19 },
+        { "岩", "岩", 8, 8 },
+        { "众", "眾", 6, 11 },
+        { "艳", "艷", 10, 24 },
+        { "凶", "凶", 4, 4 },
+        { "托", "托", 6, 7 },
+        { "咨", "咨", 9, 9 },
+        { "熏", "熏", 14, 14 },
+        { "杰", "杰", 8, 8 },
+        { "峰", "峰", 10, 10 },
+        { "群", "群", 13, 13 },
+        { "都", "都", 10, 16 },
+        { "成", "成", 6, 7 },
+        { "修", "修", 9, 10 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.character);
@@ -133,7 +164,9 @@ TEST_F(ShippedCharacters, WorkedExampleGivesItsGrids)
 TEST_F(ShippedCharacters, ElementsByMeaningThenSound)
 {
     // Written entries first (井 a well is 水, though its sound gives 木), then reviewed corrections, radical
-    // meaning and the initial's sound (家 j → 木, 思 s → 金).
+    // meaning and the five notes of the old initial (家 見 → 木, 思 心 → 金): 月 語 雅 毅 of the 疑 initial
+    // are 木 though they read y- today, 哲 卓 of 知 are 火 though they read zh-, 文 美 of 明 and 航 宏 豪 of 匣
+    // are 水, 安 of 影 is 土.
     const std::pair<const char*, const char*> cases[] = {
         { "海", "水" },
         { "林", "木" },
@@ -154,14 +187,54 @@ TEST_F(ShippedCharacters, ElementsByMeaningThenSound)
         { "美", "水" },
         { "安", "土" },
         { "雨", "水" },
+        { "月", "木" },
+        { "语", "木" },
+        { "雅", "木" },
+        { "毅", "木" },
+        { "强", "木" },
+        { "哲", "火" },
+        { "卓", "火" },
+        { "文", "水" },
+        { "航", "水" },
+        { "宏", "水" },
+        { "豪", "水" },
+        { "诚", "金" },
     };
     for (const auto& [character, element] : cases)
         EXPECT_EQ(row(character)[12], element) << character;
 }
 
+TEST_F(ShippedCharacters, ElementsAgreeWithThePublishedPanel)
+{
+    // data/element_panel.tsv: characters whose element two or more name-study pages agree on.
+    std::istringstream lines(readFile(kSourceDir / "data" / "element_panel.tsv"));
+    std::string line, disagreeing;
+    int count = 0, agreeing = 0;
+    bool header = true;
+    while (std::getline(lines, line)) {
+        if (line.empty() || line.starts_with("#")) continue;
+        if (header) {
+            EXPECT_TRUE(line.starts_with("字\t五行\t"));
+            header = false;
+            continue;
+        }
+        const auto tab = line.find('\t');
+        const std::string character = line.substr(0, tab);
+        const std::string element = line.substr(tab + 1, line.find('\t', tab + 1) - tab - 1);
+        ++count;
+        if (row(character)[12] == element)
+            ++agreeing;
+        else
+            disagreeing += character + element + " ";
+    }
+    EXPECT_GE(count, 80);
+    EXPECT_GE(agreeing * 100, count * 90) << "disagreeing: " << disagreeing;
+}
+
 TEST_F(ShippedCharacters, PinyinColumns)
 {
-    // 拼音1 plain with ü as v, 拼音2 marked, 声母 empty before a vowel.
+    // 拼音1 plain with ü as v, 拼音2 marked, 声母 empty before a vowel; never a toneless reading (卜 bǔ,
+    // 匙 chí), and the reading that names use (珲 huī).
     struct Case {
         const char* character;
         const char* plain;
@@ -175,6 +248,9 @@ TEST_F(ShippedCharacters, PinyinColumns)
         { "安", "an", "ān", "", "an" },
         { "罗", "luo", "luó", "l", "uo" },
         { "阳", "yang", "yáng", "y", "ang" },
+        { "卜", "bu", "bǔ", "b", "u" },
+        { "匙", "chi", "chí", "ch", "i" },
+        { "珲", "hui", "huī", "h", "ui" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.character);
@@ -240,14 +316,16 @@ TEST(ShippedSchema, CreateTableTextsAreTheProgramsOwn)
     ASSERT_TRUE(db.open(shippedPath())) << shippedPath();
     // SQLite keeps the text as given except its first two words, which it stores as "CREATE TABLE".
     const std::string keyword = "create table";
-    for (const jm::TableDef& table : jm::schemaTables()) {
+    std::vector<jm::TableDef> tables = jm::schemaTables();
+    tables.insert(tables.end(), jm::extraTables().begin(), jm::extraTables().end());
+    for (const jm::TableDef& table : tables) {
         auto st = db.query("select sql from sqlite_master where type='table' and name=?", { table.name });
         const std::string expected = jm::createTableSql(table.name, table.columns);
         ASSERT_TRUE(expected.starts_with(keyword));
         EXPECT_EQ(db.columnText(st, 0), "CREATE TABLE" + expected.substr(keyword.size()));
     }
     auto st = db.query("select count(*) from sqlite_master where type='table'");
-    EXPECT_EQ(db.columnInt(st, 0), static_cast<int>(jm::schemaTables().size()));
+    EXPECT_EQ(db.columnInt(st, 0), static_cast<int>(tables.size()));
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 #include "CorpusQueries.h"
 
+#include "scoring/NameAnalysis.h"
+#include "scoring/Pages.h"
 #include "text/Text.h"
 
 #include <set>
+#include <sstream>
 
 using jm::test::ShippedDatabaseTest;
 
@@ -98,4 +101,74 @@ TEST_F(SurnameData, EverySurnameOfTheBaijiaxingIsPresentWithAnOrigin)
     // 庚 and 逢 were misreadings of 庾 and 逄 in the source list
     for (const char* name : { "庚", "逢" })
         EXPECT_EQ(number("select count(*) from NM_百家姓 where 姓=?", { std::string(name) }), 0) << name;
+}
+
+TEST_F(SurnameData, EverySurnameHasAReadingOfOneSyllablePerCharacter)
+{
+    EXPECT_EQ(number("select count(*) from NM_姓氏读音"), number("select count(*) from NM_百家姓"));
+    for (const auto& r : rows("select b.姓, r.拼音 from NM_百家姓 b left join NM_姓氏读音 r on r.姓 = b.姓", 2)) {
+        std::size_t syllables = 0;
+        std::istringstream in(r[1]);
+        for (std::string s; in >> s;)
+            ++syllables;
+        EXPECT_EQ(syllables, jm::characterCount(r[0])) << r[0] << " " << r[1];
+    }
+}
+
+TEST_F(SurnameData, TheReportAndTheSurnamePageReadSurnamesAsSurnames)
+{
+    struct Case {
+        const char* surname;
+        const char* first;
+        const char* second;
+    };
+    const Case cases[] = {
+        { "单", "shàn", "" },
+        { "曾", "zēng", "" },
+        { "解", "xiè", "" },
+        { "区", "ōu", "" },
+        { "仇", "qiú", "" },
+        { "查", "zhā", "" },
+        { "朴", "piáo", "" },
+        { "翟", "zhái", "" },
+        { "缪", "miào", "" },
+        { "葛", "gě", "" },
+        { "任", "rén", "" },
+        { "华", "huà", "" },
+        { "燕", "yān", "" },
+        { "盖", "gě", "" },
+        { "乐", "yuè", "" },
+        { "覃", "qín", "" },
+        { "乜", "niè", "" },
+        { "钭", "tǒu", "" },
+        { "訾", "zī", "" },
+        { "卜", "bǔ", "" },
+        { "张", "zhāng", "" },
+        { "欧阳", "ōu", "yáng" },
+        { "万俟", "mò", "qí" },
+        { "尉迟", "yù", "chí" },
+        { "单于", "chán", "yú" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.surname);
+        const jm::NameAnalysis a = jm::analyseName(*s_db, c.surname, "伟");
+        EXPECT_EQ(a.S1.pinyin, c.first);
+        EXPECT_EQ(a.S2.pinyin, c.second);
+        const auto values = jm::reportValues(a);
+        for (const auto& [placeholder, value] : values) {
+            if (placeholder == "{姓氏1拼音}") {
+                EXPECT_EQ(value, c.first);
+            }
+        }
+        const std::string reading = std::string(c.first) + (*c.second ? std::string(" ") + c.second : "");
+        EXPECT_NE(jm::surnamePage(*s_db, c.surname).find("（" + reading + "）"), std::string::npos);
+    }
+    // In a given name the characters keep their usual readings.
+    const jm::NameAnalysis given = jm::analyseName(*s_db, "张", "单曾");
+    EXPECT_EQ(given.G1.pinyin, "dān");
+    EXPECT_EQ(given.G2.pinyin, "céng");
+    // A surname typed as two single surnames reads each as a surname.
+    const jm::NameAnalysis pair = jm::analyseName(*s_db, "单曾", "伟");
+    EXPECT_EQ(pair.S1.pinyin, "shàn");
+    EXPECT_EQ(pair.S2.pinyin, "zēng");
 }

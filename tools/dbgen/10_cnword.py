@@ -16,13 +16,11 @@ import lzma
 import os
 import sys
 
-from dbgen.elements import ELEMENTS, read_corrections, rule_element
+from dbgen.elements import ELEMENTS, read_corrections, read_old_initials, rule_element
 from dbgen.tsv import read_tsv
 
 AUTHORED_HEADER = ["字", "五行", "基本解释", "详细解释"]
 
-SOURCE_NAMES = {"GB2312": "GB2312", "通用规范": "通用规范汉字表", "名字表": "起名用字表", "姓氏": "百家姓",
-                "常用": "常用名字用字"}
 
 
 def read_base(data_dir):
@@ -60,41 +58,35 @@ def read_authored(data_dir):
     return authored
 
 
-def element_of(row, corrections, authored):
-    """(element, how it was found) for one base-table row."""
+def element_of(row, corrections, authored, old_initials):
+    """(element, how it was found) for one base-table row. The old initials are
+    those of the traditional form, else of the character itself."""
     char = row["字"]
     if authored.get(char, {}).get("五行"):
         return authored[char]["五行"], "authored"
     if char in corrections:
         return corrections[char], "correction"
-    return rule_element(int(row["康熙部首"]), row["声母"])
+    old = old_initials.get(row["繁体"]) or old_initials.get(char) or ()
+    return rule_element(int(row["康熙部首"]), row["声母"], old)
 
 
-def built_texts(row, element, how):
-    """The two explanations of a character without authored texts."""
+def built_texts(row):
+    """The two explanations of a character without written texts: the readings
+    and the forms in Chinese; Unihan's English gloss only as an extra line."""
     readings = row["读音"].split()
     definition = html.escape(row["英文释义"], quote=False)
     basic = ["读音：" + ("、".join(readings) if readings else "未详")]
-    basic.append("英文释义：" + definition if definition else "暂无释义。")
-
-    basis = {"部首": "按部首推定", "声母": "按读音推定", "correction": "按字义校订"}.get(how)
-    detailed = []
     if row["繁体"] != row["字"]:
-        detailed.append("繁体：%s（康熙笔画 %s 画）" % (row["繁体"], row["繁体笔画数"]))
-    else:
-        detailed.append("繁体同简体，康熙笔画 %s 画" % row["繁体笔画数"])
-    detailed.append("部首：%s；简体笔画：%s 画" % (row["部首"], row["简体笔画数"]))
-    detailed.append("五行：" + element + ("（%s）" % basis if basis else ""))
-    if row["五笔"]:
-        detailed.append("五笔86编码：" + row["五笔"])
-    sources = [SOURCE_NAMES[s] for s in row["来源"].split(",") if s in SOURCE_NAMES]
-    if sources:
-        detailed.append("收录：" + "、".join(sources))
+        basic.append("繁体作“%s”。" % row["繁体"])
+    if definition:
+        basic.append("英文释义：" + definition)
+    detailed = ["部首：%s；简体 %s 画，康熙笔画 %s 画。" % (row["部首"], row["简体笔画数"], row["繁体笔画数"])]
     return "<br>".join(basic), "<br>".join(detailed)
 
 
 def load(conn, data_dir):
     corrections = read_corrections(data_dir)
+    old_initials = read_old_initials(data_dir)
     authored = read_authored(data_dir)
     rows = read_base(data_dir)
     known = {r["字"] for r in rows}
@@ -104,8 +96,8 @@ def load(conn, data_dir):
 
     records = []
     for number, row in enumerate(rows, start=1):
-        element, how = element_of(row, corrections, authored)
-        basic, detailed = built_texts(row, element, how)
+        element, _how = element_of(row, corrections, authored, old_initials)
+        basic, detailed = built_texts(row)
         texts = authored.get(row["字"], {})
         records.append((
             number, int(row["code"]), row["字"], row["字"], row["繁体"], int(row["简体笔画数"]),

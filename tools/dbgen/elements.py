@@ -9,12 +9,18 @@ corrected by hand:
 2. Meaning by radical: the Kangxi radical of the traditional form, when that
    radical is itself a thing of one element (金钅刀刂戈斤矛矢 → 金; 木艹竹禾屮瓜
    米麦麻韭 → 木; 水氵冫雨鱼川 → 水; 火灬日赤 → 火; 土山田石阝(阜)厂里瓦 → 土).
-3. Sound of the initial, after the five notes (五音): the velars and palatals
-   g k h j q x → 木, the alveolars d t n l → 火, the sibilants z c s zh ch sh
-   r → 金, the labials b p m f → 水, and y, w or no initial → 土.
+3. Sound, after the five notes (五音) of the old initials (聲母 of the 廣韻, from
+   data/guangyun_initials.tsv.xz, looked up by the traditional form): the
+   molars 牙 見溪羣疑 → 木; the linguals 舌 端透定泥 知徹澄孃 and 來 → 火; the
+   dentals 齒 精清從心邪 莊初崇生俟 章昌常書船 and 日 → 金; the gutturals 喉
+   影云以 → 土 and 曉匣 → 水; the labials 唇 幫滂並明 → 水. So 月 語 雅 (疑)
+   are 木 though they read y- today, 哲 卓 (知) are 火, 文 (明) is 水.
+   A character the 廣韻 lacks takes the modern initial instead: g k h j q x
+   → 木, d t n l → 火, z c s zh ch sh r → 金, b p m f → 水, y w and none → 土.
 
 An authored character text may still set another element; see 10_cnword.py.
 """
+import lzma
 import os
 
 from dbgen.tsv import read_tsv
@@ -32,6 +38,41 @@ for _element, _radicals in (
     for _r in _radicals:
         RADICAL_ELEMENT[_r] = _element
 
+# The old initials that each modern initial can come from: of a character with
+# several readings, the first old initial that fits today's reading is taken
+# (角 jiǎo is 見, not the 來 of 角里 lù).
+MODERN_FROM_OLD = {
+    "b": "幫滂並", "p": "幫滂並", "m": "明", "f": "幫滂並明",
+    "d": "端透定知澄", "t": "端透定徹澄", "n": "泥孃疑", "l": "來",
+    "g": "見溪羣", "k": "見溪羣", "h": "曉匣見溪", "j": "見溪羣精清從心邪", "q": "見溪羣精清從心邪",
+    "x": "曉匣見溪羣精清從心邪", "zh": "知徹澄莊初崇章昌常書船", "ch": "知徹澄莊初崇生章昌常書船",
+    "sh": "莊初崇生俟章昌常書船", "r": "日以", "z": "精清從莊初崇知", "c": "精清從莊初崇", "s": "精清從心邪莊生俟書",
+    "y": "影云以疑日", "w": "影云以疑明", "": "影云以疑匣",
+}
+
+OLD_INITIAL_ELEMENT = {}
+for _element, _initials in (
+        ("木", "見溪羣疑"),
+        ("火", "端透定泥知徹澄孃來"),
+        ("金", "精清從心邪莊初崇生俟章昌常書船日"),
+        ("土", "影云以"),
+        ("水", "曉匣幫滂並明"),
+):
+    for _i in _initials:
+        OLD_INITIAL_ELEMENT[_i] = _element
+
+# The old initials that each modern initial can come from: of a character with
+# several readings, the first old initial that fits today's reading is taken
+# (角 jiǎo is 見, not the 來 of 角里 lù).
+MODERN_FROM_OLD = {
+    "b": "幫滂並", "p": "幫滂並", "m": "明", "f": "幫滂並明",
+    "d": "端透定知澄", "t": "端透定徹澄", "n": "泥孃疑", "l": "來",
+    "g": "見溪羣", "k": "見溪羣", "h": "曉匣見溪", "j": "見溪羣精清從心邪", "q": "見溪羣精清從心邪",
+    "x": "曉匣見溪羣精清從心邪", "zh": "知徹澄莊初崇章昌常書船", "ch": "知徹澄莊初崇生章昌常書船",
+    "sh": "莊初崇生俟章昌常書船", "r": "日以", "z": "精清從莊初崇知", "c": "精清從莊初崇", "s": "精清從心邪莊生俟書",
+    "y": "影云以疑日", "w": "影云以疑明", "": "影云以疑匣",
+}
+
 INITIAL_ELEMENT = {}
 for _element, _initials in (
         ("木", "g k h j q x"),
@@ -44,11 +85,32 @@ for _element, _initials in (
         INITIAL_ELEMENT[_i] = _element
 
 
-def rule_element(kangxi_radical, initial):
-    """(element, which step gave it) by radical meaning, then by sound."""
+def rule_element(kangxi_radical, initial, old_initials=()):
+    """(element, which step gave it) by radical meaning, then by the old
+    initial (the first of `old_initials`, the 廣韻 initials of the character),
+    then by the modern `initial`."""
     if kangxi_radical in RADICAL_ELEMENT:
         return RADICAL_ELEMENT[kangxi_radical], "部首"
+    fitting = [old for old in old_initials if old in MODERN_FROM_OLD.get(initial, "")]
+    for old in fitting or old_initials:
+        if old in OLD_INITIAL_ELEMENT:
+            return OLD_INITIAL_ELEMENT[old], "古声母"
     return INITIAL_ELEMENT.get(initial, "土"), "声母"
+
+
+def read_old_initials(data_dir):
+    """Character -> its 廣韻 initials, from data/guangyun_initials.tsv.xz (an uncompressed
+    guangyun_initials.tsv, as small test inputs give, is read as well; absent file: none)."""
+    path = os.path.join(data_dir, "guangyun_initials.tsv")
+    opener = open if os.path.exists(path) else lzma.open
+    path = path if os.path.exists(path) else path + ".xz"
+    if not os.path.exists(path):
+        return {}
+    with opener(path, "rt", encoding="utf-8") as f:
+        lines = f.read().rstrip("\n").split("\n")
+    if lines[0] != "字\t聲母":
+        raise ValueError("%s: the first line must be 字<TAB>聲母" % path)
+    return {char: tuple(names.split()) for char, names in (line.split("\t") for line in lines[1:])}
 
 
 def read_corrections(data_dir):

@@ -35,6 +35,13 @@ TABLES = [
 ]
 
 
+# Tables beyond the nine of the program's schema: the program reads them when a
+# database has them and does without them otherwise.
+EXTRA_TABLES = [
+    ("NM_姓氏读音", [_v("姓", 8), _v("拼音", 40)]),
+]
+
+
 def create_table_sql(name, columns):
     parts = []
     for col, code, length in columns:

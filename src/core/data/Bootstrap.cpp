@@ -30,11 +30,13 @@ BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFi
     if (!db.open()) return fail(kMessageOpenFailed);
 
     const auto& tables = schemaTables();
-    for (const TableDef& t : tables) {
-        std::string error;
-        if (!db.createTable(t.name, t.columns, &error)) {
-            db.close();
-            return fail(error);
+    for (const auto* list : { &tables, &extraTables() }) {
+        for (const TableDef& t : *list) {
+            std::string error;
+            if (!db.createTable(t.name, t.columns, &error)) {
+                db.close();
+                return fail(error);
+            }
         }
     }
 
@@ -54,6 +56,18 @@ BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFi
     for (const TableDef& t : tables) {
         std::string error;
         if (!db.execute("insert into " + t.name + " select * from new_db." + t.name, &error)) {
+            db.rollback();
+            db.close();
+            return fail(error.empty() ? std::string(kMessageAttachFailed) : error);
+        }
+    }
+    for (const TableDef& t : extraTables()) {
+        Statement stmt
+            = db.query("select count(*) from new_db.sqlite_master where type='table' and name=?", { t.name });
+        const bool shipped = db.columnInt(stmt, 0) > 0;
+        db.finalize(stmt);
+        std::string error;
+        if (shipped && !db.execute("insert into " + t.name + " select * from new_db." + t.name, &error)) {
             db.rollback();
             db.close();
             return fail(error.empty() ? std::string(kMessageAttachFailed) : error);

@@ -114,4 +114,12 @@ const std::vector<TableDef>& schemaTables()
     return tables;
 }
 
+const std::vector<TableDef>& extraTables()
+{
+    static const std::vector<TableDef> tables = {
+        { table::SurnameReadings, { varchar("姓", 8), varchar("拼音", 40) } },
+    };
+    return tables;
+}
+
 } // namespace jm

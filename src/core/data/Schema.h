@@ -44,6 +44,10 @@ std::string createTableSql(const std::string& table, const std::vector<ColumnDef
 /// The nine tables of the database, in the order they are created and copied.
 const std::vector<TableDef>& schemaTables();
 
+/// Tables beyond the nine: created like them, filled from a shipped file that has
+/// them and left empty otherwise (an older file lacks them).
+const std::vector<TableDef>& extraTables();
+
 /// Table names, for callers that address one table.
 namespace table {
 inline constexpr const char* CNWord = "NM_CNWord";
@@ -55,6 +59,7 @@ inline constexpr const char* TangPoems = "NM_全唐诗";
 inline constexpr const char* Parenting = "NM_育儿百科";
 inline constexpr const char* Fortune = "NM_算命风水";
 inline constexpr const char* Surnames = "NM_百家姓";
+inline constexpr const char* SurnameReadings = "NM_姓氏读音";
 } // namespace table
 
 } // namespace jm

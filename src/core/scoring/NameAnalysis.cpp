@@ -1,5 +1,6 @@
 #include "scoring/NameAnalysis.h"
 
+#include "data/SurnameReadings.h"
 #include "resources/Resources.h"
 #include "text/Text.h"
 
@@ -19,6 +20,27 @@ AnalysedCharacter lookUpAnalysedCharacter(NameDatabase& db, const std::string& c
     }
     db.finalize(stmt);
     return slot;
+}
+
+// A surname shows its own reading (单 shàn, 曾 zēng), not the usual reading of
+// its characters: the reading of the whole surname, else that of each
+// character as a single surname. Absent slots keep their empty pinyin.
+void applySurnameReading(
+    NameDatabase& db, const std::vector<std::string>& surname, std::array<AnalysedCharacter*, 2> slots)
+{
+    std::string whole;
+    for (const std::string& c : surname)
+        whole += c;
+    const std::vector<std::string> reading = surnameReading(db, whole);
+    for (std::size_t i = 0; i < 2 && i < surname.size(); ++i) {
+        if (slots[i]->pinyin.empty()) continue;
+        if (reading.size() == surname.size()) {
+            slots[i]->pinyin = reading[i];
+        } else if (surname.size() > 1) {
+            const std::vector<std::string> own = surnameReading(db, surname[i]);
+            if (own.size() == 1) slots[i]->pinyin = own[0];
+        }
+    }
 }
 
 GridReading readGrid(NameDatabase& db, int number)
@@ -109,6 +131,7 @@ NameAnalysis analyseName(NameDatabase& db, const std::string& surname, const std
     if (g.size() >= 2) a.G2 = lookUpAnalysedCharacter(db, g[1]);
     // The single surname 于 is counted by its simplified strokes.
     if (s.size() == 1 && s[0] == "于" && isUsableCharacter(a.S1)) a.S1.traditionalStrokes = a.S1.simplifiedStrokes;
+    if (!s.empty()) applySurnameReading(db, s, { &a.S1, &a.S2 });
 
     NameLayout layout;
     layout.surnameLength = static_cast<int>(s.size());

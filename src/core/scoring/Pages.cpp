@@ -1,5 +1,6 @@
 #include "scoring/Pages.h"
 
+#include "data/SurnameReadings.h"
 #include "resources/Resources.h"
 #include "settings/Paths.h"
 #include "text/Text.h"
@@ -55,8 +56,13 @@ std::string surnamePage(NameDatabase& db, const std::string& surname)
     std::string region = db.columnText(stmt, 3);
     std::string people = db.columnText(stmt, 4);
     db.finalize(stmt);
+    std::string reading;
+    for (const std::string& syllable : surnameReading(db, surname))
+        reading += (reading.empty() ? "" : " ") + syllable;
+    if (!reading.empty()) reading = "（" + reading + "）";
     return fillPlaceholders(std::string(embeddedResource("templates/surname.html")),
         {
+            { "{姓氏读音}", std::move(reading) },
             { "{姓氏}", htmlEscape(surname) },
             { "{姓氏起源}", std::move(origin) },
             { "{聚集地}", std::move(region) },
