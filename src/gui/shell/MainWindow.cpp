@@ -66,7 +66,8 @@ MainWindow::MainWindow(NameDatabase& db, MessageService& messages, QWidget* pare
 
     m_generation = new GenerationPage(*m_ui, *this, m_db, m_messages);
     m_scoring = new ScoringPage(*m_ui, *this, m_db, m_messages);
-    m_chart = new ChartPage(*m_ui, *this, m_db, m_messages);
+    m_chart = new ChartPage;
+    m_ui->高级选择夹1->insertTab(PageChart, m_chart, m_chart->windowTitle());
     m_content = new ContentRouter(*m_ui, *this, m_db, m_messages);
     // The mode pages after the generation page: they use its list models.
     m_poem = new PoemPage(*m_ui, m_db, m_messages, m_generation->poetList(), m_generation->poemList(), this);
@@ -80,6 +81,15 @@ MainWindow::MainWindow(NameDatabase& db, MessageService& messages, QWidget* pare
 
     connectNavigation();
     connectGeneration();
+    // The chart page charts the naming date of the mode page.
+    for (QComboBox* box : { m_ui->组合框_年份, m_ui->组合框_月份, m_ui->组合框_日子, m_ui->组合框_时间, m_ui->组合框_分钟 })
+        connect(box, &QComboBox::currentTextChanged, this, [this] { m_chart->setNamingDate(namingDate()); });
+}
+
+BirthDate MainWindow::namingDate() const
+{
+    return { m_ui->组合框_年份->currentText(), m_ui->组合框_月份->currentText(), m_ui->组合框_日子->currentText(),
+        m_ui->组合框_时间->currentText(), m_ui->组合框_分钟->currentText() };
 }
 
 MainWindow::~MainWindow()
@@ -168,13 +178,8 @@ void MainWindow::fillNamingDateBoxes()
 
 void MainWindow::prepareChartPage()
 {
-    m_ui->透明标签_起名日期->setText(m_ui->组合框_年份->currentText() + QStringLiteral("年")
-        + m_ui->组合框_月份->currentText() + QStringLiteral("月") + m_ui->组合框_日子->currentText()
-        + QStringLiteral("日") + m_ui->组合框_时间->currentText() + QStringLiteral("时"));
-    refillComboBox(m_ui->组合框_八字年份, yearItems(), kPageYear);
-    refillComboBox(m_ui->组合框_八字月份, monthItems(), {});
-    refillComboBox(m_ui->组合框_八字日子, dayItems(), {});
-    refillComboBox(m_ui->组合框_八字时间, hourItems(), {});
+    m_chart->setNamingDate(namingDate());
+    m_chart->prepare();
 }
 
 void MainWindow::prepareScoringPage()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/Settings.h"
+#include "shell/DateLists.h"
 #include "shell/Skins.h"
 
 #include <QMainWindow>
@@ -115,6 +116,7 @@ private:
     void connectNavigation();
     void connectGeneration();
     void fillNamingDateBoxes();
+    BirthDate namingDate() const;
     void prepareChartPage();
     void prepareScoringPage();
     void loadSettings();
