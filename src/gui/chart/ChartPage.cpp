@@ -28,8 +28,8 @@ void ChartPage::setNamingDate(const BirthDate& date)
 
 void ChartPage::prepare()
 {
-    m_ui->透明标签_起名日期->setText(m_namingDate.year + QStringLiteral("年") + m_namingDate.month + QStringLiteral("月")
-        + m_namingDate.day + QStringLiteral("日") + m_namingDate.hour + QStringLiteral("时"));
+    m_ui->透明标签_起名日期->setText(m_namingDate.year + QStringLiteral("年") + m_namingDate.month
+        + QStringLiteral("月") + m_namingDate.day + QStringLiteral("日") + m_namingDate.hour + QStringLiteral("时"));
     refillComboBox(m_ui->组合框_八字年份, yearItems(), kChartPageYear);
     refillComboBox(m_ui->组合框_八字月份, monthItems(), {});
     refillComboBox(m_ui->组合框_八字日子, dayItems(), {});
