@@ -37,6 +37,7 @@ class ChartPageTest : public QObject {
 private Q_SLOTS:
     void customDateShowsTheChart();
     void impossibleDayReplacesTheOldChart();
+    void namingDateIsTheModePagesDateOfTheClick();
 
 private:
     static void choose(QComboBox* box, const QString& text)
@@ -78,6 +79,23 @@ void ChartPageTest::impossibleDayReplacesTheOldChart()
     QVERIFY(text.contains("日期无效"));
     QVERIFY(!text.contains("八字四柱"));
     QVERIFY(window.findChild<QLabel*>(QString::fromUtf8("缺五行标签"))->text().isEmpty());
+}
+
+void ChartPageTest::namingDateIsTheModePagesDateOfTheClick()
+{
+    ChartSession session;
+    MainWindow& window = *session.window;
+    window.findChild<QRadioButton*>(QString::fromUtf8("单选框1"))->setChecked(true);
+    // Chosen on the mode page after the chart page was prepared: the chart
+    // takes the date the mode page shows when 查询 is clicked.
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_年份")), QString::fromUtf8("2017"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_月份")), QString::fromUtf8("10"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_日子")), QString::fromUtf8("20"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_时间")), QString::fromUtf8("8"));
+    window.findChild<QPushButton*>(QString::fromUtf8("按钮_八字查询"))->click();
+    const QString text = window.findChild<QPlainTextEdit*>(QString::fromUtf8("编辑框_八字信息"))->toPlainText();
+    QVERIFY2(text.startsWith("公历日期：2017年10月20日8时\n\n"), qPrintable(text.left(40)));
+    QVERIFY(text.contains("八字四柱：丁酉年  庚戌月  庚辰日  庚辰时"));
 }
 
 QTEST_MAIN(ChartPageTest)

@@ -1,6 +1,8 @@
 // The super-lucky page's element filters, the option reader and the export buttons.
 #include "data/NameDatabase.h"
+#include "generate/CombinationPage.h"
 #include "generate/ExportActions.h"
+#include "generate/NicknamePage.h"
 #include "generate/SuperLuckyPage.h"
 #include "shell/MainWindow.h"
 #include "shell/NameListModel.h"
@@ -55,6 +57,8 @@ struct Window {
     {
         jm::GenerationRequest r;
         page->fillRequest(r);
+        window->combinationPage().fillRequest(r);
+        window->nicknamePage().fillRequest(r);
         return r;
     }
 

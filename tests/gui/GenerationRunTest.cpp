@@ -2,6 +2,7 @@
 #include "generate/GenerationCharacterDialog.h"
 #include "generate/GenerationPage.h"
 #include "generate/WaitingWindow.h"
+#include "scoring/RecordsPage.h"
 #include "scoring/ScoringPage.h"
 #include "settings/Settings.h"
 #include "shell/Application.h"
@@ -422,7 +423,7 @@ private Q_SLOTS:
             QCOMPARE(activated[0][0].toString(), QStringLiteral("张"));
             QCOMPARE(QStringLiteral("张") + activated[0][1].toString(), row.cells[1]);
 
-            NameListModel& records = s.window->scoringPage().recordList();
+            NameListModel& records = s.window->recordsPage().recordList();
             QCOMPARE(records.rowCount(), 1);
             QStringList expected = row.cells;
             expected[0] = QStringLiteral("1");
@@ -435,7 +436,7 @@ private Q_SLOTS:
             QCOMPARE(onDisk.records().size(), std::size_t { 1 });
         }
         Session again(m_database, config);
-        NameListModel& records = again.window->scoringPage().recordList();
+        NameListModel& records = again.window->recordsPage().recordList();
         QCOMPARE(records.rowCount(), 1);
         QCOMPARE(records.row(0).cells[1], recorded);
     }

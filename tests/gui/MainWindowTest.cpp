@@ -6,6 +6,7 @@
 #include "data/Bootstrap.h"
 #include "data/NameDatabase.h"
 #include "generate/GenerationPage.h"
+#include "scoring/RecordsPage.h"
 #include "scoring/ScoringPage.h"
 #include "settings/Paths.h"
 #include "settings/Settings.h"
@@ -71,7 +72,7 @@ struct Session {
     QComboBox* combo(const char* name) const { return find<QComboBox>(name); }
     QString text(const char* lineEdit) const { return find<QLineEdit>(lineEdit)->text(); }
     int page() const { return find<QTabWidget>("高级选择夹1")->currentIndex(); }
-    NameListModel& records() const { return window->scoringPage().recordList(); }
+    NameListModel& records() const { return window->recordsPage().recordList(); }
 
     std::filesystem::path configFile;
     test::RecordingMessageService messages;

@@ -4,7 +4,9 @@
 #include "data/NameDatabase.h"
 #include "generate/ExportActions.h"
 #include "generate/GenerationPage.h"
+#include "generate/PoemPage.h"
 #include "scoring/DetailWindow.h"
+#include "scoring/RecordsPage.h"
 #include "scoring/ScoringPage.h"
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
@@ -185,7 +187,7 @@ private Q_SLOTS:
         s.button("按钮_起名")->click();
         QCOMPARE(s.currentPage(), 2);
         QVERIFY(!s.page().isRunning());
-        QCOMPARE(Session::column(s.page().poetList(), 1),
+        QCOMPARE(Session::column(s.window->poemPage().poetList(), 1),
             (QStringList { QStringLiteral("李白"), QStringLiteral("王维"), QStringLiteral("无名") }));
 
         // 李白's 山中 (王维 has a poem of the same title).
@@ -193,7 +195,7 @@ private Q_SLOTS:
         poets->setCurrentIndex(poets->model()->index(0, 1));
         auto* poems = s.find<QTreeView>("超级列表框_诗词残");
         poems->setCurrentIndex(poems->model()->index(0, 1));
-        QCOMPARE(s.page().poemList().row(0).cells.value(1), QStringLiteral("山中"));
+        QCOMPARE(s.window->poemPage().poemList().row(0).cells.value(1), QStringLiteral("山中"));
         s.button("按钮2")->click(); // 使用此诗词
         s.button("按钮3")->click(); // 全选
 
@@ -331,14 +333,14 @@ private Q_SLOTS:
         DetailWindow* detail = s.window->contentRouter().detailWindow();
         QVERIFY(detail && detail->isVisible());
         QCOMPARE(detail->windowTitle(), name + QStringLiteral("姓名详细解释"));
-        QCOMPARE(s.window->scoringPage().recordList().rowCount(), 1);
+        QCOMPARE(s.window->recordsPage().recordList().rowCount(), 1);
 
         // The record list opens the same window with its own name.
         auto* records = s.find<QTreeView>("超级列表框_记录列表");
         Q_EMIT records->doubleClicked(records->model()->index(0, 1));
         QCOMPARE(s.window->contentRouter().detailWindow(), detail);
         QCOMPARE(detail->windowTitle(), name + QStringLiteral("姓名详细解释"));
-        QCOMPARE(s.window->scoringPage().recordList().rowCount(), 1);
+        QCOMPARE(s.window->recordsPage().recordList().rowCount(), 1);
     }
 };
 

@@ -53,7 +53,7 @@ struct PoemSession {
         if (!found) qFatal("no control %s", name);
         return found;
     }
-    NameListModel& poems() { return window->generationPage().poemList(); }
+    NameListModel& poems() { return window->poemPage().poemList(); }
     void selectPoet(int row) { selectIn(child<QTreeView>("超级列表框_诗人列表"), row); }
     void selectPoem(int row) { selectIn(child<QTreeView>("超级列表框_诗词残"), row); }
     static void selectIn(QTreeView* view, int row)
@@ -107,7 +107,7 @@ void PoemPageTest::sameTitleShowsAndUsesTheSelectedPoetsPoem()
     QTRY_VERIFY(!s.db.isBootstrapping());
     s.page->openPage();
     QCOMPARE(s.child<QTabWidget>("高级选择夹1")->currentIndex(), 2);
-    const auto& poets = s.window->generationPage().poetList();
+    const auto& poets = s.window->poemPage().poetList();
     QCOMPARE(poets.rowCount(), 3);
     QCOMPARE(poets.row(0).cells, (QStringList { u8("1"), u8("李白") }));
     QCOMPARE(poets.row(1).cells, (QStringList { u8("2"), u8("王维") }));
@@ -238,7 +238,7 @@ void PoemPageTest::shippedPoetListFillsAtOnce()
     timer.start();
     s.page->openPage();
     const qint64 fill = timer.elapsed();
-    const auto& poets = s.window->generationPage().poetList();
+    const auto& poets = s.window->poemPage().poetList();
     QVERIFY(poets.rowCount() > 3000);
     QCOMPARE(poets.row(0).cells.value(1), u8("李白"));
     QVERIFY(s.poems().rowCount() > 1000);

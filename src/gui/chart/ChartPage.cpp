@@ -1,40 +1,61 @@
 #include "chart/ChartPage.h"
 
 #include "chart/BirthChart.h"
-#include "shell/MainWindow.h"
-#include "ui_MainWindow.h"
+#include "ui_ChartPage.h"
 
 namespace jm::gui {
+namespace {
 
-ChartPage::ChartPage(Ui::MainWindow& ui, MainWindow& window, NameDatabase& db, MessageService& messages)
-    : QObject(&window)
-    , m_ui(ui)
-    , m_window(window)
-    , m_db(db)
-    , m_messages(messages)
+// The date the page's own boxes show when it is opened.
+const QString kChartPageYear = QStringLiteral("2013");
+
+} // namespace
+
+ChartPage::ChartPage(QWidget* parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::ChartPage>())
 {
-    connect(ui.按钮_八字查询, &QPushButton::clicked, this, &ChartPage::runBirthChart);
+    m_ui->setupUi(this);
+    connect(m_ui->按钮_八字查询, &QPushButton::clicked, this, &ChartPage::runBirthChart);
+}
+
+ChartPage::~ChartPage() = default;
+
+void ChartPage::setNamingDate(const BirthDate& date)
+{
+    m_namingDate = date;
+}
+
+void ChartPage::prepare()
+{
+    m_ui->透明标签_起名日期->setText(m_namingDate.year + QStringLiteral("年") + m_namingDate.month
+        + QStringLiteral("月") + m_namingDate.day + QStringLiteral("日") + m_namingDate.hour + QStringLiteral("时"));
+    refillComboBox(m_ui->组合框_八字年份, yearItems(), kChartPageYear);
+    refillComboBox(m_ui->组合框_八字月份, monthItems(), {});
+    refillComboBox(m_ui->组合框_八字日子, dayItems(), {});
+    refillComboBox(m_ui->组合框_八字时间, hourItems(), {});
 }
 
 void ChartPage::runBirthChart()
 {
-    const bool custom = m_ui.单选框_自定义日期->isChecked();
-    const QComboBox* boxes[4] = {
-        custom ? m_ui.组合框_八字年份 : m_ui.组合框_年份,
-        custom ? m_ui.组合框_八字月份 : m_ui.组合框_月份,
-        custom ? m_ui.组合框_八字日子 : m_ui.组合框_日子,
-        custom ? m_ui.组合框_八字时间 : m_ui.组合框_时间,
-    };
     std::string texts[4];
-    for (int i = 0; i < 4; ++i)
-        texts[i] = boxes[i]->currentText().toStdString();
+    if (m_ui->单选框_自定义日期->isChecked()) {
+        const QComboBox* boxes[4]
+            = { m_ui->组合框_八字年份, m_ui->组合框_八字月份, m_ui->组合框_八字日子, m_ui->组合框_八字时间 };
+        for (int i = 0; i < 4; ++i)
+            texts[i] = boxes[i]->currentText().toStdString();
+    } else {
+        const QString* parts[4] = { &m_namingDate.year, &m_namingDate.month, &m_namingDate.day, &m_namingDate.hour };
+        for (int i = 0; i < 4; ++i)
+            texts[i] = parts[i]->toStdString();
+    }
     const BirthChart chart = jm::runBirthChart(texts[0], texts[1], texts[2], texts[3]);
     // The chart text separates its lines with CR LF; the text box wants plain line feeds.
     QString text = QString::fromStdString(chart.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_ui.编辑框_八字信息->setPlainText(text);
-    m_ui.八字五行标签->setText(QString::fromStdString(chart.elementList));
-    m_ui.缺五行标签->setText(QString::fromStdString(chart.missing));
+    m_ui->编辑框_八字信息->setPlainText(text);
+    m_ui->八字五行标签->setText(QString::fromStdString(chart.elementList));
+    m_ui->缺五行标签->setText(QString::fromStdString(chart.missing));
 }
 
 } // namespace jm::gui

@@ -74,9 +74,9 @@ void ArticleReader::showArticle()
     const std::string title = item->text(0).toStdString();
     const long long row = item->data(0, RowRole).toLongLong();
     const std::string page = articlePage(title, articleContent(m_db, m_table.toStdString(), row));
-    const std::filesystem::path file = pageFilePath(m_directory, 0);
-    // Shown from the file it was written to; from memory when it cannot be written.
-    if (!writeGbkPage(file, page) || !showPageFile(*m_viewer, file)) showPageText(*m_viewer, page, m_directory);
+    // The file is written for the user; the viewer shows the text it was written from.
+    writeGbkPage(pageFilePath(m_directory, 0), page);
+    showPageText(*m_viewer, page, m_directory);
 }
 
 void ArticleReader::onToolbarItem(int item)

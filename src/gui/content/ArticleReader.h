@@ -23,7 +23,7 @@ class PagePrinter;
 /// 超级列表框_文章阅读 on the left, the selected article in the viewer
 /// 网页浏览框1 on the right. Each entry keeps the row it was listed from, so
 /// two articles with the same title each show their own text. The page is
-/// written to temp.html in the data directory and shown from there.
+/// written to temp.html in the data directory and shown from memory.
 /// Window thread only.
 class ArticleReader : public QWidget {
     Q_OBJECT

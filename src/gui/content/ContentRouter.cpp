@@ -8,28 +8,26 @@
 #include "scoring/DetailWindow.h"
 #include "settings/Paths.h"
 #include "shell/MainWindow.h"
-#include "ui_MainWindow.h"
-
 #include <QMap>
+#include <QMenu>
 
 namespace jm::gui {
 
-ContentRouter::ContentRouter(Ui::MainWindow& ui, MainWindow& window, NameDatabase& db, MessageService& messages)
+ContentRouter::ContentRouter(
+    QMenu* parentingMenu, QMenu* fortuneMenu, MainWindow& window, NameDatabase& db, MessageService& messages)
     : QObject(&window)
-    , m_ui(ui)
     , m_window(window)
     , m_db(db)
     , m_messages(messages)
 {
-    buildArticleMenus();
-    connect(ui.菜单项_使用帮助, &QAction::triggered, this, &ContentRouter::openHelp);
+    buildArticleMenus(parentingMenu, fortuneMenu);
 }
 
-void ContentRouter::buildArticleMenus()
+void ContentRouter::buildArticleMenus(QMenu* parentingMenu, QMenu* fortuneMenu)
 {
     const QMap<QString, QMenu*> menus = {
-        { QStringLiteral("育儿知识"), m_ui.菜单_育儿知识 },
-        { QStringLiteral("算命风水"), m_ui.菜单_算命风水 },
+        { QStringLiteral("育儿知识"), parentingMenu },
+        { QStringLiteral("算命风水"), fortuneMenu },
     };
     QMap<QString, QMenu*> submenus;
     for (const ArticleMenuEntry& entry : articleMenu()) {

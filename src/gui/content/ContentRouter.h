@@ -6,9 +6,7 @@
 
 #include <filesystem>
 
-namespace Ui {
-class MainWindow;
-}
+class QMenu;
 
 namespace jm {
 class NameDatabase;
@@ -29,7 +27,10 @@ class MessageService;
 class ContentRouter : public QObject {
     Q_OBJECT
 public:
-    ContentRouter(Ui::MainWindow& ui, MainWindow& window, NameDatabase& db, MessageService& messages);
+    /// Fills the menus 育儿知识 (`parentingMenu`) and 算命风水 (`fortuneMenu`)
+    /// with the article items.
+    ContentRouter(
+        QMenu* parentingMenu, QMenu* fortuneMenu, MainWindow& window, NameDatabase& db, MessageService& messages);
 
     /// The open article reader, dictionary window or detail window; null
     /// when none is open (each is destroyed when the user closes it).
@@ -56,10 +57,9 @@ public Q_SLOTS:
     void showNameDetail(const QString& surname, const QString& givenName);
 
 private:
-    void buildArticleMenus();
+    void buildArticleMenus(QMenu* parentingMenu, QMenu* fortuneMenu);
     std::filesystem::path pageDirectory() const;
 
-    Ui::MainWindow& m_ui;
     MainWindow& m_window;
     NameDatabase& m_db;
     MessageService& m_messages;

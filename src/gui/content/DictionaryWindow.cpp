@@ -41,15 +41,13 @@ void DictionaryWindow::lookUpCharacter()
 {
     const QString text = m_edit->text();
     const std::string page = characterPage(m_db, text.toStdString());
-    const std::filesystem::path file = pageFilePath(m_directory, 0);
     if (!m_pageWindow) {
         m_pageWindow = new SinglePageWindow(this);
         m_pageWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
-    if (writeGbkPage(file, page))
-        m_pageWindow->showFile(file);
-    else
-        m_pageWindow->showText(page, m_directory);
+    // The file is written for the user; the viewer shows the text it was written from.
+    writeGbkPage(pageFilePath(m_directory, 0), page);
+    m_pageWindow->showText(page, m_directory);
     m_pageWindow->setWindowTitle(QStringLiteral(" 汉字[ ") + text + QStringLiteral(" ]的详细解释"));
     m_pageWindow->show();
     m_pageWindow->raise();

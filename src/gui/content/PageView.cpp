@@ -1,7 +1,6 @@
 #include "content/PageView.h"
 
 #include "settings/Paths.h"
-#include "text/Text.h"
 
 #include <QAction>
 #include <QFrame>
@@ -73,13 +72,6 @@ void showPageText(QTextBrowser& viewer, const std::string& utf8Page, const std::
     // Relative links and pictures of a page resolve in its directory.
     viewer.setSearchPaths({ QString::fromStdString(directory.string()) });
     viewer.setHtml(QString::fromStdString(utf8Page));
-}
-
-bool showPageFile(QTextBrowser& viewer, const std::filesystem::path& file)
-{
-    const auto bytes = readFileBytes(file);
-    showPageText(viewer, bytes ? fromGbk(*bytes) : std::string(), file.parent_path());
-    return bytes.has_value();
 }
 
 namespace {

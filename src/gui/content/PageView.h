@@ -33,13 +33,9 @@ QStatusBar* createPageStatusBar(QWidget* parent);
 /// desktop's browser.
 QTextBrowser* createPageViewer(QWidget* parent, const QString& objectName);
 
-/// Shows a page file written as GB18030 bytes. The file is decoded here:
-/// the viewer itself would read its charset=gb2312 strictly and garble
-/// GBK-only characters such as 喆. A missing file empties the viewer.
-/// Returns false when the file cannot be read.
-bool showPageFile(QTextBrowser& viewer, const std::filesystem::path& file);
-
-/// Shows a UTF-8 page from memory, for a page whose file could not be written.
+/// Shows a UTF-8 page from memory (the text its page file was written
+/// from); relative links and pictures resolve in `directory`. The page is
+/// handed over as text, so its charset=gb2312 meta does not matter.
 void showPageText(QTextBrowser& viewer, const std::string& utf8Page, const std::filesystem::path& directory);
 
 /// Prints the page a viewer shows. The program asks for the printer with

@@ -4,7 +4,7 @@
 #include "generate/Pronunciation.h"
 #include "shell/MessageService.h"
 #include "shell/NameListModel.h"
-#include "ui_MainWindow.h"
+#include "ui_EnglishPage.h"
 
 #include <QComboBox>
 #include <QStatusBar>
@@ -12,16 +12,18 @@
 
 namespace jm::gui {
 
-EnglishPage::EnglishPage(Ui::MainWindow& ui, NameListModel& list, QStatusBar* statusBar, QWidget* window,
-    std::unique_ptr<AudioPlayer> player)
-    : QObject(window)
-    , m_ui(ui)
+EnglishPage::EnglishPage(
+    NameListModel& list, QStatusBar* statusBar, QWidget* parent, std::unique_ptr<AudioPlayer> player)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::EnglishPage>())
     , m_list(list)
     , m_statusBar(statusBar)
-    , m_window(window)
     , m_pronunciation(new Pronunciation(std::move(player), this))
 {
-    connect(ui.超级列表框_英文列表, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+    m_ui->setupUi(this);
+    list.attachTo(m_ui->超级列表框_英文列表);
+    connect(m_ui->按钮_英文起名, &QPushButton::clicked, this, &EnglishPage::generateClicked);
+    connect(m_ui->超级列表框_英文列表, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) speakRow(index.row());
     });
     connect(m_pronunciation, &Pronunciation::note, this, [this](const QString& text) {
@@ -31,24 +33,39 @@ EnglishPage::EnglishPage(Ui::MainWindow& ui, NameListModel& list, QStatusBar* st
 
 EnglishPage::~EnglishPage() = default;
 
+void EnglishPage::setSurname(const QString& surname)
+{
+    m_ui->编辑框_英文姓氏->setText(surname);
+}
+
+QString EnglishPage::givenName() const
+{
+    return m_ui->编辑框_英文名字->text();
+}
+
+void EnglishPage::setGivenName(const QString& givenName)
+{
+    m_ui->编辑框_英文名字->setText(givenName);
+}
+
 void EnglishPage::fillRequest(GenerationRequest& request) const
 {
-    request.english.surname = m_ui.编辑框_英文姓氏->text().toStdString();
-    request.english.givenName = m_ui.编辑框_英文名字->text().toStdString();
-    request.english.style = m_ui.单选框_女性化->isChecked() ? 2 : m_ui.单选框_中性化->isChecked() ? 3 : 1;
+    request.english.surname = m_ui->编辑框_英文姓氏->text().toStdString();
+    request.english.givenName = m_ui->编辑框_英文名字->text().toStdString();
+    request.english.style = m_ui->单选框_女性化->isChecked() ? 2 : m_ui->单选框_中性化->isChecked() ? 3 : 1;
     // The two boxes of 名字长度 bound the letters of a listed name.
-    request.english.minLength = m_ui.组合框_日子1->currentText().toInt();
-    request.english.maxLength = m_ui.组合框_时间1->currentText().toInt();
+    request.english.minLength = m_ui->组合框_日子1->currentText().toInt();
+    request.english.maxLength = m_ui->组合框_时间1->currentText().toInt();
 }
 
 bool EnglishPage::checkInputs(MessageService& messages) const
 {
-    if (m_ui.编辑框_英文姓氏->text().isEmpty()) {
-        messages.plain(m_window, QStringLiteral("请输入姓氏"), MessageService::hintTitle());
+    if (m_ui->编辑框_英文姓氏->text().isEmpty()) {
+        messages.plain(window(), QStringLiteral("请输入姓氏"), MessageService::hintTitle());
         return false;
     }
-    if (m_ui.编辑框_英文名字->text().isEmpty()) {
-        messages.plain(m_window, QStringLiteral("请输入名字"), MessageService::hintTitle());
+    if (m_ui->编辑框_英文名字->text().isEmpty()) {
+        messages.plain(window(), QStringLiteral("请输入名字"), MessageService::hintTitle());
         return false;
     }
     return true;

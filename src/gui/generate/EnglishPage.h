@@ -2,16 +2,15 @@
 
 #include "generate/EnglishRow.h"
 
-#include <QObject>
+#include <QWidget>
 
 #include <memory>
 #include <vector>
 
 class QStatusBar;
-class QWidget;
 
 namespace Ui {
-class MainWindow;
+class EnglishPage;
 }
 
 namespace jm {
@@ -25,20 +24,27 @@ class MessageService;
 class NameListModel;
 class Pronunciation;
 
-/// The English name page (起英文名, page 5 of 高级选择夹1): its inputs, its
-/// list and the pronunciation of a listed name on double click. Window thread only.
-class EnglishPage : public QObject {
+/// The English name page (起英文名, 页面_起英文名): its inputs, its list
+/// and the pronunciation of a listed name on double click. The list's model
+/// belongs to the generation side. Window thread only.
+class EnglishPage : public QWidget {
     Q_OBJECT
 public:
     /// How long a pronunciation note stays in the status bar, in ms.
     static constexpr int kNoteMilliseconds = 5000;
 
-    /// `list` is the model of 超级列表框_英文列表 (already attached to its
-    /// view); notes go to `statusBar` (may be null). `player` replaces the
-    /// media player (tests); null plays through Qt Multimedia.
-    EnglishPage(Ui::MainWindow& ui, NameListModel& list, QStatusBar* statusBar, QWidget* window,
+    /// `list` is the English result list, shown in 超级列表框_英文列表; it
+    /// must outlive the page. Notes go to `statusBar` (may be null).
+    /// `player` replaces the media player (tests); null plays through Qt Multimedia.
+    EnglishPage(NameListModel& list, QStatusBar* statusBar, QWidget* parent = nullptr,
         std::unique_ptr<AudioPlayer> player = {});
     ~EnglishPage() override;
+
+    /// 编辑框_英文姓氏: 开始起名 copies the mode page's surname into it.
+    void setSurname(const QString& surname);
+    /// 编辑框_英文名字 (kept in the settings file).
+    QString givenName() const;
+    void setGivenName(const QString& givenName);
 
     /// The English options of a run: 编辑框_英文姓氏, 编辑框_英文名字 and
     /// the style of the checked option (男性化 1, 女性化 2, 中性化 3).
@@ -54,11 +60,14 @@ public:
 
     Pronunciation& pronunciation() { return *m_pronunciation; }
 
+Q_SIGNALS:
+    /// 按钮_英文起名 was clicked.
+    void generateClicked();
+
 private:
-    Ui::MainWindow& m_ui;
+    std::unique_ptr<Ui::EnglishPage> m_ui;
     NameListModel& m_list;
     QStatusBar* m_statusBar;
-    QWidget* m_window;
     Pronunciation* m_pronunciation;
 };
 

@@ -2,7 +2,6 @@
 
 #include "generate/ResultExport.h"
 #include "shell/NameListModel.h"
-#include "ui_MainWindow.h"
 
 #include <QDesktopServices>
 #include <QPlainTextEdit>
@@ -10,13 +9,6 @@
 #include <QUrl>
 
 namespace jm::gui {
-
-ExportActions::ExportActions(
-    Ui::MainWindow& ui, const NameListModel& highScore, const NameListModel& superLucky, QObject* parent)
-    : ExportActions(
-        ui.按钮_高分导出, highScore, ui.按钮_超吉导出, superLucky, ui.按钮_经典导出, *ui.编辑框_经典名字, parent)
-{
-}
 
 ExportActions::ExportActions(QPushButton* highScoreButton, const NameListModel& highScore,
     QPushButton* superLuckyButton, const NameListModel& superLucky, QPushButton* classicButton,

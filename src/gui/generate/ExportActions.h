@@ -10,9 +10,6 @@
 
 class QPlainTextEdit;
 class QPushButton;
-namespace Ui {
-class MainWindow;
-}
 
 namespace jm::gui {
 
@@ -27,9 +24,9 @@ public:
     /// Opens a written file; the default hands it to the desktop.
     using Opener = std::function<void(const QString& path)>;
 
-    /// Connects 按钮_高分导出, 按钮_超吉导出 and 按钮_经典导出 of the main window.
-    ExportActions(
-        Ui::MainWindow& ui, const NameListModel& highScore, const NameListModel& superLucky, QObject* parent = nullptr);
+    /// Connects the export buttons of the high-score, super-lucky and
+    /// classic pages (按钮_高分导出, 按钮_超吉导出, 按钮_经典导出) to the
+    /// exports of their lists and of the classic text box.
     ExportActions(QPushButton* highScoreButton, const NameListModel& highScore, QPushButton* superLuckyButton,
         const NameListModel& superLucky, QPushButton* classicButton, const QPlainTextEdit& classicText,
         QObject* parent = nullptr);

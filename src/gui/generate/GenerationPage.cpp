@@ -2,12 +2,12 @@
 
 #include "generate/GenerationCharacterDialog.h"
 #include "generate/GenerationModes.h"
+#include "generate/ModePage.h"
 #include "generate/WaitingWindow.h"
 #include "generate/WorkerThread.h"
 #include "shell/MainWindow.h"
 #include "shell/MessageService.h"
 #include "shell/NameListModel.h"
-#include "ui_MainWindow.h"
 
 #include <QMetaObject>
 
@@ -16,9 +16,6 @@
 
 namespace jm::gui {
 namespace {
-
-const QString kPause = QStringLiteral("暂停");
-const QString kResume = QStringLiteral("继续");
 
 /// The high-score and super-lucky modes list up to a capacity: their
 /// waiting window closes with the first listed name, and they can be paused.
@@ -62,53 +59,29 @@ template <typename... F> Overloaded(F...) -> Overloaded<F...>;
 
 } // namespace
 
-GenerationPage::GenerationPage(Ui::MainWindow& ui, MainWindow& window, NameDatabase& db, MessageService& messages)
+GenerationPage::GenerationPage(MainWindow& window, ModePage& modePage, NameDatabase& db, MessageService& messages)
     : QObject(&window)
-    , m_ui(ui)
     , m_window(window)
+    , m_mode(modePage)
     , m_db(db)
     , m_messages(messages)
     , m_worker(std::make_unique<WorkerThread>(db))
 {
     const QIcon rowIcon(QStringLiteral(":/icons/row.svg"));
-    const auto nameList = [this, &rowIcon](QTreeView* view) {
+    const auto nameList = [this, &rowIcon] {
         auto* model = new NameListModel(this);
         model->setRowIcon(rowIcon);
-        model->attachTo(view);
         return model;
     };
-    m_highScoreList = nameList(ui.超级列表框_高分起名);
-    m_superLuckyList = nameList(ui.超级列表框_超吉起名);
-    m_poemNameList = nameList(ui.超级列表框_诗名列表);
-    m_combinationList = nameList(ui.超级列表框_组合列表);
-    m_nicknameList = nameList(ui.超级列表框_小名列表);
-    const auto otherList = [this, &rowIcon](QTreeView* view, QList<NameListModel::Column> columns) {
-        auto* model = new NameListModel(std::move(columns), -1, this);
-        model->setRowIcon(rowIcon);
-        model->attachTo(view);
-        return model;
-    };
-    m_englishList = otherList(ui.超级列表框_英文列表,
-        { { QStringLiteral("编号"), 60 }, { QStringLiteral("英文名"), 100 }, { QStringLiteral("中文读音"), 200 },
-            { QStringLiteral("相关含义"), 280 } });
-    m_poetList = otherList(ui.超级列表框_诗人列表, { { QStringLiteral("编号"), 50 }, { QStringLiteral("诗人"), 80 } });
-    m_poemList
-        = otherList(ui.超级列表框_诗词残, { { QStringLiteral("编号"), 50 }, { QStringLiteral("诗词标题"), 160 } });
-
-    // Hint images 0 to 6 of the status bar belong to the seven modes.
-    m_hints = {
-        { ui.单选框_高分起名, 1, QStringLiteral("1-20秒内生成10000个90分以上的高分姓名") },
-        { ui.单选框_超吉起名, 6, QStringLiteral("系统将在1000万个名字中提取超吉名字,起名时间较长,并且不考虑单字名") },
-        { ui.单选框_诗词起名, 2, QStringLiteral("使用近3000位诗人的数十万诗词进行组合起名") },
-        { ui.单选框_组合起名, 3, QStringLiteral("使用您自定义的字进行组合起名") },
-        { ui.单选框_起小名, 4, QStringLiteral("小名即为乳名,以好听为主,侧重好记好听顺口,评分不用考虑") },
-        { ui.单选框_起英文名, 5, QStringLiteral("有了中文名之后,还应该给宝宝起个英文名字,向国际化接轨") },
-        { ui.单选框_经典起名, 0, QStringLiteral("高速生成,以好听为主,不考虑名字的五行数理等因素") },
-    };
-    for (const ModeHint& hint : m_hints)
-        connect(hint.option, &QRadioButton::clicked, this, [this, option = hint.option] { showModeHint(option); });
-
-    connectButtons();
+    m_highScoreList = nameList();
+    m_superLuckyList = nameList();
+    m_poemNameList = nameList();
+    m_combinationList = nameList();
+    m_nicknameList = nameList();
+    m_englishList = new NameListModel({ { QStringLiteral("编号"), 60 }, { QStringLiteral("英文名"), 100 },
+                                          { QStringLiteral("中文读音"), 200 }, { QStringLiteral("相关含义"), 280 } },
+        -1, this);
+    m_englishList->setRowIcon(rowIcon);
 }
 
 GenerationPage::~GenerationPage()
@@ -116,37 +89,6 @@ GenerationPage::~GenerationPage()
     // The worker posts its reports to this object: it must be gone first.
     if (m_run) m_run->quiet = true;
     m_worker->stop();
-}
-
-void GenerationPage::connectButtons()
-{
-    Ui::MainWindow& ui = m_ui;
-    connect(ui.按钮_起名, &QPushButton::clicked, this, &GenerationPage::onStartButton);
-    const std::pair<QPushButton*, NameListModel*> pageButtons[] = {
-        { ui.按钮_再生成一次, m_highScoreList }, { ui.按钮_超吉生成, m_superLuckyList },
-        { ui.按钮_诗词起名, m_poemNameList }, { ui.按钮_组合起名, m_combinationList },
-        { ui.按钮_起小名, m_nicknameList },
-        { ui.按钮_经典生成, nullptr }, // the classic run empties its text box itself
-    };
-    for (const auto& [button, list] : pageButtons)
-        connect(button, &QPushButton::clicked, this, [this, list = list] { startFromPage(list); });
-    connect(ui.按钮_英文起名, &QPushButton::clicked, this, &GenerationPage::onEnglishButton);
-    connect(
-        ui.按钮_高分暂停, &QPushButton::clicked, this, [this] { togglePause(m_ui.按钮_高分暂停, m_ui.按钮_高分导出); });
-    connect(
-        ui.按钮_超吉暂停, &QPushButton::clicked, this, [this] { togglePause(m_ui.按钮_超吉暂停, m_ui.按钮_超吉导出); });
-    connect(ui.标签_设置辈份, &QLabel::linkActivated, this, [this] { openGenerationCharacterDialog(); });
-
-    const std::pair<QTreeView*, GenerationMode> lists[] = {
-        { ui.超级列表框_高分起名, GenerationMode::HighScore },
-        { ui.超级列表框_超吉起名, GenerationMode::SuperLucky },
-        { ui.超级列表框_诗名列表, GenerationMode::Poem },
-        { ui.超级列表框_组合列表, GenerationMode::Combination },
-        { ui.超级列表框_小名列表, GenerationMode::Nickname },
-    };
-    for (const auto& [view, mode] : lists)
-        connect(view, &QTreeView::doubleClicked, this,
-            [this, mode = mode](const QModelIndex& index) { activateName(mode, index); });
 }
 
 NameListModel* GenerationPage::scoredList(GenerationMode mode)
@@ -169,27 +111,6 @@ NameListModel* GenerationPage::scoredList(GenerationMode mode)
     return nullptr;
 }
 
-void GenerationPage::showModeHint(const QRadioButton* option)
-{
-    for (const ModeHint& hint : m_hints)
-        if (hint.option == option) m_window.setStatusHint(hint.image, hint.text);
-}
-
-GenerationMode GenerationPage::checkedMode() const
-{
-    const std::pair<const QRadioButton*, GenerationMode> options[] = {
-        { m_ui.单选框_高分起名, GenerationMode::HighScore },
-        { m_ui.单选框_超吉起名, GenerationMode::SuperLucky },
-        { m_ui.单选框_诗词起名, GenerationMode::Poem },
-        { m_ui.单选框_组合起名, GenerationMode::Combination },
-        { m_ui.单选框_起小名, GenerationMode::Nickname },
-        { m_ui.单选框_起英文名, GenerationMode::English },
-    };
-    for (const auto& [option, mode] : options)
-        if (option->isChecked()) return mode;
-    return GenerationMode::Classic;
-}
-
 void GenerationPage::setOptionReader(GenerationMode mode, std::function<void(GenerationRequest&)> reader)
 {
     m_optionReaders[index(mode)] = std::move(reader);
@@ -203,10 +124,10 @@ void GenerationPage::setInputCheck(GenerationMode mode, std::function<bool()> ch
 GenerationRequest GenerationPage::buildRequest() const
 {
     GenerationRequest request;
-    request.mode = checkedMode();
-    request.surname = m_ui.编辑框_姓氏->text().toStdString();
-    request.sex = m_ui.组合框_性别->currentText().toStdString();
-    request.nameLength = m_ui.组合框_名字个数->currentText() == QStringLiteral("二字") ? 2 : 1;
+    request.mode = m_mode.checkedMode();
+    request.surname = m_mode.surname().toStdString();
+    request.sex = m_mode.sexText().toStdString();
+    request.nameLength = m_mode.nameLength();
     request.generationCharacter = m_generationCharacter;
     if (const auto& reader = m_optionReaders[index(request.mode)]) reader(request);
     return request;
@@ -216,12 +137,12 @@ GenerationRequest GenerationPage::buildRequest() const
 
 void GenerationPage::onStartButton()
 {
-    const QString surname = m_ui.编辑框_姓氏->text();
+    const QString surname = m_mode.surname();
     if (surname.isEmpty()) {
         m_messages.information(&m_window, QStringLiteral("请输入姓氏!"), MessageService::hintTitle());
         return;
     }
-    const GenerationMode mode = checkedMode();
+    const GenerationMode mode = m_mode.checkedMode();
     switch (mode) {
     case GenerationMode::Classic:
         startRun();
@@ -233,8 +154,7 @@ void GenerationPage::onStartButton()
     case GenerationMode::HighScore:
         if (surname != m_lastSurname) {
             m_highScoreList->clear();
-            m_ui.按钮_高分暂停->setText(kPause);
-            m_ui.按钮_再生成一次->setEnabled(true);
+            Q_EMIT listRestarted(mode);
             m_lastSurname = surname;
             stopRun();
             m_window.showPage(MainWindow::PageHighScore);
@@ -252,15 +172,14 @@ void GenerationPage::onStartButton()
         m_window.showPage(MainWindow::PageNickname);
         break;
     case GenerationMode::English:
-        m_ui.编辑框_英文姓氏->setText(surname);
+        Q_EMIT englishPageOpened(surname);
         m_englishList->clear();
         m_window.showPage(MainWindow::PageEnglish);
         break;
     case GenerationMode::SuperLucky:
         if (surname != m_lastSurname) {
             m_superLuckyList->clear();
-            m_ui.按钮_超吉暂停->setText(kPause);
-            m_ui.按钮_超吉生成->setEnabled(true);
+            Q_EMIT listRestarted(mode);
             m_lastSurname = surname;
             m_window.showPage(MainWindow::PageSuperLucky);
             stopRun();
@@ -272,9 +191,9 @@ void GenerationPage::onStartButton()
     }
 }
 
-void GenerationPage::startFromPage(NameListModel* listToClear)
+void GenerationPage::startFromPage(GenerationMode mode)
 {
-    if (listToClear) listToClear->clear();
+    if (NameListModel* list = scoredList(mode)) list->clear();
     startRun();
 }
 
@@ -285,18 +204,14 @@ void GenerationPage::onEnglishButton()
     startRun();
 }
 
-void GenerationPage::togglePause(QPushButton* button, QPushButton* exportButton)
+void GenerationPage::setPaused(bool pause)
 {
-    if (button->text() == kPause) {
+    if (pause) {
         if (isRunning()) m_worker->pause();
-        setModePageReachable(true, m_ui.菜单项_模式选择->isEnabled());
-        exportButton->setEnabled(true);
-        button->setText(kResume);
+        m_window.setModePageReachable(true, m_window.isModePageMenuEnabled());
     } else {
         m_worker->resume();
         if (m_run) m_run->parked = false;
-        button->setText(kPause);
-        exportButton->setEnabled(false);
     }
 }
 
@@ -329,9 +244,7 @@ void GenerationPage::setGenerationCharacter(const GenerationCharacterSetting& se
 {
     m_generationCharacter = setting;
     const bool set = setting.kind != GenerationCharacterSetting::Kind::None;
-    // The label is a link; its colour has to be given on the anchor itself.
-    m_ui.标签_设置辈份->setText(QStringLiteral("<a href=\"辈份\" style=\"color:%1;\">辈份</a>")
-                                    .arg(set ? QStringLiteral("#ff0000") : QStringLiteral("#606060")));
+    m_mode.markGenerationCharacter(set);
 }
 
 // ---- runs ------------------------------------------------------------------
@@ -419,32 +332,10 @@ void GenerationPage::beginRun(GenerationMode mode)
 {
     if (!m_waiting) m_waiting = new WaitingWindow(&m_window);
     m_waiting->showWaiting();
-    setModePageReachable(false, false);
-    // A new run is never paused, whatever the captions said before.
-    m_ui.按钮_高分暂停->setText(kPause);
-    m_ui.按钮_超吉暂停->setText(kPause);
-    switch (mode) {
-    case GenerationMode::HighScore:
-        m_ui.按钮_高分暂停->setEnabled(false);
-        m_ui.按钮_再生成一次->setEnabled(false);
-        m_ui.按钮_高分导出->setEnabled(false);
-        m_window.showPage(MainWindow::PageHighScore);
-        break;
-    case GenerationMode::SuperLucky:
-        m_ui.按钮_超吉生成->setEnabled(false);
-        m_ui.按钮_超吉暂停->setEnabled(false);
-        m_ui.按钮_超吉导出->setEnabled(false);
-        break;
-    case GenerationMode::Nickname:
-        m_ui.按钮_起小名->setEnabled(false);
-        break;
-    case GenerationMode::Classic:
-        m_window.showPage(MainWindow::PageClassic);
-        m_ui.编辑框_经典名字->clear();
-        break;
-    default:
-        break;
-    }
+    m_window.setModePageReachable(false, false);
+    if (mode == GenerationMode::HighScore) m_window.showPage(MainWindow::PageHighScore);
+    if (mode == GenerationMode::Classic) m_window.showPage(MainWindow::PageClassic);
+    // The pages lock their buttons (and the classic page empties its box).
     Q_EMIT runStarted(mode);
 }
 
@@ -478,19 +369,13 @@ void GenerationPage::dispatch(ActiveRun& run, GenerationEvent& event)
                 // list the next run has just emptied.
                 if (!run.quiet) Q_EMIT englishRowsListed(e.firstRow, e.rows);
             },
-            [&](ev::Text& e) {
-                // The box keeps its lines apart by "\n" alone.
-                QString text = QString::fromStdString(e.text);
-                text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-                m_ui.编辑框_经典名字->setPlainText(text);
-            },
+            [&](ev::Text& e) { Q_EMIT classicTextListed(QString::fromStdString(e.text)); },
             [&](ev::Progress& e) {
                 if (m_waiting) m_waiting->setProgress(e.examined, e.total);
             },
             [&](ev::FirstListed&) {
                 closeWaitingWindow();
-                if (run.mode == GenerationMode::HighScore) m_ui.按钮_高分暂停->setEnabled(true);
-                if (run.mode == GenerationMode::SuperLucky) m_ui.按钮_超吉暂停->setEnabled(true);
+                Q_EMIT firstListed(run.mode);
             },
             [&](ev::Paused&) { run.parked = m_worker->isPaused(); },
             [&](ev::Finished& e) { finishRun(run, e.result); },
@@ -509,21 +394,9 @@ void GenerationPage::finishRun(ActiveRun& run, const GenerationResult& result)
         list->appendRows(toListRows(result.rows));
     }
     closeWaitingWindow();
-    setModePageReachable(true, true);
-    m_ui.按钮_起小名->setEnabled(true);
-    m_ui.按钮_高分导出->setEnabled(true);
-    if (run.mode == GenerationMode::HighScore) m_ui.按钮_再生成一次->setEnabled(true);
-    if (run.mode == GenerationMode::SuperLucky) {
-        m_ui.按钮_超吉生成->setEnabled(true);
-        m_ui.按钮_超吉导出->setEnabled(true);
-    }
+    m_window.setModePageReachable(true, true);
+    // The pages unlock their buttons.
     Q_EMIT runFinished(run.mode, result.stopped);
-}
-
-void GenerationPage::setModePageReachable(bool toolbar, bool menu)
-{
-    if (QAction* first = m_ui.工具条1->actions().value(0)) first->setEnabled(toolbar);
-    m_ui.菜单项_模式选择->setEnabled(menu);
 }
 
 void GenerationPage::closeWaitingWindow()

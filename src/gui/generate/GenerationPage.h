@@ -13,12 +13,7 @@
 #include <memory>
 #include <vector>
 
-class QPushButton;
-class QRadioButton;
-class QTreeView;
-namespace Ui {
-class MainWindow;
-}
+class QModelIndex;
 
 namespace jm {
 class NameDatabase;
@@ -30,39 +25,36 @@ namespace jm::gui {
 class GenerationCharacterDialog;
 class MainWindow;
 class MessageService;
+class ModePage;
 class NameListModel;
 struct ListRow;
 class WaitingWindow;
 
-/// The generation side of the main window: the mode page, the result pages
-/// of the seven modes, the status-bar hint of the selected mode and the run
-/// control. A run is performed by the core worker on a thread of its own;
-/// this page builds its request from the window when the run starts and
-/// takes in what the run reports on the window thread, so the window never
-/// waits for the worker. At most one run is active: starting one stops the
-/// active one first.
+/// The generation side of the main window: the run control behind the mode
+/// page and the result lists of the modes. A run is performed by the core
+/// worker on a thread of its own; this object builds its request from the
+/// mode page and the option readers of the mode pages when the run starts
+/// and takes in what the run reports on the window thread, so the window
+/// never waits for the worker. The pages follow a run through the signals
+/// (`runStarted`, `firstListed`, `runFinished`, ...), which the window
+/// connects. At most one run is active: starting one stops the active one first.
 class GenerationPage : public QObject {
     Q_OBJECT
 public:
-    GenerationPage(Ui::MainWindow& ui, MainWindow& window, NameDatabase& db, MessageService& messages);
+    /// The mode page, the database and the message service must outlive this object.
+    GenerationPage(MainWindow& window, ModePage& modePage, NameDatabase& db, MessageService& messages);
     /// Stops a running generation and waits for it.
     ~GenerationPage() override;
 
-    /// The result lists of the modes and the poet and poem lists.
+    /// The result lists of the modes, shown by their pages.
     NameListModel& highScoreList() { return *m_highScoreList; }
     NameListModel& superLuckyList() { return *m_superLuckyList; }
     NameListModel& poemNameList() { return *m_poemNameList; }
     NameListModel& combinationList() { return *m_combinationList; }
     NameListModel& nicknameList() { return *m_nicknameList; }
     NameListModel& englishList() { return *m_englishList; }
-    NameListModel& poetList() { return *m_poetList; }
-    NameListModel& poemList() { return *m_poemList; }
     /// The scored result list of `mode`; null for English and classic.
     NameListModel* scoredList(GenerationMode mode);
-
-    /// Shows the hint image and text of the mode whose option button is
-    /// `option` in the status bar.
-    void showModeHint(const QRadioButton* option);
 
     /// The surname of the last high-score or super-lucky run started from
     /// the mode page; the window sets it when it opens.
@@ -77,8 +69,6 @@ public:
     /// blocking) and returns it; it deletes itself when closed.
     GenerationCharacterDialog* openGenerationCharacterDialog();
 
-    /// The mode whose option button is checked.
-    GenerationMode checkedMode() const;
     /// Registers the function that fills the options of `mode` (its
     /// page's inputs) into the request when a run of that mode starts.
     void setOptionReader(GenerationMode mode, std::function<void(GenerationRequest&)> reader);
@@ -89,6 +79,22 @@ public:
     /// surname, sex and name length of the mode page, the generation
     /// character and the mode's own options.
     GenerationRequest buildRequest() const;
+
+    /// The click of 开始起名 on the mode page: checks the surname, then, by
+    /// the checked mode, starts a run (classic; high score with a new
+    /// surname) or shows the mode's page, emptying its list.
+    void onStartButton();
+    /// A page's own start button: empties the result list of `mode` (if it
+    /// has one) and starts a run of the checked mode.
+    void startFromPage(GenerationMode mode);
+    /// The start button of the English page: the page's input check, then
+    /// the list emptied and a run started.
+    void onEnglishButton();
+    /// A page's pause button: parks the worker (`pause`) or lets it go on.
+    void setPaused(bool pause);
+    /// A name of the result list of `mode` was double-clicked: emits
+    /// `nameActivated` and `recordRequested` for it.
+    void activateName(GenerationMode mode, const QModelIndex& index);
 
     /// Starts a run of the checked mode, stopping the active run first. A
     /// mode the engine cannot perform yet starts nothing.
@@ -123,18 +129,22 @@ Q_SIGNALS:
     /// "开始起名" showed the page of `mode` (poem: fill the poet list;
     /// super-lucky: apply the filter rules).
     void modePageOpened(jm::GenerationMode mode);
+    /// "开始起名" showed the English page for `surname`.
+    void englishPageOpened(const QString& surname);
+    /// "开始起名" with a new surname started the list of `mode` (high score,
+    /// super-lucky) over: the list is empty, its page is not paused.
+    void listRestarted(jm::GenerationMode mode);
     /// A run of `mode` has started / ended (`stopped` when it was cut short).
     void runStarted(jm::GenerationMode mode);
     void runFinished(jm::GenerationMode mode, bool stopped);
+    /// A run of `mode` listed its first name.
+    void firstListed(jm::GenerationMode mode);
     /// An English run listed `rows` from row `firstRow` on.
     void englishRowsListed(std::size_t firstRow, const std::vector<jm::EnglishRow>& rows);
+    /// A classic run listed its names as text (lines apart by CR LF).
+    void classicTextListed(const QString& text);
 
 private:
-    struct ModeHint {
-        QRadioButton* option;
-        int image;
-        QString text;
-    };
     /// The window's side of one run.
     struct ActiveRun {
         GenerationMode mode;
@@ -150,33 +160,23 @@ private:
 
     static std::size_t index(GenerationMode mode) { return static_cast<std::size_t>(mode); }
 
-    void connectButtons();
-    void onStartButton();
-    void startFromPage(NameListModel* listToClear);
-    void onEnglishButton();
-    void togglePause(QPushButton* button, QPushButton* exportButton);
-    void activateName(GenerationMode mode, const QModelIndex& index);
     void setGenerationCharacter(const GenerationCharacterSetting& setting);
 
     void beginRun(GenerationMode mode);
     void dispatch(ActiveRun& run, GenerationEvent& event);
     void finishRun(ActiveRun& run, const GenerationResult& result);
-    void setModePageReachable(bool toolbar, bool menu);
     void closeWaitingWindow();
 
-    Ui::MainWindow& m_ui;
     MainWindow& m_window;
+    ModePage& m_mode;
     NameDatabase& m_db;
     MessageService& m_messages;
-    std::vector<ModeHint> m_hints;
     NameListModel* m_highScoreList = nullptr;
     NameListModel* m_superLuckyList = nullptr;
     NameListModel* m_poemNameList = nullptr;
     NameListModel* m_combinationList = nullptr;
     NameListModel* m_nicknameList = nullptr;
     NameListModel* m_englishList = nullptr;
-    NameListModel* m_poetList = nullptr;
-    NameListModel* m_poemList = nullptr;
     QString m_lastSurname;
     GenerationCharacterSetting m_generationCharacter;
     std::array<std::function<void(GenerationRequest&)>, 7> m_optionReaders;

@@ -5,12 +5,11 @@
 #include "settings/Paths.h"
 #include "shell/MessageService.h"
 #include "shell/NameListModel.h"
-#include "ui_MainWindow.h"
+#include "ui_PoemPage.h"
 
 #include <QItemSelectionModel>
 #include <QLayout>
 #include <QScrollArea>
-#include <QStringDecoder>
 #include <QTreeView>
 
 namespace jm::gui {
@@ -40,16 +39,27 @@ PoemCharacterBox::PoemCharacterBox(const QCheckBox& model, const QString& charac
     setCursor(model.cursor());
 }
 
-PoemPage::PoemPage(Ui::MainWindow& ui, NameDatabase& db, MessageService& messages, NameListModel& poetList,
-    NameListModel& poemList, QWidget* window)
-    : QObject(window)
-    , m_ui(ui)
+PoemPage::PoemPage(NameDatabase& db, MessageService& messages, NameListModel& nameList, QWidget* parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::PoemPage>())
     , m_db(db)
     , m_messages(messages)
-    , m_poetList(poetList)
-    , m_poemList(poemList)
-    , m_window(window)
 {
+    m_ui->setupUi(this);
+    Ui::PoemPage& ui = *m_ui;
+    const QIcon rowIcon(QStringLiteral(":/icons/row.svg"));
+    const auto list = [this, &rowIcon](QTreeView* view, QList<NameListModel::Column> columns) {
+        auto* model = new NameListModel(std::move(columns), -1, this);
+        model->setRowIcon(rowIcon);
+        model->attachTo(view);
+        return model;
+    };
+    m_poetList = list(ui.超级列表框_诗人列表, { { QStringLiteral("编号"), 50 }, { QStringLiteral("诗人"), 80 } });
+    m_poemList = list(ui.超级列表框_诗词残, { { QStringLiteral("编号"), 50 }, { QStringLiteral("诗词标题"), 160 } });
+    nameList.attachTo(ui.超级列表框_诗名列表);
+    connect(ui.按钮_诗词起名, &QPushButton::clicked, this, &PoemPage::generateClicked);
+    connect(ui.超级列表框_诗名列表, &QTreeView::doubleClicked, this, &PoemPage::nameDoubleClicked);
+
     // Clicks, the keyboard and our own selectRow all move the current row.
     connect(ui.超级列表框_诗人列表->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this](const QModelIndex& current) {
@@ -75,10 +85,12 @@ PoemPage::PoemPage(Ui::MainWindow& ui, NameDatabase& db, MessageService& message
     connect(ui.按钮6, &QPushButton::clicked, this, &PoemPage::invertAll);
 }
 
+PoemPage::~PoemPage() = default;
+
 void PoemPage::openPage()
 {
     fillPoetList();
-    m_ui.高级选择夹1->setCurrentIndex(2);
+    Q_EMIT showRequested();
 }
 
 void PoemPage::fillPoetList()
@@ -89,10 +101,10 @@ void PoemPage::fillPoetList()
     rows.reserve(poets.size());
     for (std::size_t i = 0; i < poets.size(); ++i)
         rows.push_back({ { QString::number(i + 1), qs(poets[i]) }, 0 });
-    m_poetList.clear();
-    m_poetList.appendRows(std::move(rows));
-    if (m_poetList.rowCount() == 0) return;
-    QTreeView* view = m_ui.超级列表框_诗人列表;
+    m_poetList->clear();
+    m_poetList->appendRows(std::move(rows));
+    if (m_poetList->rowCount() == 0) return;
+    QTreeView* view = m_ui->超级列表框_诗人列表;
     // Refilling drops the current row, so selecting row 0 always lists its poems.
     view->selectionModel()->clearCurrentIndex();
     selectRow(view, 0);
@@ -100,8 +112,8 @@ void PoemPage::fillPoetList()
 
 void PoemPage::listPoems(int poetRow)
 {
-    if (poetRow < 0 || poetRow >= m_poetList.rowCount()) return;
-    const std::string poet = m_poetList.row(poetRow).cells.value(1).toStdString();
+    if (poetRow < 0 || poetRow >= m_poetList->rowCount()) return;
+    const std::string poet = m_poetList->row(poetRow).cells.value(1).toStdString();
     const std::vector<PoemEntry> poems = loadPoems(m_db, poet);
     std::vector<ListRow> rows;
     rows.reserve(poems.size());
@@ -110,10 +122,10 @@ void PoemPage::listPoems(int poetRow)
         rows.push_back({ { QString::number(i + 1), qs(poems[i].title) }, 0 });
         m_poemIds.push_back(poems[i].id);
     }
-    m_poemList.clear();
-    m_poemList.appendRows(std::move(rows));
-    if (m_poemList.rowCount() == 0) return;
-    QTreeView* view = m_ui.超级列表框_诗词残;
+    m_poemList->clear();
+    m_poemList->appendRows(std::move(rows));
+    if (m_poemList->rowCount() == 0) return;
+    QTreeView* view = m_ui->超级列表框_诗词残;
     view->selectionModel()->clearCurrentIndex();
     selectRow(view, 0);
 }
@@ -125,25 +137,15 @@ void PoemPage::showPoem(int poemRow)
     if (auto found = loadPoem(m_db, m_poemIds[static_cast<std::size_t>(poemRow)]))
         poem = std::move(*found);
     else
-        poem.title = m_poemList.row(poemRow).cells.value(1).toStdString();
+        poem.title = m_poemList->row(poemRow).cells.value(1).toStdString();
     // The page shows the selected poet's name, as the heading always did.
-    const int poetRow = selectedRow(m_ui.超级列表框_诗人列表);
-    if (poetRow >= 0) poem.poet = m_poetList.row(poetRow).cells.value(1).toStdString();
+    const int poetRow = selectedRow(m_ui->超级列表框_诗人列表);
+    if (poetRow >= 0) poem.poet = m_poetList->row(poetRow).cells.value(1).toStdString();
 
     const std::string page = poemPage(poem);
-    QString html = qs(page);
-    if (const auto dir = ensureDataDirectory()) {
-        const auto file = pageFilePath(*dir, 0);
-        // Show what was written: the file is GB18030, which the viewer
-        // would misread as strict GB2312, so decode it here.
-        if (writeGbkPage(file, page)) {
-            if (const auto bytes = readFileBytes(file)) {
-                QStringDecoder decode("GB18030");
-                html = decode(QByteArray::fromStdString(*bytes));
-            }
-        }
-    }
-    m_ui.网页浏览框1->setHtml(html);
+    // The file is kept for the user; the view shows the text it was written from.
+    if (const auto dir = ensureDataDirectory()) writeGbkPage(pageFilePath(*dir, 0), page);
+    m_ui->网页浏览框1->setHtml(qs(page));
 }
 
 void PoemPage::removeBoxes()
@@ -159,11 +161,11 @@ void PoemPage::usePoem()
     const long long id = selectedPoemId();
     const auto poem = id ? loadPoem(m_db, id) : std::nullopt;
     if (!poem) {
-        m_messages.plain(m_window, QString::fromUtf8(kMessageSelectPoem), MessageService::hintTitle());
+        m_messages.plain(window(), QString::fromUtf8(kMessageSelectPoem), MessageService::hintTitle());
         return;
     }
-    QGroupBox* group = m_ui.分组框_诗词字符;
-    const QCheckBox& model = *m_ui.选择框1;
+    QGroupBox* group = m_ui->分组框_诗词字符;
+    const QCheckBox& model = *m_ui->选择框1;
     const QPoint origin = group->contentsRect().topLeft();
     const std::vector<std::string> characters = poemBoxCharacters(poem->content);
     m_boxes.reserve(characters.size());
@@ -178,7 +180,7 @@ void PoemPage::usePoem()
     const int rows = (static_cast<int>(characters.size()) + kBoxesPerRow - 1) / kBoxesPerRow;
     group->setMinimumHeight(origin.y() + rows * kBoxStepY + group->contentsMargins().bottom() + kBoxStepY / 2);
     group->setUpdatesEnabled(true);
-    m_ui.高级选择夹2->setCurrentIndex(1);
+    m_ui->高级选择夹2->setCurrentIndex(1);
 }
 
 void PoemPage::checkAll()
@@ -201,7 +203,7 @@ void PoemPage::invertAll()
 
 void PoemPage::showNameList()
 {
-    m_ui.高级选择夹2->setCurrentIndex(2);
+    m_ui->高级选择夹2->setCurrentIndex(2);
 }
 
 void PoemPage::fillRequest(GenerationRequest& request) const
@@ -213,7 +215,7 @@ void PoemPage::fillRequest(GenerationRequest& request) const
 
 long long PoemPage::selectedPoemId() const
 {
-    const int row = selectedRow(m_ui.超级列表框_诗词残);
+    const int row = selectedRow(m_ui->超级列表框_诗词残);
     return row >= 0 && static_cast<std::size_t>(row) < m_poemIds.size() ? m_poemIds[static_cast<std::size_t>(row)] : 0;
 }
 

@@ -3,15 +3,16 @@
 #include "generate/PoemMode.h"
 
 #include <QCheckBox>
-#include <QObject>
 #include <QRect>
+#include <QWidget>
 
+#include <memory>
 #include <vector>
 
 class QTreeView;
 
 namespace Ui {
-class MainWindow;
+class PoemPage;
 }
 
 namespace jm {
@@ -32,14 +33,15 @@ public:
     PoemCharacterBox(const QCheckBox& model, const QString& character, QWidget* parent);
 };
 
-/// The poem page (诗词起名, page 2 of 高级选择夹1): the poet and poem lists,
-/// the poem view 网页浏览框1, the character boxes with 全选/全清/反选, and
-/// the poem options of a run. Window thread only.
+/// The poem page (诗词起名, 页面_诗词起名): the poet and poem lists, the
+/// poem view 网页浏览框1, the character boxes with 全选/全清/反选, the poem
+/// options of a run and the list of names a poem run gives (its model
+/// belongs to the generation side). Window thread only.
 ///
 /// A poem is always picked by the row id of the selected poem row, so the
 /// view and "使用此诗词" show and use the selected poet's poem even when
 /// other poems carry the same title.
-class PoemPage : public QObject {
+class PoemPage : public QWidget {
     Q_OBJECT
 public:
     /// Boxes to a row and the spacing of the box grid.
@@ -49,19 +51,24 @@ public:
     static constexpr int kBoxWidth = 70;
     static constexpr int kBoxHeight = 20;
 
-    /// `poetList` and `poemList` are the models shown by 超级列表框_诗人列表
-    /// and 超级列表框_诗词残 (already attached to their views).
-    PoemPage(Ui::MainWindow& ui, NameDatabase& db, MessageService& messages, NameListModel& poetList,
-        NameListModel& poemList, QWidget* window);
+    /// `nameList` is the poem-mode result list, shown in 超级列表框_诗名列表;
+    /// it must outlive the page, and so must the database.
+    PoemPage(NameDatabase& db, MessageService& messages, NameListModel& nameList, QWidget* parent = nullptr);
+    ~PoemPage() override;
+
+    /// The models of 超级列表框_诗人列表 and 超级列表框_诗词残.
+    NameListModel& poetList() { return *m_poetList; }
+    NameListModel& poemList() { return *m_poemList; }
 
     /// "开始起名" in poem mode: fills the poet list, selects its first poet,
-    /// lists that poet's poems and shows page 2 of 高级选择夹1.
+    /// lists that poet's poems and asks to be shown (`showRequested`).
     void openPage();
     /// Fills the poet list in OrderId order, selects row 0 and lists its poems.
     void fillPoetList();
     /// Lists the poems of the poet in row `poetRow` and shows the first one.
     void listPoems(int poetRow);
-    /// Writes the page of the poem in row `poemRow` to temp.html and shows it.
+    /// Writes the page of the poem in row `poemRow` to temp.html and shows it
+    /// from memory.
     void showPoem(int poemRow);
     /// "使用此诗词": replaces the character boxes by those of the selected poem.
     void usePoem();
@@ -81,16 +88,23 @@ public:
     /// of the group box's inner area).
     static QRect boxGeometry(int index, QPoint origin);
 
+Q_SIGNALS:
+    /// `openPage` wants the page to be the current page of the window.
+    void showRequested();
+    /// 开始起名 of the page (按钮_诗词起名) was clicked.
+    void generateClicked();
+    /// A name of the result list was double-clicked.
+    void nameDoubleClicked(const QModelIndex& index);
+
 private:
     static int selectedRow(const QTreeView* view);
     void removeBoxes();
 
-    Ui::MainWindow& m_ui;
+    std::unique_ptr<Ui::PoemPage> m_ui;
     NameDatabase& m_db;
     MessageService& m_messages;
-    NameListModel& m_poetList;
-    NameListModel& m_poemList;
-    QWidget* m_window;
+    NameListModel* m_poetList = nullptr;
+    NameListModel* m_poemList = nullptr;
     std::vector<long long> m_poemIds;
     std::vector<PoemCharacterBox*> m_boxes;
 };

@@ -1,15 +1,20 @@
 #include "generate/SuperLuckyPage.h"
 
-#include "ui_MainWindow.h"
+#include "generate/ResultPages.h"
+#include "shell/NameListModel.h"
+#include "ui_SuperLuckyPage.h"
 
 #include <QCheckBox>
 
 namespace jm::gui {
 
-SuperLuckyPage::SuperLuckyPage(Ui::MainWindow& ui, QObject* parent)
-    : QObject(parent)
-    , m_ui(ui)
+SuperLuckyPage::SuperLuckyPage(NameListModel& list, QWidget* parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::SuperLuckyPage>())
 {
+    m_ui->setupUi(this);
+    Ui::SuperLuckyPage& ui = *m_ui;
+    list.attachTo(ui.超级列表框_超吉起名);
     m_groups[SecondCharacter]
         = { ui.选择框_第二个字五行限定, { ui.选择框_金0, ui.选择框_木0, ui.选择框_水0, ui.选择框_火0, ui.选择框_土0 } };
     m_groups[ThirdCharacter]
@@ -21,6 +26,16 @@ SuperLuckyPage::SuperLuckyPage(Ui::MainWindow& ui, QObject* parent)
     for (int g = 0; g < 4; ++g)
         connect(m_groups[static_cast<std::size_t>(g)].toggle, &QCheckBox::clicked, this,
             [this, g] { applyRule(static_cast<Group>(g)); });
+    connect(ui.按钮_超吉生成, &QPushButton::clicked, this, &SuperLuckyPage::generateClicked);
+    connect(ui.按钮_超吉暂停, &QPushButton::clicked, this, &SuperLuckyPage::togglePause);
+    connect(ui.超级列表框_超吉起名, &QTreeView::doubleClicked, this, &SuperLuckyPage::nameDoubleClicked);
+}
+
+SuperLuckyPage::~SuperLuckyPage() = default;
+
+QPushButton* SuperLuckyPage::exportButton() const
+{
+    return m_ui->按钮_超吉导出;
 }
 
 void SuperLuckyPage::applyRule(Group group)
@@ -63,15 +78,43 @@ void SuperLuckyPage::fillRequest(GenerationRequest& request) const
     request.superLucky.thirdCharacter = read(ThirdCharacter);
     request.superLucky.allMustHave = read(AllMustHave);
     request.superLucky.noneMayHave = read(NoneMayHave);
-    request.combination.characters = m_ui.编辑框_组合的字->text().toStdString();
-    if (m_ui.单选框_小A型->isChecked())
-        request.nickname.pattern = NicknamePattern::XiaoA;
-    else if (m_ui.单选框_A儿型->isChecked())
-        request.nickname.pattern = NicknamePattern::AEr;
-    else if (m_ui.单选框_阿A型->isChecked())
-        request.nickname.pattern = NicknamePattern::AhA;
-    else
-        request.nickname.pattern = NicknamePattern::AA;
+}
+
+void SuperLuckyPage::restartList(GenerationMode mode)
+{
+    if (mode != GenerationMode::SuperLucky) return;
+    m_ui->按钮_超吉暂停->setText(kPauseCaption);
+    m_ui->按钮_超吉生成->setEnabled(true);
+}
+
+void SuperLuckyPage::onRunStarted(GenerationMode mode)
+{
+    // A new run is never paused, whatever the caption said before.
+    m_ui->按钮_超吉暂停->setText(kPauseCaption);
+    if (mode != GenerationMode::SuperLucky) return;
+    m_ui->按钮_超吉生成->setEnabled(false);
+    m_ui->按钮_超吉暂停->setEnabled(false);
+    m_ui->按钮_超吉导出->setEnabled(false);
+}
+
+void SuperLuckyPage::onFirstListed(GenerationMode mode)
+{
+    if (mode == GenerationMode::SuperLucky) m_ui->按钮_超吉暂停->setEnabled(true);
+}
+
+void SuperLuckyPage::onRunFinished(GenerationMode mode)
+{
+    if (mode != GenerationMode::SuperLucky) return;
+    m_ui->按钮_超吉生成->setEnabled(true);
+    m_ui->按钮_超吉导出->setEnabled(true);
+}
+
+void SuperLuckyPage::togglePause()
+{
+    const bool pause = m_ui->按钮_超吉暂停->text() == kPauseCaption;
+    m_ui->按钮_超吉导出->setEnabled(pause);
+    m_ui->按钮_超吉暂停->setText(pause ? kResumeCaption : kPauseCaption);
+    Q_EMIT pauseToggled(pause);
 }
 
 } // namespace jm::gui

@@ -2,38 +2,64 @@
 
 #include "generate/GenerationRequest.h"
 
-#include <QObject>
+#include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
+class QPushButton;
 namespace Ui {
-class MainWindow;
+class SuperLuckyPage;
 }
 
 namespace jm::gui {
 
-/// The element filters of the super-lucky page and the option reader of the
-/// super-lucky, combination and nickname modes.
+class NameListModel;
+
+/// The super-lucky page 超吉模式 (页面_超吉模式): the element filters, 生成,
+/// 暂停/继续, 导出 and the list of a super-lucky run, whose model belongs to
+/// the generation side. Window thread only.
 ///
 /// The four filter groups each have a switch and five element boxes (金 木
 /// 水 火 土). The two position switches and the two all-character switches
 /// exclude each other; a group's element boxes are enabled while its switch
 /// is on. Disabling a box leaves it checked.
-class SuperLuckyPage : public QObject {
+class SuperLuckyPage : public QWidget {
     Q_OBJECT
 public:
     enum Group { SecondCharacter, ThirdCharacter, AllMustHave, NoneMayHave };
 
-    SuperLuckyPage(Ui::MainWindow& ui, QObject* parent = nullptr);
+    /// `list` is the super-lucky result list; it must outlive the page.
+    explicit SuperLuckyPage(NameListModel& list, QWidget* parent = nullptr);
+    ~SuperLuckyPage() override;
 
     /// Applies the rule of a click on 选择框_所有字必带五行 once, for its
     /// current state (the mode page does this when it shows the page).
     void applyMustHaveRule() { applyRule(AllMustHave); }
 
-    /// Reads the filters, the combination characters and the nickname
-    /// pattern into `request`.
+    /// Reads the four filters into `request`.
     void fillRequest(GenerationRequest& request) const;
+
+    QPushButton* exportButton() const;
+
+public Q_SLOTS:
+    /// 开始起名 started the list over for a new surname.
+    void restartList(jm::GenerationMode mode);
+    /// Any run starts: the pause caption reads 暂停 again; a super-lucky run
+    /// locks 生成, 暂停 and 导出 until it lists its first name.
+    void onRunStarted(jm::GenerationMode mode);
+    void onFirstListed(jm::GenerationMode mode);
+    void onRunFinished(jm::GenerationMode mode);
+
+Q_SIGNALS:
+    /// 生成 was clicked.
+    void generateClicked();
+    /// 暂停 (`pause` true) or 继续 (false) was clicked; the page has already
+    /// turned its caption and the export button.
+    void pauseToggled(bool pause);
+    /// A name of the list was double-clicked.
+    void nameDoubleClicked(const QModelIndex& index);
 
 private:
     struct FilterBoxes {
@@ -43,8 +69,9 @@ private:
 
     void applyRule(Group group);
     ElementFilterGroup read(Group group) const;
+    void togglePause();
 
-    Ui::MainWindow& m_ui;
+    std::unique_ptr<Ui::SuperLuckyPage> m_ui;
     std::array<FilterBoxes, 4> m_groups;
 };
 

@@ -41,8 +41,8 @@ DetailWindow::DetailWindow(NameDatabase& db, std::filesystem::path directory, QW
     }
     m_statusBar = createPageStatusBar(this);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int page) {
-        // The report is loaded when the name is shown; the other pages are
-        // reread from their files each time they are selected.
+        // The report is loaded when the name is shown; the other pages each
+        // time they are selected.
         if (page >= 1) loadPage(page);
     });
     resize(760, 560);
@@ -53,10 +53,15 @@ void DetailWindow::showName(const QString& surname, const QString& givenName)
     const std::string s = surname.toStdString();
     const std::string g = givenName.toStdString();
     if (isBlank(s + g)) return;
-    m_unwritten = {};
+    m_pages = {};
 
-    const NameAnalysis analysis = analyseName(m_db, s, g);
-    if (!writeReportPage(analysis, m_directory)) m_unwritten[0] = reportPage(analysis);
+    // The pages are kept here and shown from here; their files are written
+    // for the user (a page whose file cannot be written is shown all the same).
+    const auto keep = [this](int page, std::string text) {
+        writeGbkPage(pageFilePath(m_directory, page), text);
+        m_pages[static_cast<std::size_t>(page)] = std::move(text);
+    };
+    keep(0, reportPage(analyseName(m_db, s, g)));
 
     // Pages of an earlier name must not stay behind.
     m_tabs->setCurrentIndex(0);
@@ -67,12 +72,11 @@ void DetailWindow::showName(const QString& surname, const QString& givenName)
     const std::vector<std::string> characters = splitCharacters(s + g);
     for (std::size_t i = 0; i < characters.size() && i < 4; ++i) {
         const int page = static_cast<int>(i) + 1;
-        if (!writeCharacterPage(m_db, characters[i], page, m_directory))
-            m_unwritten[i + 1] = characterPage(m_db, characters[i]);
+        keep(page, characterPage(m_db, characters[i]));
         m_tabs->setTabText(page, QString::fromStdString(characters[i]));
         m_tabs->setTabVisible(page, true);
     }
-    if (!writeSurnamePage(m_db, s, m_directory)) m_unwritten[5] = surnamePage(m_db, s);
+    keep(5, surnamePage(m_db, s));
     m_tabs->setTabText(5, QStringLiteral("姓氏起源"));
     m_tabs->setTabVisible(5, true);
 
@@ -85,11 +89,8 @@ void DetailWindow::showName(const QString& surname, const QString& givenName)
 
 void DetailWindow::loadPage(int page)
 {
-    QTextBrowser& viewer = *m_viewers[static_cast<std::size_t>(page)];
-    if (const auto& text = m_unwritten[static_cast<std::size_t>(page)])
-        showPageText(viewer, *text, m_directory);
-    else
-        showPageFile(viewer, pageFilePath(m_directory, page));
+    const auto i = static_cast<std::size_t>(page);
+    showPageText(*m_viewers[i], m_pages[i], m_directory);
 }
 
 void DetailWindow::onToolbarItem(int item)

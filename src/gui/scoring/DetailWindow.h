@@ -4,7 +4,6 @@
 
 #include <array>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 class QFrame;
@@ -36,9 +35,10 @@ public:
     /// `directory` receives the page files. The database must outlive the window.
     DetailWindow(NameDatabase& db, std::filesystem::path directory, QWidget* parent = nullptr);
 
-    /// Analyses the name (writing the report), writes the pages of its first
+    /// Analyses the name once, writes its report and the pages of its first
     /// four characters and of the surname, shows page 0 and makes visible the
-    /// pages of this name only. The caption is the name followed by
+    /// pages of this name only. Every page is shown from the text it was
+    /// written from, also when its file cannot be written. The caption is the name followed by
     /// "姓名详细解释". Shows and raises the window. A blank name does nothing.
     void showName(const QString& surname, const QString& givenName);
 
@@ -63,8 +63,8 @@ private:
     QTabWidget* m_tabs = nullptr;
     std::array<QTextBrowser*, 6> m_viewers {};
     QStatusBar* m_statusBar = nullptr;
-    /// A page whose file could not be written is shown from memory.
-    std::array<std::optional<std::string>, 6> m_unwritten;
+    /// The six pages of the name shown (UTF-8 HTML), as written to their files.
+    std::array<std::string, 6> m_pages;
 };
 
 } // namespace jm::gui

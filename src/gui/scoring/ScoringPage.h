@@ -1,14 +1,13 @@
 #pragma once
 
-#include "settings/Settings.h"
+#include <QWidget>
 
-#include <QObject>
+#include <filesystem>
+#include <memory>
+#include <optional>
 
-#include <vector>
-
-class QMenu;
 namespace Ui {
-class MainWindow;
+class ScoringPage;
 }
 
 namespace jm {
@@ -17,27 +16,29 @@ class NameDatabase;
 
 namespace jm::gui {
 
-class MainWindow;
 class MessageService;
 class NameListModel;
-struct ListRow;
 
-/// The pages 姓名评分 (rating a typed name) and 起名记录 (the record list
-/// of chosen names) of the main window.
-class ScoringPage : public QObject {
+/// The page 姓名评分 (页面_姓名评分): rating a typed name into the score
+/// list. Window thread only.
+class ScoringPage : public QWidget {
     Q_OBJECT
 public:
-    ScoringPage(Ui::MainWindow& ui, MainWindow& window, NameDatabase& db, MessageService& messages);
+    /// The database and the message service must outlive the page.
+    ScoringPage(NameDatabase& db, MessageService& messages, QWidget* parent = nullptr);
+    ~ScoringPage() override;
 
     NameListModel& scoreList() { return *m_scoreList; }
-    NameListModel& recordList() { return *m_recordList; }
-    /// The popup menu "记录列表菜单" of the record list.
-    QMenu* recordMenu() { return m_recordMenu; }
 
-    /// The record list in list order, as the settings file stores it.
-    std::vector<RecordFields> records() const;
-    /// Appends restored records, numbered on from the rows already listed.
-    void restoreRecords(const std::vector<RecordFields>& records);
+    /// Where the report page of a rated name is written; nothing writes none.
+    void setDataDirectory(std::optional<std::filesystem::path> directory) { m_dataDirectory = std::move(directory); }
+    /// Shows `surname` in 编辑框_评分姓氏 and refills the date boxes (year
+    /// 2013, the others at their first item). Done when the window opens and
+    /// whenever the tool bar opens the page.
+    void prepare(const QString& surname);
+    /// 编辑框_评分名字 (kept in the settings file).
+    QString typedGivenName() const;
+    void setTypedGivenName(const QString& givenName);
 
     /// The click of 按钮_评分: rates 编辑框_评分姓氏 + 编辑框_评分名字 (and
     /// rewrites the report page in the data directory) and appends the name
@@ -45,32 +46,16 @@ public:
     /// reported in a message box and nothing else happens.
     void scoreTypedName();
 
-    /// Keeps a name opened from a generation list: appends surname + "\r\n"
-    /// + given name with columns 2 to 7 of `source`, unless the record list
-    /// holds the name already. The settings file is updated at once.
-    void recordName(const QString& surname, const QString& givenName, const ListRow& source);
-
-    /// "删除记录": removes the selected record and renumbers the rest; does
-    /// nothing without a selection or for a row with an empty 姓名 cell.
-    void deleteRecord();
-
 Q_SIGNALS:
-    /// A name of the score list or the record list was double-clicked.
+    /// A name of the score list was double-clicked.
     void nameActivated(const QString& surname, const QString& givenName);
-    /// The record list changed (a record added or deleted); the window then
-    /// writes it to the settings file at once.
-    void recordsChanged();
 
 private:
-    void activateName(const NameListModel& list, const QModelIndex& index);
-
-    Ui::MainWindow& m_ui;
-    MainWindow& m_window;
+    std::unique_ptr<Ui::ScoringPage> m_ui;
     NameDatabase& m_db;
     MessageService& m_messages;
     NameListModel* m_scoreList = nullptr;
-    NameListModel* m_recordList = nullptr;
-    QMenu* m_recordMenu = nullptr;
+    std::optional<std::filesystem::path> m_dataDirectory;
 };
 
 } // namespace jm::gui

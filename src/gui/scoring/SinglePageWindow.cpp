@@ -23,11 +23,6 @@ SinglePageWindow::SinglePageWindow(QWidget* parent)
     resize(640, 520);
 }
 
-void SinglePageWindow::showFile(const std::filesystem::path& file)
-{
-    showPageFile(*m_viewer, file);
-}
-
 void SinglePageWindow::showText(const std::string& utf8Page, const std::filesystem::path& directory)
 {
     showPageText(*m_viewer, utf8Page, directory);

@@ -22,9 +22,7 @@ class SinglePageWindow : public QWidget {
 public:
     explicit SinglePageWindow(QWidget* parent = nullptr);
 
-    /// Shows a page file of GB18030 bytes (see `showPageFile`).
-    void showFile(const std::filesystem::path& file);
-    /// Shows a UTF-8 page from memory (a page whose file could not be written).
+    /// Shows a UTF-8 page; its relative links resolve in `directory`.
     void showText(const std::string& utf8Page, const std::filesystem::path& directory);
 
     QTextBrowser& viewer() { return *m_viewer; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 class QComboBox;
@@ -10,6 +11,16 @@ namespace jm::gui {
 /// the calendar's range so that a child born this year can be entered.
 inline constexpr int kFirstYear = 1970;
 inline constexpr int kLastYear = 2048;
+
+/// The texts chosen in a set of birth-date boxes (the mode page's date of
+/// the child to be named).
+struct BirthDate {
+    QString year;
+    QString month;
+    QString day;
+    QString hour;
+    QString minute;
+};
 
 /// The value lists of the date boxes, each built from one comma-separated
 /// constant text: years "1970" to "2048", months "1" to "12", days "1" to

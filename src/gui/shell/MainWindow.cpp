@@ -3,12 +3,18 @@
 #include "chart/ChartPage.h"
 #include "content/ContentRouter.h"
 #include "data/NameDatabase.h"
+#include "generate/ClassicPage.h"
+#include "generate/CombinationPage.h"
 #include "generate/EnglishPage.h"
 #include "generate/ExportActions.h"
 #include "generate/GenerationPage.h"
+#include "generate/HighScorePage.h"
+#include "generate/ModePage.h"
+#include "generate/NicknamePage.h"
 #include "generate/PoemPage.h"
 #include "generate/Pronunciation.h"
 #include "generate/SuperLuckyPage.h"
+#include "scoring/RecordsPage.h"
 #include "scoring/ScoringPage.h"
 #include "shell/AboutWindow.h"
 #include "shell/Application.h"
@@ -26,11 +32,6 @@
 
 namespace jm::gui {
 namespace {
-
-// The date the chart and scoring pages show when they are opened.
-const QString kPageYear = QStringLiteral("2013");
-// The naming panel's birth date when the window opens.
-const QString kStartYear = QStringLiteral("2018");
 
 QString qText(const std::string& utf8)
 {
@@ -64,22 +65,40 @@ MainWindow::MainWindow(NameDatabase& db, MessageService& messages, QWidget* pare
     m_loader = new DatabaseLoader(m_db, this);
     connect(m_loader, &DatabaseLoader::finished, this, &MainWindow::onDatabaseLoaded);
 
-    m_generation = new GenerationPage(*m_ui, *this, m_db, m_messages);
-    m_scoring = new ScoringPage(*m_ui, *this, m_db, m_messages);
-    m_chart = new ChartPage(*m_ui, *this, m_db, m_messages);
-    m_content = new ContentRouter(*m_ui, *this, m_db, m_messages);
-    // The mode pages after the generation page: they use its list models.
-    m_poem = new PoemPage(*m_ui, m_db, m_messages, m_generation->poetList(), m_generation->poemList(), this);
-    m_english = new EnglishPage(*m_ui, m_generation->englishList(), m_ui->状态条1, this);
-    m_superLucky = new SuperLuckyPage(*m_ui, this);
-    m_exports = new ExportActions(*m_ui, m_generation->highScoreList(), m_generation->superLuckyList(), this);
-    connect(m_scoring, &ScoringPage::recordsChanged, this, &MainWindow::saveRecordList);
-    connect(m_generation, &GenerationPage::recordRequested, m_scoring, &ScoringPage::recordName);
-    connect(m_generation, &GenerationPage::nameActivated, m_content, &ContentRouter::showNameDetail);
-    connect(m_scoring, &ScoringPage::nameActivated, m_content, &ContentRouter::showNameDetail);
+    createPages();
+    m_content = new ContentRouter(m_ui->菜单_育儿知识, m_ui->菜单_算命风水, *this, m_db, m_messages);
+    m_exports
+        = new ExportActions(m_highScore->exportButton(), m_generation->highScoreList(), m_superLucky->exportButton(),
+            m_generation->superLuckyList(), m_classic->exportButton(), m_classic->textBox(), this);
 
     connectNavigation();
     connectGeneration();
+    connectNames();
+    // The chart page charts the naming date of the mode page.
+    connect(m_modePage, &ModePage::birthDateChanged, m_chart, &ChartPage::setNamingDate);
+    connect(m_modePage, &ModePage::modeHintChanged, this, &MainWindow::setStatusHint);
+}
+
+void MainWindow::createPages()
+{
+    // The generation side first: the result pages show its lists.
+    m_modePage = new ModePage;
+    m_generation = new GenerationPage(*this, *m_modePage, m_db, m_messages);
+    m_highScore = new HighScorePage(m_generation->highScoreList());
+    m_poem = new PoemPage(m_db, m_messages, m_generation->poemNameList());
+    m_combination = new CombinationPage(m_generation->combinationList());
+    m_nickname = new NicknamePage(m_generation->nicknameList());
+    m_english = new EnglishPage(m_generation->englishList(), m_ui->状态条1);
+    m_chart = new ChartPage;
+    m_scoring = new ScoringPage(m_db, m_messages);
+    m_records = new RecordsPage;
+    m_superLucky = new SuperLuckyPage(m_generation->superLuckyList());
+    m_classic = new ClassicPage;
+    // In the order of `Page`; each page's title is its window title.
+    QWidget* const pages[] = { m_modePage, m_highScore, m_poem, m_combination, m_nickname, m_english, m_chart,
+        m_scoring, m_records, m_superLucky, m_classic };
+    for (QWidget* page : pages)
+        m_ui->高级选择夹1->addTab(page, page->windowTitle());
 }
 
 MainWindow::~MainWindow()
@@ -106,7 +125,9 @@ void MainWindow::connectNavigation()
         close();
     });
     connect(ui.菜单项_更换皮肤, &QAction::triggered, this, [this] { m_skins.nextSkin(); });
+    connect(ui.菜单项_使用帮助, &QAction::triggered, m_content, &ContentRouter::openHelp);
     connect(ui.菜单项_关于软件, &QAction::triggered, this, &MainWindow::openAboutWindow);
+    connect(m_poem, &PoemPage::showRequested, this, [this] { showPage(PagePoem); });
 }
 
 void MainWindow::connectGeneration()
@@ -114,17 +135,69 @@ void MainWindow::connectGeneration()
     GenerationPage& generation = *m_generation;
     generation.setOptionReader(GenerationMode::Poem, [this](GenerationRequest& r) { m_poem->fillRequest(r); });
     generation.setOptionReader(GenerationMode::English, [this](GenerationRequest& r) { m_english->fillRequest(r); });
-    for (GenerationMode mode : { GenerationMode::SuperLucky, GenerationMode::Combination, GenerationMode::Nickname })
-        generation.setOptionReader(mode, [this](GenerationRequest& r) { m_superLucky->fillRequest(r); });
+    generation.setOptionReader(
+        GenerationMode::SuperLucky, [this](GenerationRequest& r) { m_superLucky->fillRequest(r); });
+    generation.setOptionReader(
+        GenerationMode::Combination, [this](GenerationRequest& r) { m_combination->fillRequest(r); });
+    generation.setOptionReader(GenerationMode::Nickname, [this](GenerationRequest& r) { m_nickname->fillRequest(r); });
     generation.setInputCheck(GenerationMode::English, [this] { return m_english->checkInputs(m_messages); });
-    connect(&generation, &GenerationPage::englishRowsListed, m_english, &EnglishPage::showRows);
+
+    // The buttons that start, pause and open.
+    connect(m_modePage, &ModePage::startClicked, &generation, &GenerationPage::onStartButton);
+    connect(m_modePage, &ModePage::generationCharacterClicked, &generation,
+        [this] { m_generation->openGenerationCharacterDialog(); });
+    const auto startFrom = [this](GenerationMode mode) { return [this, mode] { m_generation->startFromPage(mode); }; };
+    connect(m_highScore, &HighScorePage::generateClicked, &generation, startFrom(GenerationMode::HighScore));
+    connect(m_superLucky, &SuperLuckyPage::generateClicked, &generation, startFrom(GenerationMode::SuperLucky));
+    connect(m_poem, &PoemPage::generateClicked, &generation, startFrom(GenerationMode::Poem));
+    connect(m_combination, &CombinationPage::generateClicked, &generation, startFrom(GenerationMode::Combination));
+    connect(m_nickname, &NicknamePage::generateClicked, &generation, startFrom(GenerationMode::Nickname));
+    connect(m_classic, &ClassicPage::generateClicked, &generation, startFrom(GenerationMode::Classic));
+    connect(m_english, &EnglishPage::generateClicked, &generation, &GenerationPage::onEnglishButton);
+    connect(m_highScore, &HighScorePage::pauseToggled, &generation, &GenerationPage::setPaused);
+    connect(m_superLucky, &SuperLuckyPage::pauseToggled, &generation, &GenerationPage::setPaused);
+
+    // What the mode page and the runs tell the pages.
     connect(&generation, &GenerationPage::modePageOpened, this, [this](GenerationMode mode) {
         if (mode == GenerationMode::Poem) m_poem->openPage();
         if (mode == GenerationMode::SuperLucky) m_superLucky->applyMustHaveRule();
     });
+    connect(&generation, &GenerationPage::englishPageOpened, m_english, &EnglishPage::setSurname);
+    connect(&generation, &GenerationPage::listRestarted, m_highScore, &HighScorePage::restartList);
+    connect(&generation, &GenerationPage::listRestarted, m_superLucky, &SuperLuckyPage::restartList);
+    connect(&generation, &GenerationPage::runStarted, m_highScore, &HighScorePage::onRunStarted);
+    connect(&generation, &GenerationPage::runStarted, m_superLucky, &SuperLuckyPage::onRunStarted);
+    connect(&generation, &GenerationPage::runStarted, m_nickname, &NicknamePage::onRunStarted);
+    connect(&generation, &GenerationPage::runStarted, m_classic, &ClassicPage::onRunStarted);
     connect(&generation, &GenerationPage::runStarted, this, [this](GenerationMode mode) {
         if (mode == GenerationMode::Poem) m_poem->showNameList();
     });
+    connect(&generation, &GenerationPage::firstListed, m_highScore, &HighScorePage::onFirstListed);
+    connect(&generation, &GenerationPage::firstListed, m_superLucky, &SuperLuckyPage::onFirstListed);
+    connect(&generation, &GenerationPage::englishRowsListed, m_english, &EnglishPage::showRows);
+    connect(&generation, &GenerationPage::classicTextListed, m_classic, &ClassicPage::showText);
+    const auto finished = [](auto* page) { return [page](GenerationMode mode, bool) { page->onRunFinished(mode); }; };
+    connect(&generation, &GenerationPage::runFinished, m_highScore, finished(m_highScore));
+    connect(&generation, &GenerationPage::runFinished, m_superLucky, finished(m_superLucky));
+    connect(&generation, &GenerationPage::runFinished, m_nickname, finished(m_nickname));
+}
+
+void MainWindow::connectNames()
+{
+    // A double-clicked name opens the detail window; one from a result list is also recorded.
+    const auto activate = [this](GenerationMode mode) {
+        return [this, mode](const QModelIndex& index) { m_generation->activateName(mode, index); };
+    };
+    connect(m_highScore, &HighScorePage::nameDoubleClicked, m_generation, activate(GenerationMode::HighScore));
+    connect(m_superLucky, &SuperLuckyPage::nameDoubleClicked, m_generation, activate(GenerationMode::SuperLucky));
+    connect(m_poem, &PoemPage::nameDoubleClicked, m_generation, activate(GenerationMode::Poem));
+    connect(m_combination, &CombinationPage::nameDoubleClicked, m_generation, activate(GenerationMode::Combination));
+    connect(m_nickname, &NicknamePage::nameDoubleClicked, m_generation, activate(GenerationMode::Nickname));
+    connect(m_generation, &GenerationPage::recordRequested, m_records, &RecordsPage::recordName);
+    connect(m_generation, &GenerationPage::nameActivated, m_content, &ContentRouter::showNameDetail);
+    connect(m_scoring, &ScoringPage::nameActivated, m_content, &ContentRouter::showNameDetail);
+    connect(m_records, &RecordsPage::nameActivated, m_content, &ContentRouter::showNameDetail);
+    connect(m_records, &RecordsPage::recordsChanged, this, &MainWindow::saveRecordList);
 }
 
 void MainWindow::start(const std::filesystem::path& shippedDatabase)
@@ -136,12 +209,13 @@ void MainWindow::start(const std::filesystem::path& shippedDatabase)
     m_skins.setSkinCounter(1);
     fillNamingDateBoxes();
     m_chart->runBirthChart();
-    m_generation->setLastSurname(m_ui->编辑框_姓氏->text());
-    m_generation->showModeHint(m_ui->单选框_经典起名);
+    m_generation->setLastSurname(m_modePage->surname());
+    m_modePage->showModeHint(GenerationMode::Classic);
     loadSettings();
     m_generation->resetGenerationCharacter();
 
     m_dataDirectory = ensureDataDirectory();
+    m_scoring->setDataDirectory(m_dataDirectory);
     if (!m_dataDirectory) {
         const QString dir = QString::fromStdString(jm::dataDirectory().string());
         QTimer::singleShot(0, this, [this, dir] {
@@ -155,11 +229,7 @@ void MainWindow::start(const std::filesystem::path& shippedDatabase)
 
 void MainWindow::fillNamingDateBoxes()
 {
-    refillComboBox(m_ui->组合框_年份, yearItems(), kStartYear);
-    refillComboBox(m_ui->组合框_月份, monthItems(), QStringLiteral("1"));
-    refillComboBox(m_ui->组合框_日子, dayItems(), QStringLiteral("1"));
-    refillComboBox(m_ui->组合框_时间, hourItems(), QStringLiteral("0"));
-    refillComboBox(m_ui->组合框_分钟, minuteItems(), QStringLiteral("0"));
+    m_modePage->fillDateBoxes();
     // The chart and scoring pages get their lists now as well, so that they
     // are usable when reached through their tabs rather than the tool bar.
     prepareChartPage();
@@ -168,23 +238,13 @@ void MainWindow::fillNamingDateBoxes()
 
 void MainWindow::prepareChartPage()
 {
-    m_ui->透明标签_起名日期->setText(m_ui->组合框_年份->currentText() + QStringLiteral("年")
-        + m_ui->组合框_月份->currentText() + QStringLiteral("月") + m_ui->组合框_日子->currentText()
-        + QStringLiteral("日") + m_ui->组合框_时间->currentText() + QStringLiteral("时"));
-    refillComboBox(m_ui->组合框_八字年份, yearItems(), kPageYear);
-    refillComboBox(m_ui->组合框_八字月份, monthItems(), {});
-    refillComboBox(m_ui->组合框_八字日子, dayItems(), {});
-    refillComboBox(m_ui->组合框_八字时间, hourItems(), {});
+    m_chart->setNamingDate(m_modePage->birthDate());
+    m_chart->prepare();
 }
 
 void MainWindow::prepareScoringPage()
 {
-    m_ui->编辑框_评分姓氏->setText(m_ui->编辑框_姓氏->text());
-    refillComboBox(m_ui->组合框_评分年份, yearItems(), kPageYear);
-    refillComboBox(m_ui->组合框_评分月份, monthItems(), {});
-    refillComboBox(m_ui->组合框_评分日子, dayItems(), {});
-    refillComboBox(m_ui->组合框_评分时间, hourItems(), {});
-    refillComboBox(m_ui->组合框_评分分钟, minuteItems(), {});
+    m_scoring->prepare(m_modePage->surname());
 }
 
 void MainWindow::onToolbarItem(int item)
@@ -232,6 +292,17 @@ void MainWindow::setStatusHint(int image, const QString& text)
     m_statusText->setText(text);
 }
 
+void MainWindow::setModePageReachable(bool toolbar, bool menu)
+{
+    if (QAction* first = m_ui->工具条1->actions().value(0)) first->setEnabled(toolbar);
+    m_ui->菜单项_模式选择->setEnabled(menu);
+}
+
+bool MainWindow::isModePageMenuEnabled() const
+{
+    return m_ui->菜单项_模式选择->isEnabled();
+}
+
 QString MainWindow::statusHintText() const
 {
     return m_statusText->text();
@@ -241,31 +312,31 @@ void MainWindow::loadSettings()
 {
     m_settings = Settings(configPath());
     m_settings.load();
-    m_ui->编辑框_姓氏->setText(qText(m_settings.surname()));
-    m_ui->组合框_性别->setCurrentIndex(m_settings.sexIndex());
-    m_ui->组合框_名字个数->setCurrentIndex(m_settings.nameLengthIndex());
-    m_ui->编辑框_组合的字->setText(qText(m_settings.combinationCharacters()));
-    m_ui->编辑框_英文名字->setText(qText(m_settings.englishName()));
-    m_ui->编辑框_评分名字->setText(qText(m_settings.scoringName()));
-    m_scoring->restoreRecords(m_settings.records());
+    m_modePage->setSurname(qText(m_settings.surname()));
+    m_modePage->setSexIndex(m_settings.sexIndex());
+    m_modePage->setNameLengthIndex(m_settings.nameLengthIndex());
+    m_combination->setCharacters(qText(m_settings.combinationCharacters()));
+    m_english->setGivenName(qText(m_settings.englishName()));
+    m_scoring->setTypedGivenName(qText(m_settings.scoringName()));
+    m_records->restoreRecords(m_settings.records());
 }
 
 void MainWindow::saveSettings()
 {
-    m_settings.setSurname(stdText(m_ui->编辑框_姓氏->text()));
-    m_settings.setSexIndex(m_ui->组合框_性别->currentIndex());
-    m_settings.setNameLengthIndex(m_ui->组合框_名字个数->currentIndex());
-    m_settings.setCombinationCharacters(stdText(m_ui->编辑框_组合的字->text()));
-    m_settings.setEnglishName(stdText(m_ui->编辑框_英文名字->text()));
-    m_settings.setScoringName(stdText(m_ui->编辑框_评分名字->text()));
-    m_settings.setRecords(m_scoring->records());
+    m_settings.setSurname(stdText(m_modePage->surname()));
+    m_settings.setSexIndex(m_modePage->sexIndex());
+    m_settings.setNameLengthIndex(m_modePage->nameLengthIndex());
+    m_settings.setCombinationCharacters(stdText(m_combination->characters()));
+    m_settings.setEnglishName(stdText(m_english->givenName()));
+    m_settings.setScoringName(stdText(m_scoring->typedGivenName()));
+    m_settings.setRecords(m_records->records());
     m_settings.save(); // a failed write is not reported: the inputs of this run are lost
 }
 
 bool MainWindow::saveRecordList()
 {
     if (!m_started || m_exited) return false;
-    if (m_settings.saveRecords(m_scoring->records())) return true;
+    if (m_settings.saveRecords(m_records->records())) return true;
     // Said once per run; the records stay in the list and are written again at the next change and at exit.
     if (!std::exchange(m_settingsFailureReported, true))
         m_messages.warning(this,

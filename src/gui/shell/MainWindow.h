@@ -23,20 +23,28 @@ namespace jm::gui {
 
 class AboutWindow;
 class ChartPage;
+class ClassicPage;
+class CombinationPage;
 class ContentRouter;
 class DatabaseLoader;
 class EnglishPage;
 class ExportActions;
 class GenerationPage;
+class HighScorePage;
 class MessageService;
+class ModePage;
+class NicknamePage;
 class PoemPage;
+class RecordsPage;
 class ScoringPage;
 class SuperLuckyPage;
 
 /// The program's main window: tool bar, menus, the tab control
-/// 高级选择夹1 with its eleven pages and the status bar. It routes events
-/// to the page controllers (generation, scoring, chart, content) and owns
-/// the start and exit sequences and the settings file.
+/// 高级选择夹1 and the status bar. Each of the eleven tab pages is a class
+/// of its own with its own form; the window creates them, wires them to
+/// each other and to the run control (GenerationPage) and the content
+/// windows (ContentRouter) through signals, and owns the start and exit
+/// sequences and the settings file.
 ///
 /// The database is owned by the caller and must outlive the window; the
 /// window fills it on a thread of its own (`start`) and closes it on exit.
@@ -88,6 +96,11 @@ public:
     QString statusHintText() const;
     int statusHintImage() const { return m_statusImage; }
 
+    /// Enables the tool bar item 起名模式 (`toolbar`) and the menu item
+    /// 模式选择 (`menu`): a run locks the way back to the mode page.
+    void setModePageReachable(bool toolbar, bool menu);
+    bool isModePageMenuEnabled() const;
+
     /// Writes the record list to the settings file at once.
     bool saveRecordList();
 
@@ -95,25 +108,33 @@ public:
     /// be written (the user was told once, at start).
     const std::optional<std::filesystem::path>& dataDirectory() const { return m_dataDirectory; }
 
-    Ui::MainWindow& ui() { return *m_ui; }
     MessageService& messages() { return m_messages; }
     NameDatabase& database() { return m_db; }
     SkinSwitcher& skins() { return m_skins; }
     GenerationPage& generationPage() { return *m_generation; }
-    ScoringPage& scoringPage() { return *m_scoring; }
-    ChartPage& chartPage() { return *m_chart; }
     ContentRouter& contentRouter() { return *m_content; }
-    PoemPage& poemPage() { return *m_poem; }
-    EnglishPage& englishPage() { return *m_english; }
-    SuperLuckyPage& superLuckyPage() { return *m_superLucky; }
     ExportActions& exportActions() { return *m_exports; }
+    /// The pages, in tab order.
+    ModePage& modePage() { return *m_modePage; }
+    HighScorePage& highScorePage() { return *m_highScore; }
+    PoemPage& poemPage() { return *m_poem; }
+    CombinationPage& combinationPage() { return *m_combination; }
+    NicknamePage& nicknamePage() { return *m_nickname; }
+    EnglishPage& englishPage() { return *m_english; }
+    ChartPage& chartPage() { return *m_chart; }
+    ScoringPage& scoringPage() { return *m_scoring; }
+    RecordsPage& recordsPage() { return *m_records; }
+    SuperLuckyPage& superLuckyPage() { return *m_superLucky; }
+    ClassicPage& classicPage() { return *m_classic; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void createPages();
     void connectNavigation();
     void connectGeneration();
+    void connectNames();
     void fillNamingDateBoxes();
     void prepareChartPage();
     void prepareScoringPage();
@@ -128,13 +149,19 @@ private:
     SkinSwitcher m_skins;
     DatabaseLoader* m_loader = nullptr;
     GenerationPage* m_generation = nullptr;
-    ScoringPage* m_scoring = nullptr;
-    ChartPage* m_chart = nullptr;
     ContentRouter* m_content = nullptr;
-    PoemPage* m_poem = nullptr;
-    EnglishPage* m_english = nullptr;
-    SuperLuckyPage* m_superLucky = nullptr;
     ExportActions* m_exports = nullptr;
+    ModePage* m_modePage = nullptr;
+    HighScorePage* m_highScore = nullptr;
+    PoemPage* m_poem = nullptr;
+    CombinationPage* m_combination = nullptr;
+    NicknamePage* m_nickname = nullptr;
+    EnglishPage* m_english = nullptr;
+    ChartPage* m_chart = nullptr;
+    ScoringPage* m_scoring = nullptr;
+    RecordsPage* m_records = nullptr;
+    SuperLuckyPage* m_superLucky = nullptr;
+    ClassicPage* m_classic = nullptr;
     QLabel* m_statusIcon = nullptr;
     QLabel* m_statusText = nullptr;
     int m_statusImage = -1;

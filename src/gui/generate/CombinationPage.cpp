@@ -1,0 +1,35 @@
+#include "generate/CombinationPage.h"
+
+#include "shell/NameListModel.h"
+#include "ui_CombinationPage.h"
+
+namespace jm::gui {
+
+CombinationPage::CombinationPage(NameListModel& list, QWidget* parent)
+    : QWidget(parent)
+    , m_ui(std::make_unique<Ui::CombinationPage>())
+{
+    m_ui->setupUi(this);
+    list.attachTo(m_ui->超级列表框_组合列表);
+    connect(m_ui->按钮_组合起名, &QPushButton::clicked, this, &CombinationPage::generateClicked);
+    connect(m_ui->超级列表框_组合列表, &QTreeView::doubleClicked, this, &CombinationPage::nameDoubleClicked);
+}
+
+CombinationPage::~CombinationPage() = default;
+
+QString CombinationPage::characters() const
+{
+    return m_ui->编辑框_组合的字->text();
+}
+
+void CombinationPage::setCharacters(const QString& characters)
+{
+    m_ui->编辑框_组合的字->setText(characters);
+}
+
+void CombinationPage::fillRequest(GenerationRequest& request) const
+{
+    request.combination.characters = characters().toStdString();
+}
+
+} // namespace jm::gui
