@@ -51,10 +51,10 @@ TEST_F(DictionaryTexts, EveryGb2312CharacterIsExplainedInChinese)
         SCOPED_TRACE(r[0]);
         EXPECT_EQ(basic.find("英文释义"), std::string::npos) << basic;
         EXPECT_EQ(basic.find("暂无释义"), std::string::npos) << basic;
-        // a numbered sense in Chinese, with more Chinese than the character and its reading
+        // a numbered sense in Chinese (a surname-only character may read just "① 姓。")
         EXPECT_NE(basic.find("①"), std::string::npos) << basic;
         EXPECT_TRUE(hasHan(basic)) << basic;
-        EXPECT_GE(jm::characterCount(basic), 6u) << basic;
+        EXPECT_GE(jm::characterCount(basic), 4u) << basic;
     }
     EXPECT_EQ(gb2312, 6763);
 }

@@ -397,6 +397,11 @@ def build_rows(args):
     add("小儿阿", "常用")
     add(sorted(read_extra_characters(os.path.join(args.data, "extra_characters.txt"))), "补充")
 
+    # A character taken in only because a poem holds it must have a Mandarin reading in Unihan: without
+    # one it could not be read aloud, scored by sound or given an initial, and stays unknown instead.
+    unread = [c for c, tags in sources.items() if tags == ["补充"] and not readings_of(unihan.get(c, {}))]
+    for c in unread:
+        del sources[c]
     chars = sorted(sources, key=ord)
     missing = [c for c in chars if "kTotalStrokes" not in unihan.get(c, {})]
     if missing:
