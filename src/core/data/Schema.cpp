@@ -49,6 +49,18 @@ std::vector<TableDef> buildTables()
     };
 }
 
+std::vector<TableDef> buildAdviceTables()
+{
+    return {
+        { table::Suitability,
+            { integer("Id"), varchar("字", 2), varchar("用字", 1), varchar("性别", 1), varchar("常用度", 3),
+                varchar("说明", 100) } },
+        { table::Homophones,
+            { integer("Id"), varchar("拼音", 60), varchar("词", 20), varchar("类别", 2), varchar("说明", 100) } },
+        { table::Readings, { integer("Id"), varchar("字", 2), varchar("读音", 60) } },
+    };
+}
+
 } // namespace
 
 std::string columnTypeName(int code)
@@ -111,6 +123,12 @@ std::string createTableSql(const std::string& table, const std::vector<ColumnDef
 const std::vector<TableDef>& schemaTables()
 {
     static const std::vector<TableDef> tables = buildTables();
+    return tables;
+}
+
+const std::vector<TableDef>& adviceTables()
+{
+    static const std::vector<TableDef> tables = buildAdviceTables();
     return tables;
 }
 

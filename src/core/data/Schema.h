@@ -44,6 +44,12 @@ std::string createTableSql(const std::string& table, const std::vector<ColumnDef
 /// The nine tables of the database, in the order they are created and copied.
 const std::vector<TableDef>& schemaTables();
 
+/// The tables that judge how a name sounds and reads (the characters fit
+/// for a given name, unfortunate homophones, every modern reading of a
+/// character), created and copied after the nine. A shipped file without
+/// them leaves them empty.
+const std::vector<TableDef>& adviceTables();
+
 /// Table names, for callers that address one table.
 namespace table {
 inline constexpr const char* CNWord = "NM_CNWord";
@@ -55,6 +61,9 @@ inline constexpr const char* TangPoems = "NM_全唐诗";
 inline constexpr const char* Parenting = "NM_育儿百科";
 inline constexpr const char* Fortune = "NM_算命风水";
 inline constexpr const char* Surnames = "NM_百家姓";
+inline constexpr const char* Suitability = "NM_起名用字";
+inline constexpr const char* Homophones = "NM_谐音";
+inline constexpr const char* Readings = "NM_字音";
 } // namespace table
 
 } // namespace jm
