@@ -124,7 +124,7 @@ TEST(NameAdvisorTest, CautionSentencesNameTheWordAndTheReason)
     AdviceDb f;
     const auto du = advisorFor(f.db, "杜", "子腾").cautions("杜", "子腾", "男");
     ASSERT_FALSE(du.empty());
-    EXPECT_EQ(du.front(), (Caution { "谐音", "“杜子腾”读起来像“肚子疼”（腹痛），容易被人取笑。" }));
+    EXPECT_EQ(du.front(), (Caution { "谐音", "“杜子腾”读起来像“肚子疼”，容易被人取笑。" }));
     const auto shi = advisorFor(f.db, "张", "流逝").cautions("张", "流逝", "");
     ASSERT_EQ(kindsOf(shi).count("用字"), 1u);
     EXPECT_NE(describe(shi).find("“逝”不宜用于名字：意为死去、消逝。"), std::string::npos) << describe(shi);
@@ -181,9 +181,10 @@ TEST(NameAdvisorTest, NearHomophonesAndTones)
     const NameAdvisor advisor = NameAdvisor::build(
         { facts("杨", { "yáng" }), facts("伟", { "wěi" }), facts("维", { "wéi" }), facts("司", { "sī" }),
             facts("珍", { "zhēn" }), facts("香", { "xiāng" }), facts("长", { "zhǎng", "cháng" }),
-            facts("统", { "tǒng" }), facts("范", { "fàn" }), facts("李", { "lǐ" }) },
+            facts("统", { "tǒng" }), facts("范", { "fàn" }), facts("李", { "lǐ" }), facts("张", { "zhāng" }),
+            facts("丽", { "lì" }), facts("乐", { "lè", "yuè" }) },
         { { "yang2 wei3", "阳痿", "疾病", "" }, { "shi zhen xiang", "屎真香", "粗俗", "" },
-            { "chang tong", "肠通", "其他", "" } });
+            { "chang tong", "肠通", "其他", "" }, { "zang li", "葬礼", "不祥", "" } });
     const auto hears = [&](std::initializer_list<const char*> name) {
         std::vector<const CharacterFacts*> chars;
         for (const char* c : name)
@@ -197,4 +198,8 @@ TEST(NameAdvisorTest, NearHomophonesAndTones)
     EXPECT_EQ(hears({ "司", "珍", "香" }), "屎真香"); // s and sh merge
     EXPECT_EQ(hears({ "长", "统" }), "肠通"); // the second reading of 长
     EXPECT_EQ(hears({ "范", "伟" }), "");
+    EXPECT_EQ(hears({ "张", "丽" }), ""); // two syllables: no near-homophones
+    // One caution for a character written twice.
+    const auto twice = advisor.cautions("李", "乐乐", "男");
+    EXPECT_EQ(std::count_if(twice.begin(), twice.end(), [](const Caution& c) { return c.kind == caution::Polyphone; }), 1);
 }

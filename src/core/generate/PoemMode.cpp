@@ -3,6 +3,7 @@
 #include "data/NameDatabase.h"
 #include "generate/CandidatePipeline.h"
 #include "generate/GenerationModes.h"
+#include "scoring/NameAdvisor.h"
 #include "scoring/Pages.h"
 #include "text/Text.h"
 
@@ -94,6 +95,29 @@ std::vector<std::string> defaultCheckedCharacters(const Poem& poem)
     std::vector<std::string> checked;
     for (std::string& c : poemBoxCharacters(poem.content))
         if (checkedByDefault(c, poem.initials)) checked.push_back(std::move(c));
+    return checked;
+}
+
+std::vector<bool> suitableDefaultTicks(NameDatabase& db, const Poem& poem)
+{
+    const std::vector<std::string> characters = poemBoxCharacters(poem.content);
+    const NameAdvisor advisor = NameAdvisor::load(db, characters);
+    std::vector<bool> ticks;
+    ticks.reserve(characters.size());
+    for (const std::string& c : characters) {
+        const CharacterUsage usage = advisor.facts(c).suitability.usage;
+        ticks.push_back(checkedByDefault(c, poem.initials) && usage == CharacterUsage::Fit);
+    }
+    return ticks;
+}
+
+std::vector<std::string> suitableCheckedCharacters(NameDatabase& db, const Poem& poem)
+{
+    const std::vector<std::string> characters = poemBoxCharacters(poem.content);
+    const std::vector<bool> ticks = suitableDefaultTicks(db, poem);
+    std::vector<std::string> checked;
+    for (std::size_t i = 0; i < characters.size(); ++i)
+        if (ticks[i]) checked.push_back(characters[i]);
     return checked;
 }
 

@@ -60,9 +60,9 @@ const CharacterFacts& unknownFacts()
     return none;
 }
 
-std::uint32_t pairKey(std::uint16_t a, std::uint16_t b)
+std::uint32_t pairKey(std::uint16_t a, std::uint16_t b, bool merged)
 {
-    return (std::uint32_t { a } << 16) | b;
+    return (merged ? 0x80000000u : 0u) | (std::uint32_t { a } << 16) | b;
 }
 
 bool toneFits(std::uint8_t wanted, std::uint8_t heard)
@@ -73,7 +73,7 @@ bool toneFits(std::uint8_t wanted, std::uint8_t heard)
 bool hears(const CharacterFacts& c, const Sound& wanted)
 {
     for (const Sound& s : c.sounds)
-        if (s.id == wanted.id && toneFits(wanted.tone, s.tone)) return true;
+        if (s.merged == wanted.merged && toneFits(wanted.tone, s.tone)) return true;
     return false;
 }
 
@@ -190,9 +190,9 @@ CharacterFacts NameAdvisor::makeFacts(std::string character, bool known, const C
         auto [plain, tone] = splitTone(r);
         if (plain.empty()) continue;
         if (tone == 0) tone = 5;
-        const Sound sound { syllableId(mergedSyllable(plain)), tone };
+        const Sound sound { syllableId(plain), syllableId(mergedSyllable(plain)), tone };
         if (std::none_of(f.sounds.begin(), f.sounds.end(),
-                [&](const Sound& s) { return s.id == sound.id && s.tone == sound.tone; }))
+                [&](const Sound& s) { return s.exact == sound.exact && s.tone == sound.tone; }))
             f.sounds.push_back(sound);
         if (f.tone == 0 && tone != 5) f.tone = tone;
         // A reading in the neutral tone only (地 de) does not make a name unclear.
@@ -212,12 +212,14 @@ void NameAdvisor::addHomophone(const HomophoneEntry& entry)
         if (end == std::string::npos) end = text.size();
         if (end > start) {
             const auto [plain, tone] = splitTone(std::string_view(text).substr(start, end - start));
-            sounds.push_back({ syllableId(mergedSyllable(plain)), tone });
+            sounds.push_back({ syllableId(plain), syllableId(mergedSyllable(plain)), tone });
         }
         start = end + 1;
     }
     if (sounds.size() < 2) return;
-    m_byStart[pairKey(sounds[0].id, sounds[1].id)].push_back(static_cast<std::uint32_t>(m_homophones.size()));
+    const bool merged = sounds.size() >= 3;
+    m_byStart[merged ? pairKey(sounds[0].merged, sounds[1].merged, true) : pairKey(sounds[0].exact, sounds[1].exact, false)]
+        .push_back(static_cast<std::uint32_t>(m_homophones.size()));
     m_homophones.push_back(entry);
     m_homophoneSounds.push_back(std::move(sounds));
 }
@@ -283,7 +285,9 @@ const HomophoneEntry* NameAdvisor::soundsLike(std::span<const CharacterFacts* co
     for (std::size_t start = 0; start + 1 < n; ++start) {
         for (const Sound& a : name[start]->sounds) {
             for (const Sound& b : name[start + 1]->sounds) {
-                const auto it = m_byStart.find(pairKey(a.id, b.id));
+                for (const bool merged : { false, true }) {
+                const auto it = m_byStart.find(
+                    merged ? pairKey(a.merged, b.merged, true) : pairKey(a.exact, b.exact, false));
                 if (it == m_byStart.end()) continue;
                 for (const std::uint32_t e : it->second) {
                     const std::vector<Sound>& word = m_homophoneSounds[e];
@@ -293,6 +297,7 @@ const HomophoneEntry* NameAdvisor::soundsLike(std::span<const CharacterFacts* co
                     for (std::size_t k = 2; k < word.size() && all; ++k)
                         all = hears(*name[start + k], word[k]);
                     if (all) return &m_homophones[e];
+                }
                 }
             }
         }
@@ -338,9 +343,7 @@ std::vector<Caution> NameAdvisor::cautions(std::span<const CharacterFacts* const
     const std::string fullText = joinedText(full);
 
     if (const HomophoneEntry* h = soundsLike(full)) {
-        std::string text = quoted(fullText) + "读起来像" + quoted(h->word);
-        if (!h->note.empty()) text += "（" + h->note + "）";
-        out.push_back({ caution::Homophone, text + "，容易被人取笑。" });
+        out.push_back({ caution::Homophone, quoted(fullText) + "读起来像" + quoted(h->word) + "，容易被人取笑。" });
     }
 
     if (full.size() >= 3) {
@@ -386,7 +389,11 @@ std::vector<Caution> NameAdvisor::cautions(std::span<const CharacterFacts* const
     for (const CharacterFacts* c : full)
         if (!c->known)
             out.push_back({ caution::Missing, quoted(c->character) + "不在本程序的字库里，笔画和五行无法计算。" });
-    return out;
+    // A character written twice (乐乐) is told once.
+    std::vector<Caution> once;
+    for (Caution& c : out)
+        if (std::find(once.begin(), once.end(), c) == once.end()) once.push_back(std::move(c));
+    return once;
 }
 
 } // namespace jm

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/AdviceRepository.h"
+#include "scoring/Caution.h"
 
 #include <array>
 #include <cstdint>
@@ -14,44 +15,12 @@ namespace jm {
 
 class NameDatabase;
 
-/// Kinds of caution, as shown to the user.
-namespace caution {
-inline constexpr const char* Homophone = "谐音";
-inline constexpr const char* Tones = "声调";
-inline constexpr const char* Usage = "用字";
-inline constexpr const char* Sex = "性别";
-inline constexpr const char* Rare = "生僻";
-inline constexpr const char* Polyphone = "多音";
-inline constexpr const char* Missing = "未收录";
-} // namespace caution
-
-/// Something a parent should know about a full name: its kind (one of
-/// `caution::*`) and a sentence in Chinese.
-struct Caution {
-    std::string kind;
-    std::string text;
-    bool operator==(const Caution&) const = default;
-};
-
-/// Why a default list leaves a name out, in the order the checks run.
-enum class Exclusion : std::uint8_t {
-    None,
-    Missing, ///< a given-name character the dictionary lacks (or without element or strokes)
-    Unfit, ///< a character marked 忌
-    Odd, ///< a character marked 僻
-    OtherSex, ///< a character leaning to the other sex (lists chosen by sex)
-    SurnameInside, ///< a character of the surname in the given name
-    Homophone, ///< the full name sounds like a listed word
-    Repeat, ///< the same given name is already listed
-};
-inline constexpr std::size_t kExclusionCount = 8;
-/// A short Chinese label of an exclusion ("忌用字" ...), for reports.
-std::string_view exclusionLabel(Exclusion e);
-
-/// One syllable as a listener hears it: a merged toneless syllable (its id)
-/// and its tone, 1-4, 5 for the neutral tone, 0 for "any".
+/// One syllable as a listener hears it: its toneless syllable (`exact`),
+/// the same with near-homophones merged (`merged`), both as ids, and its
+/// tone, 1-4, 5 for the neutral tone, 0 for "any".
 struct Sound {
-    std::uint16_t id = 0;
+    std::uint16_t exact = 0;
+    std::uint16_t merged = 0;
     std::uint8_t tone = 0;
 };
 
@@ -76,9 +45,11 @@ struct CharacterFacts {
 
 /// Judges full names the way a careful name book does: which characters
 /// suit a given name, how the name sounds read aloud (homophones of
-/// unfortunate words, with the near-homophones z/zh c/ch s/sh n/l an/ang
-/// en/eng in/ing merged, every reading of a polyphonic character, tones
-/// ignored unless a listed word gives them) and the tone pattern.
+/// unfortunate words, every reading of a polyphonic character, tones
+/// ignored unless a listed word gives them; for words of three or more
+/// syllables also the near-homophones z/zh c/ch s/sh n/l an/ang en/eng
+/// in/ing, which would make two-syllable words catch ordinary names such as
+/// 张丽 "葬礼" or 刘诗 "牛屎") and the tone pattern.
 ///
 /// Built once per run from the database for the characters the run uses;
 /// read-only afterwards, so any thread may query it.
@@ -125,7 +96,8 @@ private:
     std::unordered_map<std::string, std::uint16_t> m_syllables;
     std::vector<HomophoneEntry> m_homophones;
     std::vector<std::vector<Sound>> m_homophoneSounds;
-    /// First two syllable ids of an entry -> entries starting with them.
+    /// First two syllable ids of an entry (exact ids for two-syllable
+    /// words, merged ids with bit 31 set for longer ones) -> entries.
     std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> m_byStart;
 };
 

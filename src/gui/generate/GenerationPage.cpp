@@ -50,6 +50,9 @@ std::vector<ListRow> toListRows(std::vector<NameRow> rows)
         for (std::string& cell : row.columns)
             r.cells << QString::fromStdString(cell);
         r.sortKey = row.sortKey;
+        for (const Caution& c : row.cautions)
+            r.cautions += (r.cautions.isEmpty() ? QString() : QStringLiteral("\n"))
+                + QString::fromStdString(c.kind + "：" + c.text);
         out.push_back(std::move(r));
     }
     return out;
@@ -71,9 +74,11 @@ GenerationPage::GenerationPage(Ui::MainWindow& ui, MainWindow& window, NameDatab
     , m_worker(std::make_unique<WorkerThread>(db))
 {
     const QIcon rowIcon(QStringLiteral(":/icons/row.svg"));
-    const auto nameList = [this, &rowIcon](QTreeView* view) {
+    const QIcon cautionIcon(QStringLiteral(":/icons/row-caution.svg"));
+    const auto nameList = [this, &rowIcon, &cautionIcon](QTreeView* view) {
         auto* model = new NameListModel(this);
         model->setRowIcon(rowIcon);
+        model->setCautionIcon(cautionIcon);
         model->attachTo(view);
         return model;
     };
@@ -208,6 +213,7 @@ GenerationRequest GenerationPage::buildRequest() const
     request.sex = m_ui.组合框_性别->currentText().toStdString();
     request.nameLength = m_ui.组合框_名字个数->currentText() == QStringLiteral("二字") ? 2 : 1;
     request.generationCharacter = m_generationCharacter;
+    request.showAllNames = m_showAllNames;
     if (const auto& reader = m_optionReaders[index(request.mode)]) reader(request);
     return request;
 }

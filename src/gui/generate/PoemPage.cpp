@@ -166,11 +166,12 @@ void PoemPage::usePoem()
     const QCheckBox& model = *m_ui.选择框1;
     const QPoint origin = group->contentsRect().topLeft();
     const std::vector<std::string> characters = poemBoxCharacters(poem->content);
+    const std::vector<bool> ticks = suitableDefaultTicks(m_db, *poem);
     m_boxes.reserve(characters.size());
     group->setUpdatesEnabled(false);
     for (std::size_t i = 0; i < characters.size(); ++i) {
         auto* box = new PoemCharacterBox(model, qs(characters[i]), group);
-        box->setChecked(checkedByDefault(characters[i], poem->initials));
+        box->setChecked(ticks[i]);
         box->setGeometry(boxGeometry(static_cast<int>(i), origin));
         box->setVisible(true);
         m_boxes.push_back(box);

@@ -65,6 +65,14 @@ MainWindow::MainWindow(NameDatabase& db, MessageService& messages, QWidget* pare
     connect(m_loader, &DatabaseLoader::finished, this, &MainWindow::onDatabaseLoaded);
 
     m_generation = new GenerationPage(*m_ui, *this, m_db, m_messages);
+    // 显示全部名字: the literal lists, unsuitable names included. Saved with
+    // the other settings; read by each run when it starts.
+    m_showAllNames = new QAction(QStringLiteral("显示全部名字"), this);
+    m_showAllNames->setObjectName(QStringLiteral("菜单项_显示全部名字"));
+    m_showAllNames->setCheckable(true);
+    m_ui->菜单_操作->insertAction(m_ui->菜单项_退出程序, m_showAllNames);
+    m_ui->菜单_操作->insertSeparator(m_ui->菜单项_退出程序);
+    connect(m_showAllNames, &QAction::toggled, m_generation, &GenerationPage::setShowAllNames);
     m_scoring = new ScoringPage(*m_ui, *this, m_db, m_messages);
     m_chart = new ChartPage(*m_ui, *this, m_db, m_messages);
     m_content = new ContentRouter(*m_ui, *this, m_db, m_messages);
@@ -248,6 +256,7 @@ void MainWindow::loadSettings()
     m_ui->编辑框_英文名字->setText(qText(m_settings.englishName()));
     m_ui->编辑框_评分名字->setText(qText(m_settings.scoringName()));
     m_scoring->restoreRecords(m_settings.records());
+    m_showAllNames->setChecked(m_settings.showAllNames());
 }
 
 void MainWindow::saveSettings()
@@ -259,6 +268,8 @@ void MainWindow::saveSettings()
     m_settings.setEnglishName(stdText(m_ui->编辑框_英文名字->text()));
     m_settings.setScoringName(stdText(m_ui->编辑框_评分名字->text()));
     m_settings.setRecords(m_scoring->records());
+    // Written once it differs from the default, so older files stay as they were.
+    if (m_showAllNames->isChecked() != m_settings.showAllNames()) m_settings.setShowAllNames(m_showAllNames->isChecked());
     m_settings.save(); // a failed write is not reported: the inputs of this run are lost
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QLabel;
 namespace Ui {
 class MainWindow;
@@ -100,6 +101,8 @@ public:
     NameDatabase& database() { return m_db; }
     SkinSwitcher& skins() { return m_skins; }
     GenerationPage& generationPage() { return *m_generation; }
+    /// The checkable menu item 显示全部名字.
+    QAction* showAllNamesAction() const { return m_showAllNames; }
     ScoringPage& scoringPage() { return *m_scoring; }
     ChartPage& chartPage() { return *m_chart; }
     ContentRouter& contentRouter() { return *m_content; }
@@ -135,6 +138,7 @@ private:
     EnglishPage* m_english = nullptr;
     SuperLuckyPage* m_superLucky = nullptr;
     ExportActions* m_exports = nullptr;
+    QAction* m_showAllNames = nullptr;
     QLabel* m_statusIcon = nullptr;
     QLabel* m_statusText = nullptr;
     int m_statusImage = -1;
