@@ -105,8 +105,9 @@ TEST_F(NameFilter, DefaultListLeavesOutWhatTheLiteralListShows)
 
 TEST_F(NameFilter, RepeatsAndSurnameCharactersGoOnlyFromTheDefaultList)
 {
-    const auto literal = namesOf(run(combination("欧阳", "阳明伟伟", true)));
-    const auto chosen = run(combination("欧阳", "阳明伟伟", false));
+    // The run appends the surname: the characters are 明 伟 伟 欧 阳.
+    const auto literal = namesOf(run(combination("欧阳", "明伟伟", true)));
+    const auto chosen = run(combination("欧阳", "明伟伟", false));
     const auto names = namesOf(chosen);
     EXPECT_EQ(literal.at("欧阳伟伟"), 4u);
     EXPECT_EQ(literal.at("欧阳明伟"), 2u);
@@ -114,7 +115,7 @@ TEST_F(NameFilter, RepeatsAndSurnameCharactersGoOnlyFromTheDefaultList)
     EXPECT_EQ(names.at("欧阳伟伟"), 1u);
     EXPECT_EQ(names.at("欧阳明伟"), 1u);
     EXPECT_EQ(names.count("欧阳阳明"), 0u);
-    EXPECT_EQ(excluded(chosen, Exclusion::Repeat), 4u); // 伟伟 x3, 明伟 x1
+    EXPECT_EQ(excluded(chosen, Exclusion::Repeat), 5u); // 伟伟 x3, 明伟 x1, 伟明 x1
     EXPECT_GT(excluded(chosen, Exclusion::SurnameInside), 0u);
 }
 
@@ -188,6 +189,10 @@ TEST_F(NameFilter, PoemTicksSkipOddAndUnfitCharacters)
     ASSERT_EQ(ticks.size(), 10u);
     EXPECT_FALSE(ticks[0]);
     EXPECT_TRUE(ticks[2]);
+    // Marks that leave nothing to pair: the poem's fit characters instead.
+    poem.initials = "床";
+    EXPECT_EQ(suitableCheckedCharacters(*s_db, poem),
+        (std::vector<std::string> { "前", "明", "月", "光", "疑", "是", "地", "上", "霜" }));
 }
 
 TEST(VaryFirstCharacters, RoundRobinWithinEachScoreBand)

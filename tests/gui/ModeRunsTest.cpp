@@ -211,7 +211,7 @@ private Q_SLOTS:
         Session s(m_database, freshConfig());
         s.prepare(QStringLiteral("王"), "单选框_组合起名");
         s.find<QLineEdit>("编辑框_组合的字")->setText(QStringLiteral("李 明A1华"));
-        s.page().combinationList().appendRow({ { "1", "旧名" }, 0 });
+        s.page().combinationList().appendRow({ { "1", "旧名" }, 0, {} });
         s.button("按钮_起名")->click();
         QCOMPARE(s.currentPage(), 3);
         QCOMPARE(s.page().combinationList().rowCount(), 0);

@@ -104,7 +104,7 @@ private Q_SLOTS:
     void doubleClickSplitsTheNameAtTheLineBreak()
     {
         type(QStringLiteral("欧阳"), QStringLiteral("修"));
-        page().recordList().appendRow({ { "1", "诸葛\r\n孔明" }, 0 });
+        page().recordList().appendRow({ { "1", "诸葛\r\n孔明" }, 0, {} });
         QSignalSpy activated(&page(), &ScoringPage::nameActivated);
         QSignalSpy changed(&page(), &ScoringPage::recordsChanged);
         for (const char* list : { "超级列表框_评分列表", "超级列表框_记录列表" }) {

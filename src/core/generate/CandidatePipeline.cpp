@@ -349,12 +349,16 @@ void varyFirstCharacters(std::vector<NameRow>& rows, std::size_t surnameBytes)
             if (added) groups.emplace_back();
             groups[it->second].push_back(r);
         }
+        // Group g starts at its (g mod size)-th row: the groups' rows follow
+        // one candidate order, so starting them all at their first row would
+        // give neighbours the same second character.
         for (std::size_t round = 0, taken = 0; taken < end - begin; ++round)
-            for (const auto& group : groups)
-                if (round < group.size()) {
-                    out.push_back(std::move(rows[group[round]]));
-                    ++taken;
-                }
+            for (std::size_t g = 0; g < groups.size(); ++g) {
+                const auto& group = groups[g];
+                if (round >= group.size()) continue;
+                out.push_back(std::move(rows[group[(round + g) % group.size()]]));
+                ++taken;
+            }
         begin = end;
     }
     rows = std::move(out);

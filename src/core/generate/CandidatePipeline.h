@@ -57,7 +57,9 @@ bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t
 void sortListByScore(std::vector<NameRow>& rows);
 /// Orders each band of equal scores round-robin by the first character of
 /// the given name (the characters in order of first appearance), so that
-/// consecutive rows change it while the band holds several. The rows must
+/// consecutive rows change it while the band holds several (each group
+/// starts at a different row of its own, so the second characters vary
+/// too). Repeatable: the order depends only on the rows. The rows must
 /// be sorted by score; the surname is the first `surnameBytes` of 姓名.
 void varyFirstCharacters(std::vector<NameRow>& rows, std::size_t surnameBytes);
 /// Writes 1..n into the 编号 column.

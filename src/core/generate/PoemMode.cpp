@@ -7,6 +7,8 @@
 #include "scoring/Pages.h"
 #include "text/Text.h"
 
+#include <algorithm>
+
 namespace jm {
 
 namespace {
@@ -102,12 +104,19 @@ std::vector<bool> suitableDefaultTicks(NameDatabase& db, const Poem& poem)
 {
     const std::vector<std::string> characters = poemBoxCharacters(poem.content);
     const NameAdvisor advisor = NameAdvisor::load(db, characters);
+    const auto fit = [&](const std::string& c) { return advisor.facts(c).suitability.usage == CharacterUsage::Fit; };
     std::vector<bool> ticks;
     ticks.reserve(characters.size());
+    std::vector<std::string> distinct;
     for (const std::string& c : characters) {
-        const CharacterUsage usage = advisor.facts(c).suitability.usage;
-        ticks.push_back(checkedByDefault(c, poem.initials) && usage == CharacterUsage::Fit);
+        ticks.push_back(checkedByDefault(c, poem.initials) && fit(c));
+        if (ticks.back() && std::find(distinct.begin(), distinct.end(), c) == distinct.end()) distinct.push_back(c);
     }
+    // Marks that leave fewer than two characters to pair (静夜思 marks 床 疑
+    // 举 低, none fit for a name): offer the poem's fit characters instead.
+    if (distinct.size() < 2)
+        for (std::size_t i = 0; i < characters.size(); ++i)
+            ticks[i] = fit(characters[i]);
     return ticks;
 }
 

@@ -88,7 +88,7 @@ void PoemPage::fillPoetList()
     const std::vector<std::string> poets = loadPoets(m_db);
     rows.reserve(poets.size());
     for (std::size_t i = 0; i < poets.size(); ++i)
-        rows.push_back({ { QString::number(i + 1), qs(poets[i]) }, 0 });
+        rows.push_back({ { QString::number(i + 1), qs(poets[i]) }, 0, {} });
     m_poetList.clear();
     m_poetList.appendRows(std::move(rows));
     if (m_poetList.rowCount() == 0) return;
@@ -107,7 +107,7 @@ void PoemPage::listPoems(int poetRow)
     rows.reserve(poems.size());
     m_poemIds.clear();
     for (std::size_t i = 0; i < poems.size(); ++i) {
-        rows.push_back({ { QString::number(i + 1), qs(poems[i].title) }, 0 });
+        rows.push_back({ { QString::number(i + 1), qs(poems[i].title) }, 0, {} });
         m_poemIds.push_back(poems[i].id);
     }
     m_poemList.clear();
