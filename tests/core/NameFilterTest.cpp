@@ -151,8 +151,11 @@ TEST_F(NameFilter, ListedNamesCarryTheirCautions)
     ASSERT_NE(row, result.rows.end());
     ASSERT_FALSE(row->cautions.empty());
     EXPECT_EQ(row->cautions.front().kind, "谐音");
-    for (const NameRow& r : result.rows)
-        if (r[NameRow::Name] == "杜腾子") EXPECT_TRUE(r.cautions.empty()) << r.cautions.front().text;
+    for (const NameRow& r : result.rows) {
+        if (r[NameRow::Name] == "杜腾子") {
+            EXPECT_TRUE(r.cautions.empty()) << r.cautions.front().text;
+        }
+    }
 }
 
 TEST_F(NameFilter, ClassicEntries)

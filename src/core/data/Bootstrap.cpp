@@ -38,6 +38,7 @@ BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFi
     if (!db.open()) return fail(kMessageOpenFailed);
 
     std::vector<TableDef> tables = schemaTables();
+    const std::size_t requiredTables = tables.size();
     tables.insert(tables.end(), adviceTables().begin(), adviceTables().end());
     for (const TableDef& t : tables) {
         std::string error;
@@ -60,10 +61,11 @@ BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFi
     }
 
     db.begin();
-    for (const TableDef& t : tables) {
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        const TableDef& t = tables[i];
         // A database written before the advice tables existed lacks them;
         // they then stay empty and names are judged by their score alone.
-        if (!hasShippedTable(db, t.name)) continue;
+        if (i >= requiredTables && !hasShippedTable(db, t.name)) continue;
         std::string error;
         if (!db.execute("insert into " + t.name + " select * from new_db." + t.name, &error)) {
             db.rollback();
