@@ -1,4 +1,5 @@
 #include "scoring/NameAdvisor.h"
+#include "scoring/NameAnalysis.h"
 #include "data/Bootstrap.h"
 #include "support/AdviceFixture.h"
 
@@ -202,4 +203,19 @@ TEST(NameAdvisorTest, NearHomophonesAndTones)
     // One caution for a character written twice.
     const auto twice = advisor.cautions("李", "乐乐", "男");
     EXPECT_EQ(std::count_if(twice.begin(), twice.end(), [](const Caution& c) { return c.kind == caution::Polyphone; }), 1);
+}
+
+TEST(NameAdvisorTest, ReportBoxShowsTheCautionsEscaped)
+{
+    AdviceDb f;
+    const NameAnalysis warned = analyseName(f.db, "杜", "子腾", "男");
+    ASSERT_FALSE(warned.cautions.empty());
+    const std::string page = reportPage(warned);
+    EXPECT_NE(page.find("起名提示："), std::string::npos);
+    EXPECT_NE(page.find("“杜子腾”读起来像“肚子疼”，容易被人取笑。"), std::string::npos);
+    // Typed text goes in escaped: a character the dictionary lacks is named in a caution.
+    const std::string odd = reportPage(analyseName(f.db, "张", "<b>", ""));
+    EXPECT_EQ(odd.find("“<”"), std::string::npos);
+    EXPECT_NE(odd.find("“&lt;”"), std::string::npos);
+    EXPECT_NE(reportPage(analyseName(f.db, "王", "嘉诚", "男")).find("没有发现需要提醒的地方"), std::string::npos);
 }

@@ -240,14 +240,16 @@ TEST(ShippedSchema, CreateTableTextsAreTheProgramsOwn)
     ASSERT_TRUE(db.open(shippedPath())) << shippedPath();
     // SQLite keeps the text as given except its first two words, which it stores as "CREATE TABLE".
     const std::string keyword = "create table";
-    for (const jm::TableDef& table : jm::schemaTables()) {
+    std::vector<jm::TableDef> tables = jm::schemaTables();
+    tables.insert(tables.end(), jm::adviceTables().begin(), jm::adviceTables().end());
+    for (const jm::TableDef& table : tables) {
         auto st = db.query("select sql from sqlite_master where type='table' and name=?", { table.name });
         const std::string expected = jm::createTableSql(table.name, table.columns);
         ASSERT_TRUE(expected.starts_with(keyword));
         EXPECT_EQ(db.columnText(st, 0), "CREATE TABLE" + expected.substr(keyword.size()));
     }
     auto st = db.query("select count(*) from sqlite_master where type='table'");
-    EXPECT_EQ(db.columnInt(st, 0), static_cast<int>(jm::schemaTables().size()));
+    EXPECT_EQ(db.columnInt(st, 0), static_cast<int>(jm::schemaTables().size() + jm::adviceTables().size()));
 }
 
 } // namespace

@@ -218,7 +218,8 @@ private Q_SLOTS:
         for (QAction* a : s.find<QMenu>("菜单_操作")->actions())
             operations << (a->isSeparator() ? "-" : a->text());
         QCOMPARE(
-            operations, QStringList({ "模式选择", "生辰八字", "姓名评分", "起名记录", "新华字典", "-", "退出程序" }));
+            operations, QStringList({ "模式选择", "生辰八字", "姓名评分", "起名记录", "新华字典", "-", "显示全部名字", "-",
+                            "退出程序" }));
         QStringList help;
         for (QAction* a : s.find<QMenu>("菜单_帮助")->actions())
             help << (a->isSeparator() ? "-" : a->text());

@@ -275,6 +275,7 @@ private Q_SLOTS:
     {
         Session s(m_database, freshConfig());
         s.prepare(QStringLiteral("张"), "单选框_经典起名", 1, 0); // a girl, one character
+        s.page().setShowAllNames(true); // the literal list of 294 characters
         auto* box = s.find<QPlainTextEdit>("编辑框_经典名字");
         box->setPlainText(QStringLiteral("旧的名字"));
         s.button("按钮_起名")->click();

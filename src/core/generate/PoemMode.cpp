@@ -112,9 +112,9 @@ std::vector<bool> suitableDefaultTicks(NameDatabase& db, const Poem& poem)
         ticks.push_back(checkedByDefault(c, poem.initials) && fit(c));
         if (ticks.back() && std::find(distinct.begin(), distinct.end(), c) == distinct.end()) distinct.push_back(c);
     }
-    // Marks that leave fewer than two characters to pair (静夜思 marks 床 疑
-    // 举 低, none fit for a name): offer the poem's fit characters instead.
-    if (distinct.size() < 2)
+    // Marks that leave nothing to pair (静夜思 marks 床 疑 举 低, none fit for
+    // a name): offer the poem's fit characters instead.
+    if (distinct.empty())
         for (std::size_t i = 0; i < characters.size(); ++i)
             ticks[i] = fit(characters[i]);
     return ticks;

@@ -60,8 +60,8 @@ std::vector<std::string> defaultCheckedCharacters(const Poem& poem);
 /// Which of the poem's boxes start checked, one entry per box
 /// (`poemBoxCharacters` order): its character is marked (`checkedByDefault`)
 /// and the database does not judge it unfit or odd for a name. When that
-/// leaves fewer than two different characters, every box of a character
-/// fit for a name starts checked instead.
+/// leaves none, every box of a character fit for a name starts checked
+/// instead.
 std::vector<bool> suitableDefaultTicks(NameDatabase& db, const Poem& poem);
 /// The characters of those boxes, in box order.
 std::vector<std::string> suitableCheckedCharacters(NameDatabase& db, const Poem& poem);
