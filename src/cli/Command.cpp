@@ -74,8 +74,8 @@ std::string cautionsJson(const std::vector<Caution>& cautions)
 {
     std::string j = "[";
     for (std::size_t i = 0; i < cautions.size(); ++i)
-        j += std::string(i ? "," : "") + "{\"kind\":" + jsonString(cautions[i].kind) + ",\"text\":"
-            + jsonString(cautions[i].text) + "}";
+        j += std::string(i ? "," : "") + "{\"kind\":" + jsonString(cautions[i].kind)
+            + ",\"text\":" + jsonString(cautions[i].text) + "}";
     return j + "]";
 }
 

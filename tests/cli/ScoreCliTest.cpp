@@ -1,5 +1,5 @@
-#include "support/CliRunner.h"
 #include "support/AdviceFixture.h"
+#include "support/CliRunner.h"
 #include "support/FixtureDatabase.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +30,8 @@ TEST(ScoreCli, CautionsAsJson)
     const auto db = jm::test::addAdviceFixture(builder, true).write(dir.path() / "a.db");
     const auto warned = runCli("score 杜 子腾 --sex 男 --json --db " + shellQuote(db.string()));
     ASSERT_EQ(warned.status, 0) << warned.out;
-    EXPECT_NE(warned.out.find("\"cautions\":[{\"kind\":\"谐音\",\"text\":\"“杜子腾”读起来像“肚子疼”，容易被人取笑。\"}"),
+    EXPECT_NE(
+        warned.out.find("\"cautions\":[{\"kind\":\"谐音\",\"text\":\"“杜子腾”读起来像“肚子疼”，容易被人取笑。\"}"),
         std::string::npos)
         << warned.out;
     const auto clean = runCli("score 王 嘉诚 --sex 男 --json --db " + shellQuote(db.string()));

@@ -1,6 +1,6 @@
 #include "scoring/NameAdvisor.h"
-#include "scoring/NameAnalysis.h"
 #include "data/Bootstrap.h"
+#include "scoring/NameAnalysis.h"
 #include "support/AdviceFixture.h"
 
 #include <gtest/gtest.h>
@@ -202,7 +202,8 @@ TEST(NameAdvisorTest, NearHomophonesAndTones)
     EXPECT_EQ(hears({ "张", "丽" }), ""); // two syllables: no near-homophones
     // One caution for a character written twice.
     const auto twice = advisor.cautions("李", "乐乐", "男");
-    EXPECT_EQ(std::count_if(twice.begin(), twice.end(), [](const Caution& c) { return c.kind == caution::Polyphone; }), 1);
+    EXPECT_EQ(
+        std::count_if(twice.begin(), twice.end(), [](const Caution& c) { return c.kind == caution::Polyphone; }), 1);
 }
 
 TEST(NameAdvisorTest, ReportBoxShowsTheCautionsEscaped)

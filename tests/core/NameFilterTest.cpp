@@ -165,9 +165,9 @@ TEST_F(NameFilter, ClassicEntries)
     const auto kept = suitableClassicEntries(
         *s_db, "杜", "男", { "伟杰", "流逝", "子腾", "娜娜", "伟杰", "床前", "杜明", "龘龘", "思远" }, &counts);
     EXPECT_EQ(kept, (std::vector<std::string> { "伟杰", "思远" }));
-    const std::pair<Exclusion, std::size_t> kWant[] = { { Exclusion::Unfit, 1 }, { Exclusion::Homophone, 1 },
-        { Exclusion::OtherSex, 1 }, { Exclusion::Repeat, 1 }, { Exclusion::Odd, 1 }, { Exclusion::SurnameInside, 1 },
-        { Exclusion::Missing, 1 } };
+    const std::pair<Exclusion, std::size_t> kWant[]
+        = { { Exclusion::Unfit, 1 }, { Exclusion::Homophone, 1 }, { Exclusion::OtherSex, 1 }, { Exclusion::Repeat, 1 },
+              { Exclusion::Odd, 1 }, { Exclusion::SurnameInside, 1 }, { Exclusion::Missing, 1 } };
     for (const auto& [e, n] : kWant)
         EXPECT_EQ(counts[static_cast<std::size_t>(e)], n) << exclusionLabel(e);
 

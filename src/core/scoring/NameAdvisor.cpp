@@ -218,7 +218,8 @@ void NameAdvisor::addHomophone(const HomophoneEntry& entry)
     }
     if (sounds.size() < 2) return;
     const bool merged = sounds.size() >= 3;
-    m_byStart[merged ? pairKey(sounds[0].merged, sounds[1].merged, true) : pairKey(sounds[0].exact, sounds[1].exact, false)]
+    m_byStart[merged ? pairKey(sounds[0].merged, sounds[1].merged, true)
+                     : pairKey(sounds[0].exact, sounds[1].exact, false)]
         .push_back(static_cast<std::uint32_t>(m_homophones.size()));
     m_homophones.push_back(entry);
     m_homophoneSounds.push_back(std::move(sounds));
@@ -286,18 +287,19 @@ const HomophoneEntry* NameAdvisor::soundsLike(std::span<const CharacterFacts* co
         for (const Sound& a : name[start]->sounds) {
             for (const Sound& b : name[start + 1]->sounds) {
                 for (const bool merged : { false, true }) {
-                const auto it = m_byStart.find(
-                    merged ? pairKey(a.merged, b.merged, true) : pairKey(a.exact, b.exact, false));
-                if (it == m_byStart.end()) continue;
-                for (const std::uint32_t e : it->second) {
-                    const std::vector<Sound>& word = m_homophoneSounds[e];
-                    if (start + word.size() > n || !toneFits(word[0].tone, a.tone) || !toneFits(word[1].tone, b.tone))
-                        continue;
-                    bool all = true;
-                    for (std::size_t k = 2; k < word.size() && all; ++k)
-                        all = hears(*name[start + k], word[k]);
-                    if (all) return &m_homophones[e];
-                }
+                    const auto it
+                        = m_byStart.find(merged ? pairKey(a.merged, b.merged, true) : pairKey(a.exact, b.exact, false));
+                    if (it == m_byStart.end()) continue;
+                    for (const std::uint32_t e : it->second) {
+                        const std::vector<Sound>& word = m_homophoneSounds[e];
+                        if (start + word.size() > n || !toneFits(word[0].tone, a.tone)
+                            || !toneFits(word[1].tone, b.tone))
+                            continue;
+                        bool all = true;
+                        for (std::size_t k = 2; k < word.size() && all; ++k)
+                            all = hears(*name[start + k], word[k]);
+                        if (all) return &m_homophones[e];
+                    }
                 }
             }
         }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/NameDatabase.h"
-#include "scoring/FiveGrids.h"
 #include "scoring/Caution.h"
+#include "scoring/FiveGrids.h"
 #include "scoring/Fortune.h"
 #include "scoring/Pages.h"
 
@@ -75,8 +75,8 @@ NameAnalysis analyseName(
     NameDatabase& db, const std::string& surname, const std::string& given, std::string_view sex = {});
 
 /// The report's placeholders with their values, in the order in which they
-/// are replaced (起名提示, the cautions with their typed text escaped, last). The second character of a single surname or given name has
-/// empty values (not 0); the typed characters are HTML-escaped.
+/// are replaced (起名提示, the cautions with their typed text escaped, last). The second character of a single surname
+/// or given name has empty values (not 0); the typed characters are HTML-escaped.
 std::vector<Placeholder> reportValues(const NameAnalysis& analysis);
 
 /// The cautions as the report's box 起名提示 shows them: one line each, kind

@@ -269,7 +269,8 @@ void MainWindow::saveSettings()
     m_settings.setScoringName(stdText(m_ui->编辑框_评分名字->text()));
     m_settings.setRecords(m_scoring->records());
     // Written once it differs from the default, so older files stay as they were.
-    if (m_showAllNames->isChecked() != m_settings.showAllNames()) m_settings.setShowAllNames(m_showAllNames->isChecked());
+    if (m_showAllNames->isChecked() != m_settings.showAllNames())
+        m_settings.setShowAllNames(m_showAllNames->isChecked());
     m_settings.save(); // a failed write is not reported: the inputs of this run are lost
 }
 
