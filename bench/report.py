@@ -80,8 +80,9 @@ def main():
         "BM_QuickScore": "integer score of 张 + two characters, cached grades, indexed character table",
         "BM_ScoreName": "full score with grids and texts, as listed rows are built",
         "BM_ScoreLiteralDesign": "baseline: list walked per character, one SQL query per grade, no cache",
-        "BM_HighScoreRun/length:2": "whole high-score run, 张, boy, two-character names",
-        "BM_HighScoreRun/length:1": "whole high-score run, 张, boy, one-character names",
+        "BM_HighScoreRun/length:2/all:0": "whole high-score run, 张, boy, two-character names (default list)",
+        "BM_HighScoreRun/length:1/all:0": "whole high-score run, 张, boy, one-character names (default list)",
+        "BM_HighScoreRun/length:2/all:1": "the same with 显示全部名字 (the literal list, no advice)",
         "BM_HighScoreRunOnWorkerThread": "the same on the worker thread with the queued sink",
         "BM_SuperLuckyRun/nosurname:0/real_time": "super-lucky worst case: boys' list, must-have on with no box, 张",
         "BM_SuperLuckyRun/nosurname:1/real_time": "the same without a surname (threshold 0: fills 100,000 names)",
@@ -99,7 +100,7 @@ def main():
                   "**%.0f×** (%.2f M against %.3f M names per second)." % (quick / literal, quick / 1e6, literal / 1e6)]
 
     targets = [
-        ("high-score run in the core under 50 ms", suite.get("BM_HighScoreRun/length:2", {}).get("real_time"), 50),
+        ("high-score run in the core under 50 ms", suite.get("BM_HighScoreRun/length:2/all:0", {}).get("real_time"), 50),
         ("super-lucky worst case in the core under 1 s", suite.get("BM_SuperLuckyRun/nosurname:0/real_time", {}).get("real_time"), 1000),
     ]
     lines += ["", "Targets: at least 5 M names scored per second on one core: %s; " % (

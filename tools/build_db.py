@@ -13,7 +13,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 sys.path.insert(0, HERE)
 
-from dbgen.schema import EXTRA_TABLES, TABLES, create_table_sql  # noqa: E402
+from dbgen.schema import ADVICE_TABLES, EXTRA_TABLES, TABLES, create_table_sql  # noqa: E402
 
 
 def main():
@@ -28,7 +28,7 @@ def main():
     if os.path.exists(tmp):
         os.remove(tmp)
     conn = sqlite3.connect(tmp)
-    for name, columns in TABLES + EXTRA_TABLES:
+    for name, columns in TABLES + EXTRA_TABLES + ADVICE_TABLES:
         conn.execute(create_table_sql(name, columns))
     gen_dir = os.path.join(HERE, "dbgen")
     for fname in sorted(os.listdir(gen_dir)):

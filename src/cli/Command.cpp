@@ -70,6 +70,15 @@ bool openDatabase(NameDatabase& db, const Arguments& args, Io io)
     return true;
 }
 
+std::string cautionsJson(const std::vector<Caution>& cautions)
+{
+    std::string j = "[";
+    for (std::size_t i = 0; i < cautions.size(); ++i)
+        j += std::string(i ? "," : "") + "{\"kind\":" + jsonString(cautions[i].kind)
+            + ",\"text\":" + jsonString(cautions[i].text) + "}";
+    return j + "]";
+}
+
 std::string jsonString(const std::string& text)
 {
     std::string out = "\"";

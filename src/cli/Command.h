@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/NameDatabase.h"
+#include "scoring/Caution.h"
 
 #include <iosfwd>
 #include <map>
@@ -59,5 +60,7 @@ bool openDatabase(NameDatabase& db, const Arguments& args, Io io);
 
 /// Minimal JSON string quoting (UTF-8 kept as is).
 std::string jsonString(const std::string& text);
+/// A JSON array of cautions: [{"kind": "谐音", "text": "…"}, …].
+std::string cautionsJson(const std::vector<Caution>& cautions);
 
 } // namespace jm::cli

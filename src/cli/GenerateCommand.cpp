@@ -23,8 +23,8 @@ std::map<std::string, GenerateModeInfo>& generateModes()
 namespace {
 
 const char* const kUsage = "generate --surname S --sex 男|女 --length 1|2 --mode MODE "
-                           "[--generation-char second:CHAR|third:CHAR] [--seed N] [--format tsv|json] [--export FILE] "
-                           "[--db PATH]";
+                           "[--generation-char second:CHAR|third:CHAR] [--seed N] [--all] [--format tsv|json] "
+                           "[--export FILE] [--db PATH]";
 
 /// Writes the messages a window would show to the error stream, as they come.
 class MessagePrinter final : public GenerationSink {
@@ -65,6 +65,7 @@ std::string readCommonOptions(const Arguments& args, GenerationRequest& request)
         if (!optional && !args.has(required)) return std::string("missing --") + required;
     }
     request.surname = args.value("surname").value_or("");
+    request.showAllNames = args.has("all");
     request.sex = args.value("sex").value_or("男");
     if (request.sex != "男" && request.sex != "女") return "--sex must be 男 or 女";
     const std::string length = args.value("length").value_or("2");
@@ -122,7 +123,12 @@ void printJson(const std::string& modeName, const GenerationResult& result, std:
     const GenerationRequest& r = result.request;
     out << "{\"surname\":" << jsonString(r.surname) << ",\"sex\":" << jsonString(r.sex)
         << ",\"length\":" << r.nameLength << ",\"mode\":" << jsonString(modeName) << ",\"seed\":" << result.seed
-        << ",\"stopped\":" << (result.stopped ? "true" : "false");
+        << ",\"stopped\":" << (result.stopped ? "true" : "false") << ",\"excluded\":{";
+    // What the list left out, by reason (all zero with --all but the surname rule).
+    for (std::size_t e = 1; e < kExclusionCount; ++e)
+        out << (e > 1 ? "," : "") << jsonString(std::string(exclusionLabel(static_cast<Exclusion>(e)))) << ":"
+            << result.excluded[e];
+    out << "}";
     if (producesText(r.mode)) {
         out << ",\"text\":" << jsonString(result.text) << "}\n";
         return;
@@ -133,14 +139,14 @@ void printJson(const std::string& modeName, const GenerationResult& result, std:
         for (std::size_t c = 0; c < kNameRowHeaders.size(); ++c)
             out << (c ? "," : "") << jsonString(std::string(kNameRowHeaders[c])) << ":"
                 << jsonString(result.rows[i].columns[c]);
-        out << "}";
+        out << ",\"cautions\":" << cautionsJson(result.rows[i].cautions) << "}";
     }
     out << "]}\n";
 }
 
 int runGenerate(const std::vector<std::string>& raw, Io io)
 {
-    std::set<std::string> flags;
+    std::set<std::string> flags { "all" };
     for (const auto& [name, info] : generateModes())
         flags.insert(info.flags.begin(), info.flags.end());
     const Arguments args(raw, flags);

@@ -1,6 +1,7 @@
 // jiaming-cli generate --mode poem --poet P --title T [--chars TEXT]: names from
 // the characters of one poem; without --chars, from the characters a poem
-// marks (the boxes that start checked on the poem page).
+// marks (the boxes that start checked on the poem page: without --all, those
+// the database judges fit for a name).
 #include "cli/GenerateModes.h"
 #include "generate/PoemMode.h"
 #include "text/Text.h"
@@ -22,7 +23,9 @@ std::string resolvePoem(NameDatabase& db, const Arguments& args, GenerationReque
     const std::string title = args.value("title").value_or("");
     const auto poem = findPoem(db, poet, title);
     if (!poem) return "no poem titled " + title + " by " + poet;
-    if (!args.has("chars")) request.poem.characters = defaultCheckedCharacters(*poem);
+    if (!args.has("chars"))
+        request.poem.characters
+            = request.showAllNames ? defaultCheckedCharacters(*poem) : suitableCheckedCharacters(db, *poem);
     return {};
 }
 

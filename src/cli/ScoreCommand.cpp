@@ -1,4 +1,4 @@
-// jiaming-cli score SURNAME GIVEN [--json] [--db PATH]
+// jiaming-cli score SURNAME GIVEN [--sex 男|女] [--json] [--db PATH]
 #include "cli/Command.h"
 #include "scoring/NameAnalysis.h"
 #include "text/Text.h"
@@ -26,7 +26,7 @@ int runScore(const std::vector<std::string>& raw, Io io)
         return 2;
     }
     if (args.positional().size() != 2) {
-        io.err << "usage: jiaming-cli score SURNAME GIVEN [--json] [--db PATH]\n";
+        io.err << "usage: jiaming-cli score SURNAME GIVEN [--sex 男|女] [--json] [--db PATH]\n";
         return 2;
     }
     const std::string& surname = args.positional()[0];
@@ -39,12 +39,17 @@ int runScore(const std::vector<std::string>& raw, Io io)
         io.err << "jiaming-cli score: 请输入名字 (the given name is empty)\n";
         return 2;
     }
+    const std::string sex = args.value("sex").value_or("");
+    if (!sex.empty() && sex != "男" && sex != "女") {
+        io.err << "jiaming-cli score: --sex must be 男 or 女\n";
+        return 2;
+    }
     NameDatabase db;
     if (!openDatabase(db, args, io)) return 1;
 
     // The analysis path: the characters come from the dictionary, and a
     // single surname 于 counts its simplified strokes.
-    const NameAnalysis a = analyseName(db, surname, given);
+    const NameAnalysis a = analyseName(db, surname, given, sex);
     const FiveGrids& g = a.grids;
     const auto grades = a.grades();
     const int numbers[5] = { g.天格, g.人格, g.地格, g.总格, g.外格 };
@@ -64,7 +69,7 @@ int runScore(const std::vector<std::string>& raw, Io io)
                 + jsonString(grades[static_cast<std::size_t>(i)]);
         j += "},\"exactScore\":" + exactText(a.exactScore) + ",\"score\":" + std::to_string(a.score)
             + ",\"verdict\":" + jsonString(verdict) + ",\"simplifiedTotal\":" + std::to_string(g.simplifiedTotal)
-            + ",\"elementsText\":" + jsonString(g.elementsText) + "}";
+            + ",\"elementsText\":" + jsonString(g.elementsText) + ",\"cautions\":" + cautionsJson(a.cautions) + "}";
         io.out << j << "\n";
         return 0;
     }
@@ -78,10 +83,12 @@ int runScore(const std::vector<std::string>& raw, Io io)
     io.out << "简体笔划: " << g.simplifiedTotal << "  五行: " << g.elementsText << "\n";
     io.out << "评分: " << a.score << " (" << exactText(a.exactScore) << ")\n";
     io.out << "评语: " << verdict << "\n";
+    for (const Caution& c : a.cautions)
+        io.out << "提示(" << c.kind << "): " << c.text << "\n";
     return 0;
 }
 
-const Registrar kRegistrar("score", "score SURNAME GIVEN [--json] [--db PATH]", runScore);
+const Registrar kRegistrar("score", "score SURNAME GIVEN [--sex 男|女] [--json] [--db PATH]", runScore);
 
 } // namespace
 } // namespace jm::cli

@@ -62,8 +62,11 @@ TEST_F(GenerateCli, MessagesGoToTheErrorStreamAndJsonCarriesTheRows)
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(jm::readFileBytes(err).value_or(""), "提示: 一字名数理得分较低,所以软件自动降低评分标准!\n");
     EXPECT_TRUE(r.out.starts_with("{\"surname\":\"张\",\"sex\":\"女\",\"length\":1,\"mode\":\"high\",\"seed\":3,"
-                                  "\"stopped\":false,\"rows\":[{\"编号\":\"1\",\"姓名\":\"张"))
+                                  "\"stopped\":false,\"excluded\":{\"字库未收录\":"))
         << r.out.substr(0, 300);
+    EXPECT_NE(r.out.find("},\"rows\":[{\"编号\":\"1\",\"姓名\":\"张"), std::string::npos) << r.out.substr(0, 400);
+    EXPECT_NE(r.out.find("\"评分\":"), std::string::npos);
+    EXPECT_NE(r.out.find(",\"cautions\":["), std::string::npos) << "every row carries its cautions";
     EXPECT_TRUE(r.out.ends_with("}]}\n"));
 
     const auto gen = runCli("generate --surname 张 --sex 男 --length 2 --mode high --generation-char third:诸 --db "

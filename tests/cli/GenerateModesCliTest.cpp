@@ -91,7 +91,7 @@ TEST_F(GenerateModesCli, CombinationAndNickname)
 TEST_F(GenerateModesCli, ClassicPrintsTheTextAndExportsItUnchanged)
 {
     const auto file = s_dir->path() / "ClassNameList.txt";
-    const auto r = runCli(generate("--mode classic --export " + shellQuote(file.string()), "张", "女", "1"));
+    const auto r = runCli(generate("--mode classic --all --export " + shellQuote(file.string()), "张", "女", "1"));
     ASSERT_EQ(r.status, 0) << r.out.substr(0, 200);
     EXPECT_TRUE(r.out.ends_with("   ")) << "the text ends with the last name's separator";
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2 * (294 / 16));

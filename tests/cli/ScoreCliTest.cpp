@@ -1,3 +1,4 @@
+#include "support/AdviceFixture.h"
 #include "support/CliRunner.h"
 #include "support/FixtureDatabase.h"
 
@@ -20,6 +21,22 @@ TEST(ScoreCli, WorkedExampleAsJson)
     for (const char* part : { "\"grids\":{\"天格\":12,\"人格\":14,\"地格\":21,\"总格\":32,\"外格\":19}",
              "\"三才\":\"木火木\"", "\"simplifiedTotal\":14", "\"elementsText\":\"火金木\"" })
         EXPECT_NE(r.out.find(part), std::string::npos) << part << "\n" << r.out;
+}
+
+TEST(ScoreCli, CautionsAsJson)
+{
+    TempDir dir;
+    jm::test::FixtureBuilder builder = FixtureBuilder::standard();
+    const auto db = jm::test::addAdviceFixture(builder, true).write(dir.path() / "a.db");
+    const auto warned = runCli("score 杜 子腾 --sex 男 --json --db " + shellQuote(db.string()));
+    ASSERT_EQ(warned.status, 0) << warned.out;
+    EXPECT_NE(
+        warned.out.find("\"cautions\":[{\"kind\":\"谐音\",\"text\":\"“杜子腾”读起来像“肚子疼”，容易被人取笑。\"}"),
+        std::string::npos)
+        << warned.out;
+    const auto clean = runCli("score 王 嘉诚 --sex 男 --json --db " + shellQuote(db.string()));
+    EXPECT_NE(clean.out.find("\"cautions\":[]}"), std::string::npos) << clean.out;
+    EXPECT_NE(runCli("score 王 嘉诚 --sex 其他 --db " + shellQuote(db.string())).status, 0);
 }
 
 TEST(ScoreCli, BadInputFailsClearly)

@@ -92,6 +92,7 @@ protected:
         GenerationMode mode, const std::string& surname, const std::string& sex = "男", int length = 2)
     {
         GenerationRequest r;
+        r.showAllNames = true; // the literal lists of the modes; the default lists: NameFilterTest
         r.mode = mode;
         r.surname = surname;
         r.sex = sex;

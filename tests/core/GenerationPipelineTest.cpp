@@ -143,6 +143,7 @@ GenerationRequest highScore(const std::string& surname, const std::string& sex, 
     GenerationCharacterSetting::Kind kind = GenerationCharacterSetting::Kind::None, const std::string& fixed = {})
 {
     GenerationRequest r;
+    r.showAllNames = true; // the literal pipeline; the default lists: NameFilterTest
     r.mode = GenerationMode::HighScore;
     r.surname = surname;
     r.sex = sex;

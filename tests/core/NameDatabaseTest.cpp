@@ -117,7 +117,7 @@ TEST(Bootstrap, CopiesEveryTableAndDetaches)
     EXPECT_EQ(db.columnInt(k, 0), 125);
     EXPECT_FALSE(db.query("select * from new_db.NM_CNWord"));
     Statement idx = db.query("select count(*) from sqlite_master where type='index'");
-    EXPECT_EQ(db.columnInt(idx, 0), 3);
+    EXPECT_EQ(db.columnInt(idx, 0), 5);
 }
 
 TEST(Bootstrap, Failures)

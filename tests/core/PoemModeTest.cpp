@@ -40,6 +40,7 @@ protected:
     static GenerationResult run(const std::vector<std::string>& checked, const std::string& surname, int length = 2)
     {
         GenerationRequest r;
+        r.showAllNames = true; // the literal poem list
         r.mode = GenerationMode::Poem;
         r.surname = surname;
         r.nameLength = length;

@@ -147,6 +147,8 @@ TEST(SettingsFile, RoundTripsAsGbkAndKeepsHugeValuesWhole)
     written.setEnglishName("喆");
     written.setScoringName(" 相如 ");
     written.setRecords(records);
+    EXPECT_FALSE(written.showAllNames()); // off until set
+    written.setShowAllNames(true);
     ASSERT_TRUE(written.save());
 
     const std::string bytes = *readFileBytes(file);
@@ -163,6 +165,8 @@ TEST(SettingsFile, RoundTripsAsGbkAndKeepsHugeValuesWhole)
     EXPECT_EQ(read.englishName(), "喆");
     EXPECT_EQ(read.scoringName(), " 相如 ");
     EXPECT_EQ(read.records(), records);
+    EXPECT_TRUE(read.showAllNames());
+    EXPECT_NE(bytes.find(toGbk("显示全部名字=1\r\n")), std::string::npos);
 }
 
 TEST(SettingsFile, KeepsOtherSectionsAndSavesRecordsAtOnce)

@@ -318,6 +318,7 @@ TEST(ShippedSchema, CreateTableTextsAreTheProgramsOwn)
     const std::string keyword = "create table";
     std::vector<jm::TableDef> tables = jm::schemaTables();
     tables.insert(tables.end(), jm::extraTables().begin(), jm::extraTables().end());
+    tables.insert(tables.end(), jm::adviceTables().begin(), jm::adviceTables().end());
     for (const jm::TableDef& table : tables) {
         auto st = db.query("select sql from sqlite_master where type='table' and name=?", { table.name });
         const std::string expected = jm::createTableSql(table.name, table.columns);

@@ -257,7 +257,7 @@ private Q_SLOTS:
         QFETCH(int, page);
         Session s(m_database, freshConfig());
         GenerationPage& p = s.page();
-        const ListRow stale { { "1", "王某" }, 0 };
+        const ListRow stale { { "1", "王某" }, 0, {} };
         for (NameListModel* list : { &p.combinationList(), &p.nicknameList(), &p.englishList(), &p.superLuckyList() })
             list->appendRow(stale);
         // A high-score run is active (paused, so that it cannot end on its own).
@@ -318,7 +318,7 @@ private Q_SLOTS:
         QCOMPARE(s.messages.messages[0].title, QStringLiteral("提示"));
 
         // The English page checks its own boxes.
-        s.page().englishList().appendRow({ { "1", "Tom" }, 0 });
+        s.page().englishList().appendRow({ { "1", "Tom" }, 0, {} });
         s.find<QLineEdit>("编辑框_英文姓氏")->clear();
         s.find<QLineEdit>("编辑框_英文名字")->setText(QStringLiteral("明"));
         s.button("按钮_英文起名")->click();

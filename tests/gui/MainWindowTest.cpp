@@ -218,8 +218,9 @@ private Q_SLOTS:
         QStringList operations;
         for (QAction* a : s.find<QMenu>("菜单_操作")->actions())
             operations << (a->isSeparator() ? "-" : a->text());
-        QCOMPARE(
-            operations, QStringList({ "模式选择", "生辰八字", "姓名评分", "起名记录", "新华字典", "-", "退出程序" }));
+        QCOMPARE(operations,
+            QStringList(
+                { "模式选择", "生辰八字", "姓名评分", "起名记录", "新华字典", "-", "显示全部名字", "-", "退出程序" }));
         QStringList help;
         for (QAction* a : s.find<QMenu>("菜单_帮助")->actions())
             help << (a->isSeparator() ? "-" : a->text());

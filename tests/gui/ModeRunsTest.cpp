@@ -213,7 +213,7 @@ private Q_SLOTS:
         Session s(m_database, freshConfig());
         s.prepare(QStringLiteral("王"), "单选框_组合起名");
         s.find<QLineEdit>("编辑框_组合的字")->setText(QStringLiteral("李 明A1华"));
-        s.page().combinationList().appendRow({ { "1", "旧名" }, 0 });
+        s.page().combinationList().appendRow({ { "1", "旧名" }, 0, {} });
         s.button("按钮_起名")->click();
         QCOMPARE(s.currentPage(), 3);
         QCOMPARE(s.page().combinationList().rowCount(), 0);
@@ -277,6 +277,7 @@ private Q_SLOTS:
     {
         Session s(m_database, freshConfig());
         s.prepare(QStringLiteral("张"), "单选框_经典起名", 1, 0); // a girl, one character
+        s.page().setShowAllNames(true); // the literal list of 294 characters
         auto* box = s.find<QPlainTextEdit>("编辑框_经典名字");
         box->setPlainText(QStringLiteral("旧的名字"));
         s.button("按钮_起名")->click();

@@ -1,6 +1,8 @@
 #include "shell/NameListModel.h"
 
 #include <QElapsedTimer>
+#include <QIcon>
+#include <QPixmap>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
@@ -13,7 +15,7 @@ ListRow scored(const QString& name, int score)
 {
     return { { QString(), name, QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("木火"),
                  QStringLiteral("1,2,3,4,5"), QStringLiteral("木火土"), QString::number(score) },
-        score };
+        score, {} };
 }
 
 QStringList column(const NameListModel& model, int c)
@@ -30,6 +32,30 @@ class NameListModelTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void rowsWithCautionsShowTheCautionIconAndTooltip()
+    {
+        NameListModel model;
+        QPixmap plain(8, 8), caution(8, 8);
+        plain.fill(Qt::red);
+        caution.fill(Qt::yellow);
+        model.setRowIcon(QIcon(plain));
+        model.setCautionIcon(QIcon(caution));
+        ListRow warned = scored(QStringLiteral("杜子腾"), 73);
+        warned.cautions = QStringLiteral("谐音：“杜子腾”读起来像“肚子疼”，容易被人取笑。");
+        model.appendRows({ scored(QStringLiteral("张伟"), 66), warned });
+        const auto iconKey = [&](int r) {
+            return model.data(model.index(r, 0), Qt::DecorationRole).value<QIcon>().pixmap(8, 8).toImage().pixel(0, 0);
+        };
+        QCOMPARE(iconKey(0), QColor(Qt::red).rgb());
+        QCOMPARE(iconKey(1), QColor(Qt::yellow).rgb());
+        QVERIFY(!model.data(model.index(0, 1), Qt::ToolTipRole).isValid());
+        QCOMPARE(model.data(model.index(1, 3), Qt::ToolTipRole).toString(), warned.cautions);
+        // The cautions travel with their row when the list is sorted.
+        model.sort(NameListModel::kScoreColumn, Qt::DescendingOrder);
+        QCOMPARE(model.row(0).cells[1], QStringLiteral("杜子腾"));
+        QCOMPARE(iconKey(0), QColor(Qt::yellow).rgb());
+    }
+
     void hundredThousandRowsFillAndSortWithoutStalling()
     {
         constexpr int kRows = 100001;
@@ -72,7 +98,7 @@ private Q_SLOTS:
         model.sort(NameListModel::kScoreColumn, Qt::AscendingOrder);
         QCOMPARE(column(model, 1), QStringList({ "甲", "丙", "丁", "乙" }));
         // Other numeric columns compare as numbers too ("10" after "9").
-        model.appendRow({ { "", "戊", "10" }, 0 });
+        model.appendRow({ { "", "戊", "10" }, 0, {} });
         model.sort(2, Qt::AscendingOrder);
         QCOMPARE(column(model, 1).last(), QStringLiteral("戊"));
     }
@@ -80,7 +106,7 @@ private Q_SLOTS:
     void showsLineBreaksAsSpacesButKeepsThem()
     {
         NameListModel model;
-        model.appendRow({ { "1", "张\r\n三丰" }, 0 });
+        model.appendRow({ { "1", "张\r\n三丰" }, 0, {} });
         const QModelIndex name = model.index(0, 1);
         QCOMPARE(model.data(name, Qt::DisplayRole).toString(), QStringLiteral("张 三丰"));
         QCOMPARE(model.data(name, Qt::EditRole).toString(), QStringLiteral("张\r\n三丰"));
@@ -98,7 +124,7 @@ private Q_SLOTS:
         model.appendRows({ { { "", "李白" }, 0 }, { { "", "杜甫" }, 0 }, { { "", "王维" }, 0 } });
         model.removeRowAt(1);
         model.removeRowAt(7); // outside the list: ignored
-        model.setRow(9, { { "x", "y" }, 0 });
+        model.setRow(9, { { "x", "y" }, 0, {} });
         model.renumber();
         QCOMPARE(inserted.count(), 1);
         QCOMPARE(removed.count(), 1);

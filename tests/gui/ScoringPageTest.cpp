@@ -106,7 +106,7 @@ private Q_SLOTS:
     void doubleClickSplitsTheNameAtTheLineBreak()
     {
         type(QStringLiteral("欧阳"), QStringLiteral("修"));
-        records().recordList().appendRow({ { "1", "诸葛\r\n孔明" }, 0 });
+        records().recordList().appendRow({ { "1", "诸葛\r\n孔明" }, 0, {} });
         QSignalSpy scored(&page(), &ScoringPage::nameActivated);
         QSignalSpy recorded(&records(), &RecordsPage::nameActivated);
         QSignalSpy changed(&records(), &RecordsPage::recordsChanged);

@@ -125,8 +125,9 @@ fs::path FixtureBuilder::write(const fs::path& file) const
     if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
         throw std::runtime_error("cannot create fixture database");
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-    for (const TableDef& t : schemaTables())
-        sqlite3_exec(db, createTableSql(t.name, t.columns).c_str(), nullptr, nullptr, nullptr);
+    for (const auto* tables : { &schemaTables(), &adviceTables() })
+        for (const TableDef& t : *tables)
+            sqlite3_exec(db, createTableSql(t.name, t.columns).c_str(), nullptr, nullptr, nullptr);
     for (const Row& r : m_rows) {
         std::string sql = "insert into " + r.table + " values (";
         for (std::size_t i = 0; i < r.values.size(); ++i)

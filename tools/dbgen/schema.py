@@ -34,6 +34,13 @@ TABLES = [
     ("NM_百家姓", [_i("Id"), _v("姓", 8), _v("姓氏起源", 1000), _v("聚集地", 1000), _v("历史名人", 1000)]),
 ]
 
+# Created after the nine: how a name reads and sounds (mirrors adviceTables()).
+ADVICE_TABLES = [
+    ("NM_起名用字", [_i("Id"), _v("字", 2), _v("用字", 1), _v("性别", 1), _v("常用度", 3), _v("说明", 100)]),
+    ("NM_谐音", [_i("Id"), _v("拼音", 60), _v("词", 20), _v("类别", 2), _v("说明", 100)]),
+    ("NM_字音", [_i("Id"), _v("字", 2), _v("读音", 60)]),
+]
+
 
 # Tables beyond the nine of the program's schema: the program reads them when a
 # database has them and does without them otherwise.

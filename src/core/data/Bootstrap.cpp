@@ -17,6 +17,14 @@ struct BootstrapGate {
     NameDatabase& m_db;
 };
 
+bool hasShippedTable(NameDatabase& db, const std::string& name)
+{
+    Statement stmt = db.query("select count(*) from new_db.sqlite_master where type='table' and name=?", { name });
+    const bool found = db.columnInt(stmt, 0) > 0;
+    db.finalize(stmt);
+    return found;
+}
+
 BootstrapResult fail(std::string message)
 {
     return { false, std::move(message) };
@@ -29,14 +37,15 @@ BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFi
     BootstrapGate gate(db);
     if (!db.open()) return fail(kMessageOpenFailed);
 
-    const auto& tables = schemaTables();
-    for (const auto* list : { &tables, &extraTables() }) {
-        for (const TableDef& t : *list) {
-            std::string error;
-            if (!db.createTable(t.name, t.columns, &error)) {
-                db.close();
-                return fail(error);
-            }
+    std::vector<TableDef> tables = schemaTables();
+    const std::size_t requiredTables = tables.size();
+    tables.insert(tables.end(), extraTables().begin(), extraTables().end());
+    tables.insert(tables.end(), adviceTables().begin(), adviceTables().end());
+    for (const TableDef& t : tables) {
+        std::string error;
+        if (!db.createTable(t.name, t.columns, &error)) {
+            db.close();
+            return fail(error);
         }
     }
 
@@ -53,21 +62,14 @@ BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFi
     }
 
     db.begin();
-    for (const TableDef& t : tables) {
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        const TableDef& t = tables[i];
+        // A database written before the surname readings and the advice tables existed lacks
+        // them; they then stay empty (names are judged by their score alone, surnames read as
+        // their characters).
+        if (i >= requiredTables && !hasShippedTable(db, t.name)) continue;
         std::string error;
         if (!db.execute("insert into " + t.name + " select * from new_db." + t.name, &error)) {
-            db.rollback();
-            db.close();
-            return fail(error.empty() ? std::string(kMessageAttachFailed) : error);
-        }
-    }
-    for (const TableDef& t : extraTables()) {
-        Statement stmt
-            = db.query("select count(*) from new_db.sqlite_master where type='table' and name=?", { t.name });
-        const bool shipped = db.columnInt(stmt, 0) > 0;
-        db.finalize(stmt);
-        std::string error;
-        if (shipped && !db.execute("insert into " + t.name + " select * from new_db." + t.name, &error)) {
             db.rollback();
             db.close();
             return fail(error.empty() ? std::string(kMessageAttachFailed) : error);
@@ -79,6 +81,8 @@ BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFi
     db.query("CREATE INDEX NewIndex1 on NM_CNWord(汉字 ASC)");
     db.query("CREATE INDEX NewIndex2 on NM_八一灵动数(Id ASC)");
     db.query("CREATE INDEX NewIndex3 on NM_三才配置(三才 ASC)");
+    db.query("CREATE INDEX NewIndex4 on NM_起名用字(字 ASC)");
+    db.query("CREATE INDEX NewIndex5 on NM_字音(字 ASC)");
     return { true, {} };
 }
 

@@ -49,6 +49,18 @@ std::vector<TableDef> buildTables()
     };
 }
 
+std::vector<TableDef> buildAdviceTables()
+{
+    return {
+        { table::Suitability,
+            { integer("Id"), varchar("字", 2), varchar("用字", 1), varchar("性别", 1), varchar("常用度", 3),
+                varchar("说明", 100) } },
+        { table::Homophones,
+            { integer("Id"), varchar("拼音", 60), varchar("词", 20), varchar("类别", 2), varchar("说明", 100) } },
+        { table::Readings, { integer("Id"), varchar("字", 2), varchar("读音", 60) } },
+    };
+}
+
 } // namespace
 
 std::string columnTypeName(int code)
@@ -119,6 +131,12 @@ const std::vector<TableDef>& extraTables()
     static const std::vector<TableDef> tables = {
         { table::SurnameReadings, { varchar("姓", 8), varchar("拼音", 40) } },
     };
+    return tables;
+}
+
+const std::vector<TableDef>& adviceTables()
+{
+    static const std::vector<TableDef> tables = buildAdviceTables();
     return tables;
 }
 

@@ -48,6 +48,12 @@ const std::vector<TableDef>& schemaTables();
 /// them and left empty otherwise (an older file lacks them).
 const std::vector<TableDef>& extraTables();
 
+/// The tables that judge how a name sounds and reads (the characters fit
+/// for a given name, unfortunate homophones, every modern reading of a
+/// character), created and copied after the nine. A shipped file without
+/// them leaves them empty.
+const std::vector<TableDef>& adviceTables();
+
 /// Table names, for callers that address one table.
 namespace table {
 inline constexpr const char* CNWord = "NM_CNWord";
@@ -60,6 +66,9 @@ inline constexpr const char* Parenting = "NM_育儿百科";
 inline constexpr const char* Fortune = "NM_算命风水";
 inline constexpr const char* Surnames = "NM_百家姓";
 inline constexpr const char* SurnameReadings = "NM_姓氏读音";
+inline constexpr const char* Suitability = "NM_起名用字";
+inline constexpr const char* Homophones = "NM_谐音";
+inline constexpr const char* Readings = "NM_字音";
 } // namespace table
 
 } // namespace jm

@@ -1,12 +1,14 @@
 #include "generate/CandidatePipeline.h"
 
 #include "data/NameDatabase.h"
+#include "scoring/NameAdvisor.h"
 #include "text/Text.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace jm {
@@ -137,6 +139,10 @@ struct ResolvedPart {
     std::uint64_t endsWithHead = 0;
     /// Bit p: the part starts with the surname from byte p on.
     std::uint64_t startsWithTail = 0;
+    /// What the advisor knows of each character of the part.
+    std::vector<const CharacterFacts*> facts;
+    /// Why a default list leaves out every name with this part.
+    Exclusion exclusion = Exclusion::None;
 };
 
 std::vector<ResolvedPart> resolveParts(const RunData& data, const std::string& surname)
@@ -164,6 +170,28 @@ std::vector<ResolvedPart> resolveParts(const RunData& data, const std::string& s
     return out;
 }
 
+/// Looks up the advice on every part. A candidate character is judged
+/// (fixed parts, the generation character and a nickname's 小 儿 阿, are the
+/// user's or the pattern's and pass); `sex` is empty for lists not chosen
+/// by sex.
+void adviseParts(std::vector<ResolvedPart>& parts, const RunData& data, const NameAdvisor& advisor,
+    const std::vector<std::string>& surnameChars, std::string_view sex)
+{
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        ResolvedPart& r = parts[i];
+        for (const std::string& ch : splitCharacters(data.parts[i].text))
+            r.facts.push_back(&advisor.facts(ch));
+        if (i >= data.candidateCharacters.size()) continue;
+        for (const CharacterFacts* f : r.facts) {
+            if (r.exclusion != Exclusion::None) break;
+            r.exclusion = advisor.excludeCharacter(*f, sex);
+            if (r.exclusion == Exclusion::None
+                && std::find(surnameChars.begin(), surnameChars.end(), f->character) != surnameChars.end())
+                r.exclusion = Exclusion::SurnameInside;
+        }
+    }
+}
+
 CharacterInfo copyOrAbsent(const CharacterInfo* info)
 {
     return info ? *info : CharacterInfo {};
@@ -177,10 +205,25 @@ bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t
     GenerationResult& result = run.result();
     const std::string& surname = run.request().surname;
     completeCharacterTable(run);
-    const std::vector<ResolvedPart> parts = resolveParts(data, surname);
+    std::vector<ResolvedPart> parts = resolveParts(data, surname);
     const bool longSurname = surname.size() >= 64;
 
     const auto surnameChars = splitCharacters(surname);
+    const GenerationRequest& request = run.request();
+    const bool filter = !request.showAllNames;
+    const bool bySex = request.mode == GenerationMode::HighScore || request.mode == GenerationMode::SuperLucky;
+    std::vector<std::string> texts { surname };
+    for (const CandidatePart& part : data.parts)
+        texts.push_back(part.text);
+    const NameAdvisor advisor = NameAdvisor::load(run.database(), texts);
+    adviseParts(parts, data, advisor, surnameChars, bySex ? std::string_view(request.sex) : std::string_view());
+    std::vector<const CharacterFacts*> surnameFacts;
+    for (const std::string& ch : surnameChars)
+        surnameFacts.push_back(&advisor.facts(ch));
+    std::unordered_set<std::string> listedNames;
+    auto& excluded = result.excluded;
+    excluded = {};
+    const auto exclude = [&excluded](Exclusion e) { ++excluded[static_cast<std::size_t>(e)]; };
     const int surnameLength = static_cast<int>(surnameChars.size());
     const CharacterInfo* s1 = surnameLength >= 1 ? data.table.find(surnameChars[0]) : nullptr;
     const CharacterInfo* s2 = surnameLength >= 2 ? data.table.find(surnameChars[1]) : nullptr;
@@ -214,6 +257,13 @@ bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t
                                               : (a.endsWithHead & b->startsWithTail) != 0;
             }
         }
+        if (containsSurname) exclude(Exclusion::SurnameInside);
+        const Exclusion partExclusion
+            = a.exclusion != Exclusion::None ? a.exclusion : (b ? b->exclusion : Exclusion::None);
+        if (!containsSurname && filter && partExclusion != Exclusion::None) {
+            exclude(partExclusion);
+            containsSurname = true; // skip the name like one holding the surname
+        }
         if (!containsSurname) {
             const int givenLength = a.count + (b ? b->count : 0);
             const CharacterInfo* g1 = a.c1;
@@ -225,7 +275,24 @@ bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t
                 g2 = b ? b->c2 : nullptr;
             }
             const int score = scorer.quickScore(surnameLength, s1, s2, givenLength, g1, g2);
-            if (score >= threshold) {
+            bool listed = score >= threshold;
+            std::vector<const CharacterFacts*> given;
+            if (listed) {
+                given = a.facts;
+                if (b) given.insert(given.end(), b->facts.begin(), b->facts.end());
+            }
+            if (listed && filter) {
+                std::vector<const CharacterFacts*> full = surnameFacts;
+                full.insert(full.end(), given.begin(), given.end());
+                if (advisor.soundsLike(full)) {
+                    exclude(Exclusion::Homophone);
+                    listed = false;
+                } else if (!listedNames.insert(data.givenName(name)).second) {
+                    exclude(Exclusion::Repeat);
+                    listed = false;
+                }
+            }
+            if (listed) {
                 NameLayout layout;
                 layout.surnameLength = surnameLength;
                 layout.givenLength = givenLength;
@@ -233,8 +300,10 @@ bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t
                 layout.S2 = copyOrAbsent(s2);
                 layout.G1 = copyOrAbsent(g1);
                 layout.G2 = copyOrAbsent(g2);
-                run.listRow(
-                    makeNameRow(result.rows.size() + 1, surname, data.givenName(name), scorer.scoreLayout(layout)));
+                NameRow row
+                    = makeNameRow(result.rows.size() + 1, surname, data.givenName(name), scorer.scoreLayout(layout));
+                row.cautions = advisor.cautions(surnameFacts, given, request.sex);
+                run.listRow(std::move(row));
                 if (result.rows.size() % kRowBatch == 0) run.flushRows();
             }
             if (capacity) {
@@ -256,8 +325,43 @@ bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t
     run.sink().onProgress(examined, total);
     if (run.stopped()) return false;
     sortListByScore(result.rows);
+    if (filter) varyFirstCharacters(result.rows, surname.size());
     renumberRows(result.rows);
     return true;
+}
+
+void varyFirstCharacters(std::vector<NameRow>& rows, std::size_t surnameBytes)
+{
+    std::vector<NameRow> out;
+    out.reserve(rows.size());
+    for (std::size_t begin = 0; begin < rows.size();) {
+        std::size_t end = begin;
+        while (end < rows.size() && rows[end].sortKey == rows[begin].sortKey)
+            ++end;
+        // The band's rows grouped by first given-name character, groups in
+        // order of first appearance, rows in list order within a group.
+        std::unordered_map<std::string, std::size_t> groupOf;
+        std::vector<std::vector<std::size_t>> groups;
+        for (std::size_t r = begin; r < end; ++r) {
+            const std::string& name = rows[r][NameRow::Name];
+            const auto chars = splitCharacters(std::string_view(name).substr(std::min(surnameBytes, name.size())));
+            const auto [it, added] = groupOf.try_emplace(chars.empty() ? std::string() : chars.front(), groups.size());
+            if (added) groups.emplace_back();
+            groups[it->second].push_back(r);
+        }
+        // Group g starts at its (g mod size)-th row: the groups' rows follow
+        // one candidate order, so starting them all at their first row would
+        // give neighbours the same second character.
+        for (std::size_t round = 0, taken = 0; taken < end - begin; ++round)
+            for (std::size_t g = 0; g < groups.size(); ++g) {
+                const auto& group = groups[g];
+                if (round >= group.size()) continue;
+                out.push_back(std::move(rows[group[(round + g) % group.size()]]));
+                ++taken;
+            }
+        begin = end;
+    }
+    rows = std::move(out);
 }
 
 void sortListByScore(std::vector<NameRow>& rows)

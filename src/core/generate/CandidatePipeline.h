@@ -43,7 +43,11 @@ void completeCharacterTable(GenerationRun& run);
 /// Phase 2 of the scored modes: scores every candidate name that does not
 /// contain the surname and lists those scoring at least `threshold`, up to
 /// `capacity` names when there is one (the first listed name is then
-/// reported through onFirstListed). The list then is sorted by score and
+/// reported through onFirstListed). Unless the request shows all names, a
+/// name a parent would reject is left out before it counts (see
+/// GenerationRequest::showAllNames; the counts go to result().excluded).
+/// Every listed row carries its cautions. The list then is sorted by score
+/// (equal scores varied by first character unless all names are shown) and
 /// renumbered. False when the run was stopped (the list then holds the
 /// names listed so far, in listing order).
 bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t> capacity);
@@ -51,6 +55,13 @@ bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t
 /// Sets each row's sort key from its 评分 text and orders the rows with the
 /// larger key first (rows with equal keys keep their order).
 void sortListByScore(std::vector<NameRow>& rows);
+/// Orders each band of equal scores round-robin by the first character of
+/// the given name (the characters in order of first appearance), so that
+/// consecutive rows change it while the band holds several (each group
+/// starts at a different row of its own, so the second characters vary
+/// too). Repeatable: the order depends only on the rows. The rows must
+/// be sorted by score; the surname is the first `surnameBytes` of 姓名.
+void varyFirstCharacters(std::vector<NameRow>& rows, std::size_t surnameBytes);
 /// Writes 1..n into the 编号 column.
 void renumberRows(std::vector<NameRow>& rows);
 

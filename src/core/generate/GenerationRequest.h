@@ -96,6 +96,13 @@ struct GenerationRequest {
     /// 1 or 2 (2 when the name-length box says "二字").
     int nameLength = 2;
     GenerationCharacterSetting generationCharacter;
+    /// 显示全部名字: list every name the rules of the mode give. Off (the
+    /// default), a list leaves out what a parent would reject on sight (an
+    /// unfit or odd character, one the dictionary lacks, one of the other
+    /// sex's leaning in lists chosen by sex, an unfortunate homophone, a
+    /// surname character in the given name, a repeated name) and varies the
+    /// first character among names of equal score.
+    bool showAllNames = false;
     /// Seed of the run's shuffles; a fresh seed is drawn when absent.
     std::optional<std::uint64_t> seed;
 

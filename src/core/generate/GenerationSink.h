@@ -4,6 +4,7 @@
 #include "generate/GenerationRequest.h"
 #include "generate/NameRow.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -51,6 +52,8 @@ struct GenerationResult {
     /// Candidate names formed and candidates examined by the listing phase.
     std::size_t candidateCount = 0;
     std::size_t examinedCount = 0;
+    /// Names the list left out, by Exclusion (index 0 unused).
+    std::array<std::size_t, kExclusionCount> excluded {};
 };
 
 /// Receives what a run reports. Every method is called on the worker

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "scoring/Caution.h"
+
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace jm {
 
@@ -14,6 +17,9 @@ struct NameRow {
 
     std::array<std::string, kColumnCount> columns;
     int sortKey = 0;
+    /// What a parent should know about the name (not a column: lists show
+    /// them as the row's image and tooltip).
+    std::vector<Caution> cautions;
 
     const std::string& operator[](Column c) const { return columns[static_cast<std::size_t>(c)]; }
     std::string& operator[](Column c) { return columns[static_cast<std::size_t>(c)]; }

@@ -3,8 +3,11 @@
 #include "data/NameDatabase.h"
 #include "generate/CandidatePipeline.h"
 #include "generate/GenerationModes.h"
+#include "scoring/NameAdvisor.h"
 #include "scoring/Pages.h"
 #include "text/Text.h"
+
+#include <algorithm>
 
 namespace jm {
 
@@ -94,6 +97,36 @@ std::vector<std::string> defaultCheckedCharacters(const Poem& poem)
     std::vector<std::string> checked;
     for (std::string& c : poemBoxCharacters(poem.content))
         if (checkedByDefault(c, poem.initials)) checked.push_back(std::move(c));
+    return checked;
+}
+
+std::vector<bool> suitableDefaultTicks(NameDatabase& db, const Poem& poem)
+{
+    const std::vector<std::string> characters = poemBoxCharacters(poem.content);
+    const NameAdvisor advisor = NameAdvisor::load(db, characters);
+    const auto fit = [&](const std::string& c) { return advisor.facts(c).suitability.usage == CharacterUsage::Fit; };
+    std::vector<bool> ticks;
+    ticks.reserve(characters.size());
+    std::vector<std::string> distinct;
+    for (const std::string& c : characters) {
+        ticks.push_back(checkedByDefault(c, poem.initials) && fit(c));
+        if (ticks.back() && std::find(distinct.begin(), distinct.end(), c) == distinct.end()) distinct.push_back(c);
+    }
+    // Marks that leave nothing to pair (静夜思 marks 床 疑 举 低, none fit for
+    // a name): offer the poem's fit characters instead.
+    if (distinct.empty())
+        for (std::size_t i = 0; i < characters.size(); ++i)
+            ticks[i] = fit(characters[i]);
+    return ticks;
+}
+
+std::vector<std::string> suitableCheckedCharacters(NameDatabase& db, const Poem& poem)
+{
+    const std::vector<std::string> characters = poemBoxCharacters(poem.content);
+    const std::vector<bool> ticks = suitableDefaultTicks(db, poem);
+    std::vector<std::string> checked;
+    for (std::size_t i = 0; i < characters.size(); ++i)
+        if (ticks[i]) checked.push_back(characters[i]);
     return checked;
 }
 

@@ -57,6 +57,15 @@ bool checkedByDefault(const std::string& character, const std::string& initials)
 /// The characters of the boxes that start checked, in box order.
 std::vector<std::string> defaultCheckedCharacters(const Poem& poem);
 
+/// Which of the poem's boxes start checked, one entry per box
+/// (`poemBoxCharacters` order): its character is marked (`checkedByDefault`)
+/// and the database does not judge it unfit or odd for a name. When that
+/// leaves none, every box of a character fit for a name starts checked
+/// instead.
+std::vector<bool> suitableDefaultTicks(NameDatabase& db, const Poem& poem);
+/// The characters of those boxes, in box order.
+std::vector<std::string> suitableCheckedCharacters(NameDatabase& db, const Poem& poem);
+
 /// The run's candidate text: each checked character appended unless the
 /// text already holds it, then the surname unless the text already holds it.
 std::string poemCandidateText(const std::vector<std::string>& checked, const std::string& surname);

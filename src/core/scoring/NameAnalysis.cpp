@@ -2,6 +2,7 @@
 
 #include "data/SurnameReadings.h"
 #include "resources/Resources.h"
+#include "scoring/NameAdvisor.h"
 #include "text/Text.h"
 
 namespace jm {
@@ -118,7 +119,7 @@ std::array<Fortune, 6> NameAnalysis::grades() const
         threeTalentsGrade };
 }
 
-NameAnalysis analyseName(NameDatabase& db, const std::string& surname, const std::string& given)
+NameAnalysis analyseName(NameDatabase& db, const std::string& surname, const std::string& given, std::string_view sex)
 {
     NameAnalysis a;
     a.surnameCharacters = splitCharacters(surname);
@@ -155,7 +156,17 @@ NameAnalysis analyseName(NameDatabase& db, const std::string& surname, const std
     a.exactScore = hundredths / 100.0;
     a.score = hundredths / 100;
     a.verdict = std::string(verdictOf(a.exactScore));
+    a.cautions = NameAdvisor::load(db, { surname, given }).cautions(surname, given, sex);
     return a;
+}
+
+std::string cautionsHtml(const std::vector<Caution>& cautions)
+{
+    if (cautions.empty()) return "没有发现需要提醒的地方：字义、读音和声调都未见不妥。";
+    std::string html;
+    for (const Caution& c : cautions)
+        html += "<span class=\"red\">" + htmlEscape(c.kind) + "</span>：" + htmlEscape(c.text) + "<br>";
+    return html;
 }
 
 std::vector<Placeholder> reportValues(const NameAnalysis& a)
@@ -191,6 +202,8 @@ std::vector<Placeholder> reportValues(const NameAnalysis& a)
     values.push_back({ "{性格}", a.influences[3] });
     values.push_back({ "{总分建议}", a.verdict });
     values.push_back({ "{评分总分}", decimal(a.score) });
+    // Last, so that nothing typed is taken for a placeholder.
+    values.push_back({ "{起名提示}", cautionsHtml(a.cautions) });
     return values;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/NameDatabase.h"
+#include "scoring/Caution.h"
 #include "scoring/FiveGrids.h"
 #include "scoring/Fortune.h"
 #include "scoring/Pages.h"
@@ -52,6 +53,9 @@ struct NameAnalysis {
     double exactScore = 0;
     int score = 0;
     std::string verdict;
+    /// What a parent should know about the full name (NameAdvisor); the
+    /// report shows them in its box 起名提示.
+    std::vector<Caution> cautions;
 
     /// The six grades in weight order: five grids, then 三才.
     std::array<Fortune, 6> grades() const;
@@ -66,13 +70,18 @@ struct NameAnalysis {
 /// NM_八一灵动数 readings, the NM_三才配置 reading, the weighted score and the
 /// verdict. Reads only; writes no file. A closed or empty database gives a
 /// valid analysis with zeros and empty texts. Any thread; one Statement at a
-/// time on `db`.
-NameAnalysis analyseName(NameDatabase& db, const std::string& surname, const std::string& given);
+/// time on `db`. The cautions take `sex` ("男", "女", or empty when unknown).
+NameAnalysis analyseName(
+    NameDatabase& db, const std::string& surname, const std::string& given, std::string_view sex = {});
 
 /// The report's placeholders with their values, in the order in which they
-/// are replaced. The second character of a single surname or given name has
-/// empty values (not 0); the typed characters are HTML-escaped.
+/// are replaced (起名提示, the cautions with their typed text escaped, last). The second character of a single surname
+/// or given name has empty values (not 0); the typed characters are HTML-escaped.
 std::vector<Placeholder> reportValues(const NameAnalysis& analysis);
+
+/// The cautions as the report's box 起名提示 shows them: one line each, kind
+/// and sentence HTML-escaped; a reassuring line when there are none.
+std::string cautionsHtml(const std::vector<Caution>& cautions);
 
 /// The score report page of an analysis as UTF-8 HTML (the embedded report
 /// template with every placeholder filled in its fixed order). The typed

@@ -73,6 +73,8 @@ std::string_view settingsKeyName(SettingsKey key)
         return "评分名字";
     case SettingsKey::Records:
         return "名字记录";
+    case SettingsKey::ShowAllNames:
+        return "显示全部名字";
     }
     return {};
 }

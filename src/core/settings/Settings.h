@@ -23,6 +23,7 @@ enum class SettingsKey {
     EnglishName, ///< "英文名字": given name on the English page
     ScoringName, ///< "评分名字": given name on the scoring page
     Records, ///< "名字记录": the record list
+    ShowAllNames, ///< "显示全部名字": 1 to list every name the rules give, 0 (default) to leave out unsuitable ones
 };
 inline constexpr std::array kSettingsKeys = {
     SettingsKey::Surname,
@@ -32,6 +33,7 @@ inline constexpr std::array kSettingsKeys = {
     SettingsKey::EnglishName,
     SettingsKey::ScoringName,
     SettingsKey::Records,
+    SettingsKey::ShowAllNames,
 };
 
 /// The key text of the settings file ("姓氏", "性别", ...).
@@ -129,6 +131,9 @@ public:
     std::string englishName() const { return text(SettingsKey::EnglishName); }
     void setEnglishName(std::string value) { setText(SettingsKey::EnglishName, std::move(value)); }
     std::string scoringName() const { return text(SettingsKey::ScoringName); }
+    /// 显示全部名字: off unless the file says 1.
+    bool showAllNames() const { return text(SettingsKey::ShowAllNames) == "1"; }
+    void setShowAllNames(bool on) { setText(SettingsKey::ShowAllNames, on ? "1" : "0"); }
     void setScoringName(std::string value) { setText(SettingsKey::ScoringName, std::move(value)); }
     std::vector<RecordFields> records() const { return decodeRecordList(text(SettingsKey::Records)); }
     void setRecords(const std::vector<RecordFields>& records)

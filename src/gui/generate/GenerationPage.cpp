@@ -47,6 +47,9 @@ std::vector<ListRow> toListRows(std::vector<NameRow> rows)
         for (std::string& cell : row.columns)
             r.cells << QString::fromStdString(cell);
         r.sortKey = row.sortKey;
+        for (const Caution& c : row.cautions)
+            r.cautions += (r.cautions.isEmpty() ? QString() : QStringLiteral("\n"))
+                + QString::fromStdString(c.kind + "：" + c.text);
         out.push_back(std::move(r));
     }
     return out;
@@ -68,9 +71,11 @@ GenerationPage::GenerationPage(MainWindow& window, ModePage& modePage, NameDatab
     , m_worker(std::make_unique<WorkerThread>(db))
 {
     const QIcon rowIcon(QStringLiteral(":/icons/row.svg"));
-    const auto nameList = [this, &rowIcon] {
+    const QIcon cautionIcon(QStringLiteral(":/icons/row-caution.svg"));
+    const auto nameList = [this, &rowIcon, &cautionIcon] {
         auto* model = new NameListModel(this);
         model->setRowIcon(rowIcon);
+        model->setCautionIcon(cautionIcon);
         return model;
     };
     m_highScoreList = nameList();
@@ -129,6 +134,7 @@ GenerationRequest GenerationPage::buildRequest() const
     request.sex = m_mode.sexText().toStdString();
     request.nameLength = m_mode.nameLength();
     request.generationCharacter = m_generationCharacter;
+    request.showAllNames = m_showAllNames;
     if (const auto& reader = m_optionReaders[index(request.mode)]) reader(request);
     return request;
 }

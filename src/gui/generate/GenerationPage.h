@@ -65,6 +65,10 @@ public:
     const GenerationCharacterSetting& generationCharacter() const { return m_generationCharacter; }
     /// Forgets the generation character, so runs use none.
     void resetGenerationCharacter() { m_generationCharacter = {}; }
+    /// 显示全部名字: runs list every name the rules give instead of leaving
+    /// out unsuitable ones. Read when a run starts.
+    bool showAllNames() const { return m_showAllNames; }
+    void setShowAllNames(bool on) { m_showAllNames = on; }
     /// Opens the dialog "设置辈份" over the main window (window-modal, not
     /// blocking) and returns it; it deletes itself when closed.
     GenerationCharacterDialog* openGenerationCharacterDialog();
@@ -179,6 +183,7 @@ private:
     NameListModel* m_englishList = nullptr;
     QString m_lastSurname;
     GenerationCharacterSetting m_generationCharacter;
+    bool m_showAllNames = false;
     std::array<std::function<void(GenerationRequest&)>, 7> m_optionReaders;
     std::array<std::function<bool()>, 7> m_inputChecks;
     std::array<QString, 7> m_listSurnames;

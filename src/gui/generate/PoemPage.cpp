@@ -100,7 +100,7 @@ void PoemPage::fillPoetList()
     const std::vector<std::string> poets = loadPoets(m_db);
     rows.reserve(poets.size());
     for (std::size_t i = 0; i < poets.size(); ++i)
-        rows.push_back({ { QString::number(i + 1), qs(poets[i]) }, 0 });
+        rows.push_back({ { QString::number(i + 1), qs(poets[i]) }, 0, {} });
     m_poetList->clear();
     m_poetList->appendRows(std::move(rows));
     if (m_poetList->rowCount() == 0) return;
@@ -119,7 +119,7 @@ void PoemPage::listPoems(int poetRow)
     rows.reserve(poems.size());
     m_poemIds.clear();
     for (std::size_t i = 0; i < poems.size(); ++i) {
-        rows.push_back({ { QString::number(i + 1), qs(poems[i].title) }, 0 });
+        rows.push_back({ { QString::number(i + 1), qs(poems[i].title) }, 0, {} });
         m_poemIds.push_back(poems[i].id);
     }
     m_poemList->clear();
@@ -168,11 +168,12 @@ void PoemPage::usePoem()
     const QCheckBox& model = *m_ui->选择框1;
     const QPoint origin = group->contentsRect().topLeft();
     const std::vector<std::string> characters = poemBoxCharacters(poem->content);
+    const std::vector<bool> ticks = suitableDefaultTicks(m_db, *poem);
     m_boxes.reserve(characters.size());
     group->setUpdatesEnabled(false);
     for (std::size_t i = 0; i < characters.size(); ++i) {
         auto* box = new PoemCharacterBox(model, qs(characters[i]), group);
-        box->setChecked(checkedByDefault(characters[i], poem->initials));
+        box->setChecked(ticks[i]);
         box->setGeometry(boxGeometry(static_cast<int>(i), origin));
         box->setVisible(true);
         m_boxes.push_back(box);

@@ -70,6 +70,14 @@ MainWindow::MainWindow(NameDatabase& db, MessageService& messages, QWidget* pare
     m_exports
         = new ExportActions(m_highScore->exportButton(), m_generation->highScoreList(), m_superLucky->exportButton(),
             m_generation->superLuckyList(), m_classic->exportButton(), m_classic->textBox(), this);
+    // 显示全部名字: the literal lists, unsuitable names included. Saved with
+    // the other settings; read by each run when it starts.
+    m_showAllNames = new QAction(QStringLiteral("显示全部名字"), this);
+    m_showAllNames->setObjectName(QStringLiteral("菜单项_显示全部名字"));
+    m_showAllNames->setCheckable(true);
+    m_ui->菜单_操作->insertAction(m_ui->菜单项_退出程序, m_showAllNames);
+    m_ui->菜单_操作->insertSeparator(m_ui->菜单项_退出程序);
+    connect(m_showAllNames, &QAction::toggled, m_generation, &GenerationPage::setShowAllNames);
 
     connectNavigation();
     connectGeneration();
@@ -319,6 +327,7 @@ void MainWindow::loadSettings()
     m_english->setGivenName(qText(m_settings.englishName()));
     m_scoring->setTypedGivenName(qText(m_settings.scoringName()));
     m_records->restoreRecords(m_settings.records());
+    m_showAllNames->setChecked(m_settings.showAllNames());
 }
 
 void MainWindow::saveSettings()
@@ -330,6 +339,9 @@ void MainWindow::saveSettings()
     m_settings.setEnglishName(stdText(m_english->givenName()));
     m_settings.setScoringName(stdText(m_scoring->typedGivenName()));
     m_settings.setRecords(m_records->records());
+    // Written once it differs from the default, so older files stay as they were.
+    if (m_showAllNames->isChecked() != m_settings.showAllNames())
+        m_settings.setShowAllNames(m_showAllNames->isChecked());
     m_settings.save(); // a failed write is not reported: the inputs of this run are lost
 }
 

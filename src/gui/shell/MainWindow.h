@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QAction;
 class QLabel;
 namespace Ui {
 class MainWindow;
@@ -112,6 +113,8 @@ public:
     NameDatabase& database() { return m_db; }
     SkinSwitcher& skins() { return m_skins; }
     GenerationPage& generationPage() { return *m_generation; }
+    /// The checkable menu item 显示全部名字.
+    QAction* showAllNamesAction() const { return m_showAllNames; }
     ContentRouter& contentRouter() { return *m_content; }
     ExportActions& exportActions() { return *m_exports; }
     /// The pages, in tab order.
@@ -162,6 +165,7 @@ private:
     RecordsPage* m_records = nullptr;
     SuperLuckyPage* m_superLucky = nullptr;
     ClassicPage* m_classic = nullptr;
+    QAction* m_showAllNames = nullptr;
     QLabel* m_statusIcon = nullptr;
     QLabel* m_statusText = nullptr;
     int m_statusImage = -1;

@@ -55,9 +55,18 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
     }
     case Qt::EditRole:
         return cell;
-    case Qt::DecorationRole:
-        if (index.column() == 0 && !m_icon.isNull()) return m_icon;
+    case Qt::DecorationRole: {
+        if (index.column() != 0) return {};
+        const bool caution = !row(index.row()).cautions.isEmpty() && !m_cautionIcon.isNull();
+        const QIcon& icon = caution ? m_cautionIcon : m_icon;
+        if (!icon.isNull()) return icon;
         return {};
+    }
+    case Qt::ToolTipRole: {
+        const QString& cautions = row(index.row()).cautions;
+        if (!cautions.isEmpty()) return cautions;
+        return {};
+    }
     default:
         return {};
     }
@@ -106,6 +115,12 @@ void NameListModel::sort(int column, Qt::SortOrder order)
         after.push_back(index(newRowOf[static_cast<std::size_t>(idx.row())], idx.column()));
     changePersistentIndexList(before, after);
     Q_EMIT layoutChanged();
+}
+
+void NameListModel::setCautionIcon(const QIcon& icon)
+{
+    m_cautionIcon = icon;
+    if (!m_rows.empty()) Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, 0), { Qt::DecorationRole });
 }
 
 void NameListModel::setRowIcon(const QIcon& icon)

@@ -16,13 +16,17 @@ namespace jm::gui {
 struct ListRow {
     QStringList cells;
     int sortKey = 0;
+    /// The cautions on the name, one per line; a row with cautions shows the
+    /// caution icon and this text as its tooltip.
+    QString cautions;
 };
 
 /// The model behind the program's report lists. By default it holds the
 /// eight columns of a scored name list ("编号", "姓名", "简体笔划",
 /// "繁体笔划", "五行", "五格", "三才", "评分"); other lists pass their own
 /// columns. Rows are kept in a plain vector, so lists of 100001 rows fill and
-/// sort without stalling the window. Every row shows the same icon in column 0.
+/// sort without stalling the window. Every row shows the row icon in column 0,
+/// or the caution icon when the name has cautions (shown as its tooltip).
 ///
 /// A cell may hold a line break (the 姓名 cell of the scoring and record
 /// lists is surname + "\r\n" + given name): the list shows it as a space,
@@ -54,6 +58,8 @@ public:
 
     const QList<Column>& columns() const { return m_columns; }
     void setRowIcon(const QIcon& icon);
+    /// The icon of rows with cautions (the row icon when none is set).
+    void setCautionIcon(const QIcon& icon);
 
     /// Row `r`; the row must exist.
     const ListRow& row(int r) const { return m_rows[static_cast<std::size_t>(r)]; }
@@ -87,6 +93,7 @@ private:
     int m_sortKeyColumn = -1;
     std::vector<ListRow> m_rows;
     QIcon m_icon;
+    QIcon m_cautionIcon;
 };
 
 } // namespace jm::gui
