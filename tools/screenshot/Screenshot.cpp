@@ -102,13 +102,13 @@ int main(int argc, char** argv)
             if (page == QStringLiteral("dictionary")) {
                 content.openDictionary();
                 jm::gui::DictionaryWindow* dictionary = content.dictionaryWindow();
-                // Two characters, the first traditional: listed one by one, 龍 under 龙.
+                // Two characters, the first traditional: listed one by one, 龍 under 龙. The page
+                // window first: closing the dictionary window closes its page window too.
                 dictionary->findChild<QLineEdit*>(QStringLiteral("编辑框1"))->setText(QStringLiteral("龍嘉"));
                 dictionary->findChild<QPushButton*>(QStringLiteral("按钮_查询"))->click();
-                save(dictionary, "dictionary-window.png");
-                dictionary->pageWindow()->resize(640, 480);
+                if (dictionary->pageWindow()) dictionary->pageWindow()->resize(640, 480);
                 save(dictionary->pageWindow(), "dictionary.png");
-                dictionary->close();
+                save(dictionary, "dictionary-window.png");
                 continue;
             }
             if (page == QStringLiteral("about")) {

@@ -61,7 +61,10 @@ std::string boundaryLine(int year)
 {
     std::string line = "年份界限：农历日期以正月初一换年；年柱、纳音与生肖以立春换年";
     if (const auto term = solarTermRecord(year, 3)) {
-        const auto twoDigits = [](int n) { return (n < 10 ? "0" : "") + decimal(n); };
+        const auto twoDigits = [](int n) {
+            std::string digits(n < 10 ? 1 : 0, '0');
+            return digits.append(decimal(n));
+        };
         line.append("（").append(decimal(year)).append("年立春：").append(decimal(term->month)).append("月");
         line.append(decimal(term->day)).append("日").append(twoDigits(term->hour)).append(":");
         line.append(twoDigits(term->minute)).append("）");

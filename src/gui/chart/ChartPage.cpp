@@ -71,12 +71,11 @@ void ChartPage::runBirthChart()
     }
     const BirthChart chart = jm::runBirthChart(texts[0], texts[1], texts[2], texts[3]);
     // The chart text separates its lines with an empty line (CR LF CR LF); the
-    // box shows them one under the other, with one empty line before the
-    // zodiac advice, so that the advice fits without scrolling.
+    // box shows them one under the other, so that the zodiac advice fits
+    // without scrolling.
     QString text = QString::fromStdString(chart.text);
     text.replace(QStringLiteral("\r\n\r\n"), QStringLiteral("\n"));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QStringLiteral("\n生肖属相："), QStringLiteral("\n\n生肖属相："));
     m_ui->编辑框_八字信息->setPlainText(text.trimmed());
     m_ui->八字五行标签->setText(QString::fromStdString(chart.elementList));
     m_ui->缺五行标签->setText(chart.valid && chart.missing.empty() ? QStringLiteral("无")
