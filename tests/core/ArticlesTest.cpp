@@ -128,3 +128,42 @@ TEST(Dictionary, ExplanationAsPlainText)
         EXPECT_EQ(explanationText(c.html), c.text);
     }
 }
+
+// Each typed character on its own: itself when the dictionary has it, else
+// the characters whose traditional form it is, else nothing.
+TEST(Dictionary, FindsCharactersOneByOneAndThroughTheirTraditionalForm)
+{
+    TempDir dir;
+    NameDatabase db;
+    FixtureBuilder b;
+    b.character({ "张", 7, 11, "火", "zhāng", "張" });
+    b.character({ "三", 3, 3, "金", "sān" });
+    b.character({ "龙", 5, 16, "土", "lóng", "龍" });
+    b.character({ "钟", 9, 17, "金", "zhōng", "鍾" });
+    b.character({ "锺", 14, 17, "金", "zhōng", "鍾" });
+    b.character({ "後", 9, 9, "水", "hòu" }); // its own row and also the traditional form of another
+    b.character({ "后", 6, 9, "水", "hòu", "後" });
+    ASSERT_TRUE(bootstrapDatabase(db, b.write(dir.path() / "f.db").string()).ok);
+
+    using Found = std::vector<std::string>;
+    const struct {
+        const char* text;
+        std::vector<std::pair<std::string, Found>> want;
+    } cases[] = {
+        { "张三", { { "张", { "张" } }, { "三", { "三" } } } },
+        { "龍", { { "龍", { "龙" } } } },
+        { "張 三", { { "張", { "张" } }, { "三", { "三" } } } },
+        { "鍾", { { "鍾", { "钟", "锺" } } } },
+        { "後", { { "後", { "後" } } } },
+        { "龙喆", { { "龙", { "龙" } }, { "喆", {} } } },
+        { " 　", {} },
+        { "", {} },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        std::vector<std::pair<std::string, Found>> got;
+        for (const CharacterMatch& m : findCharacters(db, c.text))
+            got.emplace_back(m.typed, m.found);
+        EXPECT_EQ(got, c.want);
+    }
+}

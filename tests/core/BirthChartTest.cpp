@@ -30,6 +30,7 @@ TEST(BirthChart, WorkedExample)
         "八字四柱：丁酉年  庚戌月  庚辰日  庚辰时\r\n\r\n"
         "八字五行：火,金,金,土,金,土,金,土, ( 五行缺：木水 ) \r\n\r\n"
         "五行纳音：山下火  钗钏金  白蜡金  白蜡金\r\n\r\n"
+        "年份界限：农历日期以正月初一换年；年柱、纳音与生肖以立春换年（2017年立春：2月3日23:34）。\r\n\r\n"
             + kRoosterAdvice);
     EXPECT_EQ(chart.elementList, "火,金,金,土,金,土,金,土,");
     EXPECT_EQ(chart.missing, "木水");
@@ -55,9 +56,14 @@ TEST(BirthChart, EdgeDates)
         // Hour 23: the day and hour pillars move to the next day; the Gregorian line keeps the day chosen.
         { "2017", "2", "3", "23", "丙申年  辛丑月  壬戌日  庚子时", "火,金,金,土,水,土,金,水,", "木", "猴",
             "公历日期：2017年2月3日23时\r\n\r\n" },
-        // Lunar new year's day before 立春: the old year's pillar and animal.
+        // Lunar new year's day before 立春: the old year's pillar and animal, the new lunar year.
         { "2020", "1", "25", "12", "己亥年  丁丑月  丁卯日  丙午时", "土,水,火,土,火,木,火,火,", "金", "猪",
-            "农历日期：己亥年    正月  初一日  丙午时\r\n\r\n" },
+            "农历日期：庚子年    正月  初一日  丙午时\r\n\r\n" },
+        { "2020", "1", "25", "12", "己亥年  丁丑月  丁卯日  丙午时", "土,水,火,土,火,木,火,火,", "金", "猪",
+            "（2020年立春：2月4日17:03）。\r\n\r\n" },
+        // After 立春, before the lunar new year: the new pillar, the old lunar year.
+        { "2018", "2", "10", "12", "戊戌年  甲寅月  癸酉日  戊午时", "土,土,木,木,水,金,土,火,", "", "狗",
+            "农历日期：丁酉年    腊月  廿五日  戊午时\r\n\r\n" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.year) + "-" + c.month + "-" + c.day + " " + c.hour);

@@ -233,19 +233,42 @@ TEST(LunarCalendar, LunarDateText)
     } cases[] = {
         { { 2017, 7, 23, 6, 0, 0 }, nullptr, "丁酉年(鸡)闰六月初一 2017-7-23" },
         { { 2017, 8, 11, 12, 0, 0 }, nullptr, "丁酉年(鸡)闰六月二十 2017-8-11" },
-        { { 2018, 2, 10, 12, 0, 0 }, nullptr, "戊戌年(狗)腊月廿五 2018-2-10" },
+        // After 立春, before the lunar new year: the lunar date keeps its lunar year.
+        { { 2018, 2, 10, 12, 0, 0 }, nullptr, "丁酉年(鸡)腊月廿五 2018-2-10" },
+        { { 2018, 2, 10, 12, 0, 0 }, "%P(%A) %Y(%S)", "戊戌(狗) 丁酉(鸡)" },
         { { 2017, 10, 20, 8, 0, 0 }, nullptr, "丁酉年(鸡)九月初一 2017-10-20" },
         { { 2033, 12, 22, 0, 0, 0 }, nullptr, "癸丑年(牛)闰冬月初一 2033-12-22" },
         { { 2017, 10, 29, 0, 0, 0 }, "%M%D", "九月初十" }, { { 2017, 10, 30, 0, 0, 0 }, "%M%D", "九月十一" },
         { { 2017, 11, 9, 0, 0, 0 }, "%M%D", "九月廿一" }, { { 2017, 12, 17, 0, 0, 0 }, "%M%D", "十月三十" },
         { { 2018, 1, 1, 0, 0, 0 }, "%Y年    %M  %D日  ", "丁酉年    冬月  十五日  " },
-        { { 2020, 1, 25, 0, 0, 0 }, "%Y(%S) %M%D", "己亥(猪) 正月初一" }, // year name follows 立春
+        // Lunar new year before 立春: %Y names the new lunar year, %P the year pillar.
+        { { 2020, 1, 25, 0, 0, 0 }, "%Y(%S) %M%D", "庚子(鼠) 正月初一" },
+        { { 2020, 1, 24, 0, 0, 0 }, "%Y(%S) %M%D", "己亥(猪) 腊月三十" },
+        { { 2020, 1, 25, 0, 0, 0 }, "%P(%A)", "己亥(猪)" },
+        { { 2020, 2, 4, 18, 0, 0 }, "%P(%A) %Y", "庚子(鼠) 庚子" },
         { { 2017, 10, 20, 8, 0, 0 }, "", "丁酉年(鸡)九月初一 2017-10-20" }, // empty = default
         { { 2017, 3, 5, 0, 0, 0 }, "%d.%m.%y %d %Y%Y %s", "5.3.2017 5 丁酉丁酉 %s" },
         { { 2049, 6, 1, 0, 0, 0 }, nullptr, "年() 2049-6-1" }, // outside the range
+        { { 1901, 2, 18, 0, 0, 0 }, "%Y|%P", "|" }, // the day before lunar 1901
+        { { 2048, 12, 31, 0, 0, 0 }, "%Y(%S) %M%D", "戊辰(龙) 冬月廿七" },
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(dateText(c.moment));
         EXPECT_EQ(c.format ? formatLunarDate(c.moment, c.format) : formatLunarDate(c.moment), c.want);
     }
+}
+
+// In mid-year both the lunar new year and 立春 are past, so the lunar year
+// and the year pillar agree; in the days between the two boundaries they differ by one.
+TEST(LunarCalendar, LunarYearAndYearPillarAgreeBetweenTheBoundaries)
+{
+    for (int year = 1902; year <= 2048; ++year) {
+        SCOPED_TRACE(year);
+        const DateTime midYear { year, 6, 1, 12, 0, 0 };
+        EXPECT_EQ(lunarYearIndex(year), pillarIndices(midYear).year);
+        EXPECT_EQ(formatLunarDate(midYear, "%Y%S"), formatLunarDate(midYear, "%P%A"));
+    }
+    EXPECT_EQ(lunarYearIndex(1901), 38);
+    EXPECT_EQ(lunarYearIndex(1900), 0);
+    EXPECT_EQ(lunarYearIndex(2050), 0);
 }

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -38,6 +39,9 @@ private Q_SLOTS:
     void customDateShowsTheChart();
     void impossibleDayReplacesTheOldChart();
     void namingDateIsTheModePagesDateOfTheClick();
+    void labelAndChartFollowEveryChange();
+    void nothingMissingSaysSo();
+    void adviceFitsAtTheDefaultSize();
 
 private:
     static void choose(QComboBox* box, const QString& text)
@@ -59,7 +63,7 @@ void ChartPageTest::customDateShowsTheChart()
     choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字时间")), QString::fromUtf8("8"));
     window.findChild<QPushButton*>(QString::fromUtf8("按钮_八字查询"))->click();
     const QString text = window.findChild<QPlainTextEdit*>(QString::fromUtf8("编辑框_八字信息"))->toPlainText();
-    QVERIFY(text.startsWith("公历日期：2017年10月20日8时\n\n"));
+    QVERIFY(text.startsWith("公历日期：2017年10月20日8时\n"));
     QVERIFY(text.contains("八字四柱：丁酉年  庚戌月  庚辰日  庚辰时"));
     QVERIFY(!text.contains('\r'));
     QCOMPARE(window.findChild<QLabel*>(QString::fromUtf8("八字五行标签"))->text(), QString("火,金,金,土,金,土,金,土,"));
@@ -94,8 +98,77 @@ void ChartPageTest::namingDateIsTheModePagesDateOfTheClick()
     choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_时间")), QString::fromUtf8("8"));
     window.findChild<QPushButton*>(QString::fromUtf8("按钮_八字查询"))->click();
     const QString text = window.findChild<QPlainTextEdit*>(QString::fromUtf8("编辑框_八字信息"))->toPlainText();
-    QVERIFY2(text.startsWith("公历日期：2017年10月20日8时\n\n"), qPrintable(text.left(40)));
+    QVERIFY2(text.startsWith("公历日期：2017年10月20日8时\n"), qPrintable(text.left(40)));
     QVERIFY(text.contains("八字四柱：丁酉年  庚戌月  庚辰日  庚辰时"));
+}
+
+// The label and the chart always show the same date, and no change waits for 查询.
+void ChartPageTest::labelAndChartFollowEveryChange()
+{
+    ChartSession session;
+    MainWindow& window = *session.window;
+    const auto chartText = [&] {
+        return window.findChild<QPlainTextEdit*>(QString::fromUtf8("编辑框_八字信息"))->toPlainText();
+    };
+    auto* label = window.findChild<QLabel*>(QString::fromUtf8("透明标签_起名日期"));
+    window.findChild<QRadioButton*>(QString::fromUtf8("单选框1"))->setChecked(true);
+
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_年份")), QString::fromUtf8("2020"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_月份")), QString::fromUtf8("1"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_日子")), QString::fromUtf8("25"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_时间")), QString::fromUtf8("12"));
+    QCOMPARE(label->text(), QString::fromUtf8("2020年1月25日12时"));
+    QVERIFY2(chartText().startsWith(QString::fromUtf8("公历日期：2020年1月25日12时\n")), qPrintable(chartText()));
+    // The lunar date carries its lunar year; the pillars keep 立春, and the chart says so.
+    QVERIFY(chartText().contains(QString::fromUtf8("农历日期：庚子年    正月  初一日  丙午时")));
+    QVERIFY(chartText().contains(QString::fromUtf8("八字四柱：己亥年")));
+    QVERIFY(chartText().contains(QString::fromUtf8("以立春换年")));
+    QVERIFY(chartText().contains(QString::fromUtf8("生肖属相：猪。")));
+
+    // Switching to the page's own date charts it at once, and so does each change of its boxes.
+    window.findChild<QRadioButton*>(QString::fromUtf8("单选框_自定义日期"))->setChecked(true);
+    QVERIFY2(chartText().startsWith(QString::fromUtf8("公历日期：2013年1月1日0时\n")), qPrintable(chartText()));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字年份")), QString::fromUtf8("2017"));
+    QVERIFY(chartText().startsWith(QString::fromUtf8("公历日期：2017年1月1日0时\n")));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字时间")), QString::fromUtf8("8"));
+    QVERIFY(chartText().startsWith(QString::fromUtf8("公历日期：2017年1月1日8时\n")));
+
+    // Opening the page through the tool bar leaves label and chart in agreement.
+    window.onToolbarItem(2);
+    QCOMPARE(label->text(), QString::fromUtf8("2020年1月25日12时"));
+    QVERIFY(chartText().startsWith(QString::fromUtf8("公历日期：2013年1月1日0时\n")));
+    window.findChild<QRadioButton*>(QString::fromUtf8("单选框1"))->setChecked(true);
+    QVERIFY(chartText().startsWith(QString::fromUtf8("公历日期：2020年1月25日12时\n")));
+}
+
+void ChartPageTest::nothingMissingSaysSo()
+{
+    ChartSession session;
+    MainWindow& window = *session.window;
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字年份")), QString::fromUtf8("2020"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字月份")), QString::fromUtf8("2"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字日子")), QString::fromUtf8("4"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字时间")), QString::fromUtf8("18"));
+    QCOMPARE(window.findChild<QLabel*>(QString::fromUtf8("缺五行标签"))->text(), QString::fromUtf8("无"));
+    QCOMPARE(window.findChild<QLabel*>(QString::fromUtf8("八字五行标签"))->text(),
+        QString::fromUtf8("金,水,土,木,火,土,土,金,"));
+}
+
+// At the window's default size the whole chart, zodiac advice included, shows without scrolling.
+void ChartPageTest::adviceFitsAtTheDefaultSize()
+{
+    ChartSession session;
+    MainWindow& window = *session.window;
+    // 戌 (狗) has the longest advice lines.
+    window.onToolbarItem(2);
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字年份")), QString::fromUtf8("2018"));
+    choose(window.findChild<QComboBox*>(QString::fromUtf8("组合框_八字月份")), QString::fromUtf8("6"));
+    QCOMPARE(window.size(), QSize(729, 513));
+    auto* box = window.findChild<QPlainTextEdit*>(QString::fromUtf8("编辑框_八字信息"));
+    QVERIFY(box->toPlainText().contains(QString::fromUtf8("忌：火、石")));
+    QTRY_VERIFY(box->isVisible());
+    QCoreApplication::processEvents();
+    QCOMPARE(box->verticalScrollBar()->maximum(), 0);
 }
 
 QTEST_MAIN(ChartPageTest)

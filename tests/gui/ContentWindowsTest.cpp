@@ -19,7 +19,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -161,6 +163,7 @@ private Q_SLOTS:
         std::filesystem::create_directories(m_pages);
         test::FixtureBuilder b = test::FixtureBuilder::standard();
         b.character({ "喆", 12, 12, "金", "zhé" });
+        b.character({ "龙", 5, 16, "土", "lóng", "龍" });
         b.row("NM_百家姓", { "1", "张", "张起源", "张聚集", "张名人" });
         b.row("NM_百家姓", { "2", "欧阳", "欧阳起源", "欧阳聚集", "欧阳修" });
         int id = 1;
@@ -210,7 +213,8 @@ private Q_SLOTS:
 
     void readerShowsTheArticleOfTheListedRow()
     {
-        ArticleReader reader(m_db, m_pages);
+        test::RecordingMessageService messages;
+        ArticleReader reader(m_db, messages, m_pages);
         reader.setPagePrinter(m_printer);
         reader.show();
         auto* list = child<QTreeWidget>(&reader, "超级列表框_文章阅读");
@@ -248,13 +252,84 @@ private Q_SLOTS:
         QCOMPARE(listTitles(list), QStringList { QString() });
         QCOMPARE(viewerText(&reader), QString());
 
+        // List and viewer share a splitter; the list keeps its width when the window grows.
         reader.resize(900, 600);
-        QCOMPARE(list->geometry(), QRect(0, 40, 232, 530));
-        QCOMPARE(child<QTextBrowser>(&reader, "网页浏览框1")->geometry(), QRect(236, 40, 900 - 232 - 1, 530));
+        auto* splitter = child<QSplitter>(&reader, "分隔条_文章阅读");
+        QCOMPARE(splitter->geometry(), QRect(0, 40, 900, 530));
+        QCOMPARE(list->width(), 232);
+        QCOMPARE(child<QTextBrowser>(&reader, "网页浏览框1")->geometry().left(), 236);
         QCOMPARE(child<QWidget>(&reader, "分组框4")->width(), 910);
+        splitter->setSizes({ 400, 496 });
+        QCOMPARE(list->width(), 400);
 
         clickTool(&reader, ToolExit);
         QVERIFY(!reader.isVisible());
+    }
+
+    // Whole titles in tooltips; 首页/后退/前进 move through what was read; 导出 saves the page.
+    void readerNavigatesAndExports()
+    {
+        test::RecordingMessageService messages;
+        ArticleReader reader(m_db, messages, m_pages);
+        reader.show();
+        auto* list = child<QTreeWidget>(&reader, "超级列表框_文章阅读");
+        const QList<QAction*> tools = child<QToolBar>(&reader, "工具条1")->actions();
+        const auto enabled = [&] {
+            return QList<bool> { tools[ToolHome]->isEnabled(), tools[ToolBack]->isEnabled(),
+                tools[ToolForward]->isEnabled(), tools[ToolExport]->isEnabled() };
+        };
+        QCOMPARE(enabled(), (QList<bool> { false, false, false, true }));
+
+        reader.showArticleList(q("育儿百科"), q("重名"));
+        QCOMPARE(list->topLevelItem(1)->toolTip(0), q("引用"));
+        list->setCurrentItem(list->topLevelItem(2)); // 同名 第二篇
+        reader.showArticleList(q("算命风水"), q("重名")); // 同名 风水篇
+        QCOMPARE(viewerText(&reader), q("同名 风水篇"));
+        QCOMPARE(enabled(), (QList<bool> { true, true, false, true }));
+
+        clickTool(&reader, ToolBack);
+        QCOMPARE(viewerText(&reader), q("同名 第二篇"));
+        QCOMPARE(reader.windowTitle(), q("重名"));
+        QCOMPARE(reader.currentArticleTable(), q("育儿百科"));
+        QCOMPARE(list->currentItem(), list->topLevelItem(2));
+        QCOMPARE(enabled(), (QList<bool> { true, true, true, true }));
+        clickTool(&reader, ToolForward);
+        QCOMPARE(viewerText(&reader), q("同名 风水篇"));
+        QCOMPARE(reader.currentArticleTable(), q("算命风水"));
+        clickTool(&reader, ToolHome);
+        QCOMPARE(viewerText(&reader), q("同名 第一篇"));
+        QCOMPARE(enabled(), (QList<bool> { false, false, true, true }));
+        // Reading something new from here drops what lay ahead.
+        list->setCurrentItem(list->topLevelItem(1));
+        QCOMPARE(enabled(), (QList<bool> { true, true, false, true }));
+        clickTool(&reader, ToolBack);
+        QCOMPARE(viewerText(&reader), q("同名 第一篇"));
+
+        // 导出 suggests the title in the data directory and reports where it saved.
+        QString suggested;
+        const auto exported = m_dir->path() / "导出.html";
+        reader.setSaveFileChooser([&](QWidget*, const QString& file) {
+            suggested = file;
+            return QString::fromStdString(exported.string());
+        });
+        clickTool(&reader, ToolExport);
+        QCOMPARE(suggested, QString::fromStdString((m_pages / "同名.html").string()));
+        const std::optional<std::string> bytes = readFileBytes(exported);
+        QVERIFY(bytes && bytes->find(toGbk("<CENTER><H1>同名</H1></CENTER>\r\n第一篇")) != std::string::npos);
+        QCOMPARE(messages.messages.size(), 1);
+        QVERIFY(messages.messages[0].text.contains(QString::fromStdString(exported.string())));
+        QCOMPARE(messages.messages[0].icon, MessageService::Icon::Information);
+
+        // A cancelled dialog does nothing; a file that cannot be written is reported.
+        reader.setSaveFileChooser([](QWidget*, const QString&) { return QString(); });
+        clickTool(&reader, ToolExport);
+        QCOMPARE(messages.messages.size(), 1);
+        const QString blocked = QString::fromStdString((m_database / "x.html").string());
+        reader.setSaveFileChooser([&](QWidget*, const QString&) { return blocked; });
+        clickTool(&reader, ToolExport);
+        QCOMPARE(messages.messages.size(), 2);
+        QCOMPARE(messages.messages[1].icon, MessageService::Icon::Warning);
+        QVERIFY(messages.messages[1].text.contains(blocked));
     }
 
     void detailWindowShowsThePagesOfTheName()
@@ -323,55 +398,97 @@ private Q_SLOTS:
     {
         // A data directory under a file cannot be created: every window shows its page from memory.
         const auto blocked = m_dir->path() / "namedata.db" / "data";
+        test::RecordingMessageService messages;
         DetailWindow detail(m_db, blocked);
         detail.showName(q("张"), q("喆"));
         QVERIFY(viewerText(&detail, "网页浏览框1").contains(QStringLiteral("姓名五格评分")));
         child<QTabWidget>(&detail, "高级选择夹1")->setCurrentIndex(2);
         QVERIFY(viewerText(&detail, "网页浏览框3").contains(QStringLiteral("详细解释喆")));
 
-        ArticleReader reader(m_db, blocked);
+        ArticleReader reader(m_db, messages, blocked);
         reader.showArticleList(q("育儿百科"), q("重名"));
         QCOMPARE(viewerText(&reader), QStringLiteral("同名 第一篇"));
 
-        DictionaryWindow dictionary(m_db, blocked);
+        DictionaryWindow dictionary(m_db, messages, blocked);
         child<QLineEdit>(&dictionary, "编辑框1")->setText(q("明"));
         dictionary.lookUpCharacter();
         QVERIFY(dictionary.pageWindow()->viewer().toPlainText().contains(QStringLiteral("míng")));
     }
 
-    void dictionaryShowsTheTypedText()
+    void dictionaryListsTheTypedCharacters()
     {
-        DictionaryWindow dictionary(m_db, m_pages);
+        test::RecordingMessageService messages;
+        DictionaryWindow dictionary(m_db, messages, m_pages);
         dictionary.show();
         QCOMPARE(dictionary.windowTitle(), QStringLiteral("汉字查询"));
         QCOMPARE(child<QWidget>(&dictionary, "透明标签1")->property("text").toString(),
             QStringLiteral("请输入要查询的汉字:"));
         auto* edit = child<QLineEdit>(&dictionary, "编辑框1");
         auto* button = child<QPushButton>(&dictionary, "按钮_查询");
+        auto* list = child<QListWidget>(&dictionary, "列表框_查询结果");
         QCOMPARE(button->text(), QStringLiteral("查询"));
+        const auto entries = [list] {
+            QStringList out;
+            for (int i = 0; i < list->count(); ++i)
+                out << list->item(i)->text();
+            return out;
+        };
 
         struct Case {
             const char* typed;
-            const char* caption;
+            QStringList entries;
+            const char* caption; // of the page shown first
             QStringList shown;
+            const char* message; // part of the one message expected, or null
         };
         const Case cases[] = {
-            { "明", " 汉字[ 明 ]的详细解释", { "míng", "简体笔划：8", "繁体笔划：8", "详细解释明" } },
-            { "", " 汉字[  ]的详细解释", { "拼音：", "简体笔划：" } },
-            { "<b>", " 汉字[ <b> ]的详细解释", { "<b>" } },
+            { "明", { "明" }, " 汉字[ 明 ]的详细解释", { "míng", "简体笔划：8", "繁体笔划：8", "详细解释明" }, nullptr },
+            // A traditional character finds the row whose 繁体 it is.
+            { "龍", { "龍 → 龙（简体）" }, " 汉字[ 龍（龙） ]的详细解释", { "lóng", "繁体笔划：16" }, nullptr },
+            { "张三", { "张", "三" }, " 汉字[ 张 ]的详细解释", { "详细解释张" }, nullptr },
+            { "明龘", { "明" }, " 汉字[ 明 ]的详细解释", { "míng" }, "字典中没有“龘”；其余的字已列在下方。" },
         };
         for (const Case& c : cases) {
+            messages.messages.clear();
             edit->setText(q(c.typed));
             QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(entries(), c.entries);
             SinglePageWindow* page = dictionary.pageWindow();
             QVERIFY(page && page->isVisible());
             QCOMPARE(page->windowTitle(), q(c.caption));
             const QString text = page->viewer().toPlainText();
             for (const QString& part : c.shown)
                 QVERIFY2(text.contains(part), qPrintable(text));
+            QCOMPARE(messages.messages.size(), c.message ? 1 : 0);
+            if (c.message) QCOMPARE(messages.messages[0].text, q(c.message));
         }
-        // The typed markup stays text, in the viewer and in the page file.
-        QVERIFY(readFileBytes(m_pages / "temp.html")->find("&lt;b&gt;") != std::string::npos);
+        // The characters of 张三 one by one: the second entry shows its own page.
+        edit->setText(q("张三"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        list->setCurrentRow(1);
+        QCOMPARE(dictionary.pageWindow()->windowTitle(), q(" 汉字[ 三 ]的详细解释"));
+        QVERIFY(dictionary.pageWindow()->viewer().toPlainText().contains(q("详细解释三")));
+        QVERIFY(readFileBytes(m_pages / "temp.html")->find(toGbk("详细解释三")) != std::string::npos);
+
+        // An empty box and an unknown character say so and list nothing.
+        const struct {
+            const char* typed;
+            const char* message;
+        } failures[] = {
+            { "", "请先在输入框中输入要查询的汉字。" },
+            { "  ", "请先在输入框中输入要查询的汉字。" },
+            { "龘", "字典中没有“龘”，请检查输入的字。" },
+            { "<b>", "字典中没有“<、b、>”，请检查输入的字。" },
+        };
+        for (const auto& f : failures) {
+            messages.messages.clear();
+            edit->setText(q(f.typed));
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(list->count(), 0);
+            QCOMPARE(messages.messages.size(), 1);
+            QCOMPARE(messages.messages[0].text, q(f.message));
+            QCOMPARE(messages.messages[0].title, QStringLiteral("提示"));
+        }
         QCOMPARE(edit->text(), QStringLiteral("<b>"));
 
         dictionary.pageWindow()->setPagePrinter(m_printer);
@@ -407,6 +524,15 @@ private Q_SLOTS:
         window.findChild<QAction*>(QStringLiteral("菜单项_使用帮助"))->trigger();
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(recorder.urls, QList<QUrl> { QUrl::fromLocalFile(QString::fromStdString(installed.string())) });
+        QVERIFY(!window.contentRouter().manualWindow());
+
+        // Without a desktop program for it (the offscreen platform has none), the program shows it itself.
+        window.findChild<QAction*>(QStringLiteral("菜单项_使用帮助"))->trigger();
+        SinglePageWindow* shown = window.contentRouter().manualWindow();
+        QVERIFY(shown && shown->isVisible());
+        QCOMPARE(shown->windowTitle(), QStringLiteral("用户手册"));
+        QVERIFY(shown->viewer().toPlainText().contains(QStringLiteral("嘉名")));
+        QVERIFY(messages.messages.isEmpty());
     }
 };
 

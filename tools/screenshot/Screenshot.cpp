@@ -2,9 +2,9 @@
 //   jiaming-screenshot OUTPUT_DIR [PAGE...]
 // writes OUTPUT_DIR/main-window.png (page 0) and OUTPUT_DIR/page-N.png for
 // every PAGE number given; the PAGE "about" writes OUTPUT_DIR/about.png, "detail" the name detail window
-// (detail-window.png), "articles" the article reader (article-reader.png) and "dictionary" the dictionary
-// window with a character page (dictionary.png) and "highscore" the high-score page after a run for the
-// surname 林 (high-score.png). Run it under xvfb-run or with
+// (detail-window.png), "articles" the article reader (article-reader.png), "dictionary" the dictionary
+// window after looking up 龍嘉 (dictionary-window.png) with the page of 龍 (dictionary.png), and
+// "highscore" the high-score page after a run for the surname 林 (high-score.png). Run it under xvfb-run or with
 // QT_QPA_PLATFORM=offscreen; set JIAMING_CONFIG to a scratch file so the user's settings stay untouched.
 #include "content/ArticleReader.h"
 #include "content/ContentRouter.h"
@@ -102,11 +102,13 @@ int main(int argc, char** argv)
             if (page == QStringLiteral("dictionary")) {
                 content.openDictionary();
                 jm::gui::DictionaryWindow* dictionary = content.dictionaryWindow();
-                dictionary->findChild<QLineEdit*>(QStringLiteral("编辑框1"))->setText(QStringLiteral("嘉"));
+                // Two characters, the first traditional: listed one by one, 龍 under 龙. The page
+                // window first: closing the dictionary window closes its page window too.
+                dictionary->findChild<QLineEdit*>(QStringLiteral("编辑框1"))->setText(QStringLiteral("龍嘉"));
                 dictionary->findChild<QPushButton*>(QStringLiteral("按钮_查询"))->click();
-                dictionary->pageWindow()->resize(640, 480);
+                if (dictionary->pageWindow()) dictionary->pageWindow()->resize(640, 480);
                 save(dictionary->pageWindow(), "dictionary.png");
-                dictionary->close();
+                save(dictionary, "dictionary-window.png");
                 continue;
             }
             if (page == QStringLiteral("about")) {

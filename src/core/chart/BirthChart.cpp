@@ -1,5 +1,6 @@
 #include "chart/BirthChart.h"
 
+#include "chart/SolarTermTable.h"
 #include "chart/ZodiacAdvice.h"
 #include "text/Text.h"
 
@@ -52,6 +53,23 @@ std::string problemOf(const BirthChart& chart, int year, int month, int day, int
     if (year > 2048 || daysSince1901(year, month, day) < daysSince1901(1901, 2, 19))
         return "日期超出范围：只能查询1901年2月19日至2048年12月31日之间的日期。";
     return {};
+}
+
+// Which boundaries the chart uses: the lunar date changes its year at 正月初一,
+// the year pillar (and with it its 纳音 and the zodiac animal) at 立春.
+std::string boundaryLine(int year)
+{
+    std::string line = "年份界限：农历日期以正月初一换年；年柱、纳音与生肖以立春换年";
+    if (const auto term = solarTermRecord(year, 3)) {
+        const auto twoDigits = [](int n) {
+            std::string digits(n < 10 ? 1 : 0, '0');
+            return digits.append(decimal(n));
+        };
+        line.append("（").append(decimal(year)).append("年立春：").append(decimal(term->month)).append("月");
+        line.append(decimal(term->day)).append("日").append(twoDigits(term->hour)).append(":");
+        line.append(twoDigits(term->minute)).append("）");
+    }
+    return line.append("。");
 }
 
 } // namespace
@@ -127,6 +145,7 @@ BirthChart runBirthChart(
         .append(kBreak);
     t.append("五行纳音：").append(chart.nayin[0]).append("  ").append(chart.nayin[1]).append("  ");
     t.append(chart.nayin[2]).append("  ").append(chart.nayin[3]).append(kBreak);
+    t.append(boundaryLine(year)).append(kBreak);
     appendZodiacAdvice(t, p[0]);
     return chart;
 }

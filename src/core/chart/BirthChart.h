@@ -31,7 +31,8 @@ struct BirthChart {
     std::string missing;
     /// "五行不缺" or "五行缺：" + missing.
     std::string missingText;
-    /// The whole text of the chart box: the five chart lines, each followed by
+    /// The whole text of the chart box: the six chart lines (the last says
+    /// which boundaries the lunar year and the year pillar use), each followed by
     /// CR LF CR LF, then the zodiac advice of the year pillar; or, for an
     /// invalid date, the Gregorian line and one line saying why no chart exists.
     std::string text;

@@ -172,6 +172,13 @@ std::string_view zodiacAnimal(int branch)
     return branch >= 1 && branch <= 12 ? kAnimals[static_cast<std::size_t>(branch - 1)] : std::string_view();
 }
 
+int lunarYearIndex(int lunarYear)
+{
+    if (lunarYear < kLunarFirstYear || lunarYear > kLunarLastYear) return 0;
+    // Lunar 1901 is 辛丑, index 38.
+    return (lunarYear - kLunarFirstYear + 37) % 60 + 1;
+}
+
 std::string ganZhiName(int index)
 {
     if (index < 1 || index > 60) return {};
@@ -296,8 +303,11 @@ std::string formatLunarDate(const DateTime& moment, std::string_view format)
     LunarDate lunar;
     const bool inRange = toLunarDate(moment.year, moment.month, moment.day, lunar);
     const FourPillars pillars = pillarIndices(moment);
-    replaceAll(text, "%Y", ganZhiName(pillars.year));
-    replaceAll(text, "%S", zodiacAnimal(branchOf(pillars.year)));
+    const int lunarYear = inRange ? lunarYearIndex(lunar.year) : 0;
+    replaceAll(text, "%Y", ganZhiName(lunarYear));
+    replaceAll(text, "%S", zodiacAnimal(branchOf(lunarYear)));
+    replaceAll(text, "%P", ganZhiName(pillars.year));
+    replaceAll(text, "%A", zodiacAnimal(branchOf(pillars.year)));
     replaceAll(text, "%M", inRange ? lunarMonthName(lunar) : std::string());
     replaceAll(text, "%D", inRange ? lunarDayName(lunar.day) : std::string());
     replaceAll(text, "%y", decimal(moment.year));

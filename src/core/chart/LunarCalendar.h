@@ -82,6 +82,11 @@ std::string_view zodiacAnimal(int branch);
 /// for any other index.
 std::string ganZhiName(int index);
 
+/// Sexagenary index of a lunar year 1901..2049 (1901 辛丑 = 38), counted from
+/// its first day 正月初一; 0 outside that range. The year pillar differs: it
+/// changes at 立春.
+int lunarYearIndex(int lunarYear);
+
 /// Days from 1901-01-01 (day 0) to the date; negative before it.
 int daysSince1901(int year, int month, int day);
 
@@ -116,12 +121,15 @@ bool sexagenaryPillarNames(const DateTime& moment, std::string* yearName = nullp
 inline constexpr std::string_view kDefaultLunarFormat = "%Y年(%S)%M%D %y-%m-%d";
 
 /// The lunar date text of a moment. The format's placeholders are replaced
-/// in this order, each everywhere: %Y year pillar name (changes at 立春),
-/// %S zodiac animal of the year pillar, %M lunar month name ("闰" first for a
-/// leap month; "正月" .. "十月", "冬月", "腊月"), %D lunar day name ("初一" ..
-/// "三十"), %y %m %d the Gregorian year, month and day in plain decimal.
-/// An empty format means `kDefaultLunarFormat`. Outside the lunar range the
-/// year name, the animal, the month and the day names are empty.
+/// in this order, each everywhere: %Y the lunar year's name (changes at
+/// 正月初一), %S the lunar year's zodiac animal, %P the year pillar's name
+/// (changes at 立春), %A the year pillar's animal, %M lunar month name ("闰"
+/// first for a leap month; "正月" .. "十月", "冬月", "腊月"), %D lunar day
+/// name ("初一" .. "三十"), %y %m %d the Gregorian year, month and day in
+/// plain decimal. An empty format means `kDefaultLunarFormat`, whose year is
+/// the lunar year, so that year, month and day name one lunar date. Outside
+/// the lunar range the names of %Y %S %M %D are empty, and %P %A outside the
+/// range of `pillarIndices`.
 std::string formatLunarDate(const DateTime& moment, std::string_view format = kDefaultLunarFormat);
 
 } // namespace jm

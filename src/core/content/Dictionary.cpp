@@ -1,5 +1,6 @@
 #include "content/Dictionary.h"
 
+#include "data/CharacterForms.h"
 #include "text/Text.h"
 
 #include <algorithm>
@@ -26,6 +27,21 @@ std::optional<DictionaryEntry> lookUpDictionary(NameDatabase& db, const std::str
     e.detailedExplanation = db.columnText(stmt, 15);
     db.finalize(stmt);
     return e;
+}
+
+std::vector<CharacterMatch> findCharacters(NameDatabase& db, std::string_view text)
+{
+    std::vector<CharacterMatch> matches;
+    for (std::string& character : splitCharacters(text)) {
+        if (isBlank(character)) continue;
+        CharacterMatch match { std::move(character), {} };
+        if (hasCharacterRow(db, match.typed))
+            match.found.push_back(match.typed);
+        else
+            match.found = charactersOfTraditionalForm(db, match.typed);
+        matches.push_back(std::move(match));
+    }
+    return matches;
 }
 
 std::string explanationText(std::string_view html)

@@ -17,6 +17,12 @@ ChartPage::ChartPage(QWidget* parent)
 {
     m_ui->setupUi(this);
     connect(m_ui->按钮_八字查询, &QPushButton::clicked, this, &ChartPage::runBirthChart);
+    // The chart follows every change of its date: no stale chart until 查询.
+    connect(m_ui->单选框1, &QRadioButton::toggled, this, &ChartPage::runBirthChart);
+    for (QComboBox* box : { m_ui->组合框_八字年份, m_ui->组合框_八字月份, m_ui->组合框_八字日子, m_ui->组合框_八字时间 })
+        connect(box, &QComboBox::currentIndexChanged, this, [this] {
+            if (m_ui->单选框_自定义日期->isChecked()) runBirthChart();
+        });
 }
 
 ChartPage::~ChartPage() = default;
@@ -24,16 +30,30 @@ ChartPage::~ChartPage() = default;
 void ChartPage::setNamingDate(const BirthDate& date)
 {
     m_namingDate = date;
+    // The label always shows the date the chart of 单选框1 uses.
+    m_ui->透明标签_起名日期->setText(m_namingDate.year + QStringLiteral("年") + m_namingDate.month
+        + QStringLiteral("月") + m_namingDate.day + QStringLiteral("日") + m_namingDate.hour + QStringLiteral("时"));
+    if (m_ui->单选框1->isChecked()) runBirthChart();
 }
 
 void ChartPage::prepare()
 {
-    m_ui->透明标签_起名日期->setText(m_namingDate.year + QStringLiteral("年") + m_namingDate.month
-        + QStringLiteral("月") + m_namingDate.day + QStringLiteral("日") + m_namingDate.hour + QStringLiteral("时"));
-    refillComboBox(m_ui->组合框_八字年份, yearItems(), kChartPageYear);
-    refillComboBox(m_ui->组合框_八字月份, monthItems(), {});
-    refillComboBox(m_ui->组合框_八字日子, dayItems(), {});
-    refillComboBox(m_ui->组合框_八字时间, hourItems(), {});
+    {
+        // One chart for the refilled boxes, not one per box.
+        const QSignalBlocker year(m_ui->组合框_八字年份), month(m_ui->组合框_八字月份), day(m_ui->组合框_八字日子),
+            hour(m_ui->组合框_八字时间);
+        refillComboBox(m_ui->组合框_八字年份, yearItems(), kChartPageYear);
+        refillComboBox(m_ui->组合框_八字月份, monthItems(), {});
+        refillComboBox(m_ui->组合框_八字日子, dayItems(), {});
+        refillComboBox(m_ui->组合框_八字时间, hourItems(), {});
+    }
+    setNamingDate(m_namingDate);
+    if (m_ui->单选框_自定义日期->isChecked()) runBirthChart();
+}
+
+QString ChartPage::namingDateLabel() const
+{
+    return m_ui->透明标签_起名日期->text();
 }
 
 void ChartPage::runBirthChart()
@@ -50,12 +70,16 @@ void ChartPage::runBirthChart()
             texts[i] = parts[i]->toStdString();
     }
     const BirthChart chart = jm::runBirthChart(texts[0], texts[1], texts[2], texts[3]);
-    // The chart text separates its lines with CR LF; the text box wants plain line feeds.
+    // The chart text separates its lines with an empty line (CR LF CR LF); the
+    // box shows them one under the other, so that the zodiac advice fits
+    // without scrolling.
     QString text = QString::fromStdString(chart.text);
+    text.replace(QStringLiteral("\r\n\r\n"), QStringLiteral("\n"));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_ui->编辑框_八字信息->setPlainText(text);
+    m_ui->编辑框_八字信息->setPlainText(text.trimmed());
     m_ui->八字五行标签->setText(QString::fromStdString(chart.elementList));
-    m_ui->缺五行标签->setText(QString::fromStdString(chart.missing));
+    m_ui->缺五行标签->setText(chart.valid && chart.missing.empty() ? QStringLiteral("无")
+                                                                   : QString::fromStdString(chart.missing));
 }
 
 } // namespace jm::gui

@@ -21,17 +21,23 @@ public:
     explicit ChartPage(QWidget* parent = nullptr);
     ~ChartPage() override;
 
-    /// Shows the naming date in 透明标签_起名日期 and refills the page's own
-    /// date boxes (year 2013, the other boxes at their first item). Done
-    /// when the window opens and whenever the tool bar opens the page.
+    /// Refills the page's own date boxes (year 2013, the other boxes at
+    /// their first item) and shows the chart of the chosen date. Done when
+    /// the window opens and whenever the tool bar opens the page.
     void prepare();
 
     /// Computes the chart of the chosen birth moment and shows it on the
-    /// page. Run by 查询 and once when the window opens.
+    /// page. Run by 查询, and by every change of the chosen date: a new
+    /// naming date while 单选框1 is chosen, a change of the page's own boxes
+    /// while 单选框_自定义日期 is, and a switch between the two.
     void runBirthChart();
 
+    /// The text of 透明标签_起名日期, e.g. "2018年1月1日0时".
+    QString namingDateLabel() const;
+
 public Q_SLOTS:
-    /// The naming date: what 单选框1 charts and what `prepare` shows.
+    /// The naming date: what 单选框1 charts and what 透明标签_起名日期 shows
+    /// (updated at once, and the chart with it while 单选框1 is chosen).
     void setNamingDate(const jm::gui::BirthDate& date);
 
 private:

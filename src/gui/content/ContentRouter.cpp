@@ -6,8 +6,10 @@
 #include "content/Documents.h"
 #include "content/UserManual.h"
 #include "scoring/DetailWindow.h"
+#include "scoring/SinglePageWindow.h"
 #include "settings/Paths.h"
 #include "shell/MainWindow.h"
+#include "shell/MessageService.h"
 #include <QMap>
 #include <QMenu>
 
@@ -79,7 +81,7 @@ void ContentRouter::showArticleList(const QString& table, const QString& categor
 {
     m_currentArticleTable = table;
     if (!m_reader) {
-        m_reader = new ArticleReader(m_db, pageDirectory(), &m_window);
+        m_reader = new ArticleReader(m_db, m_messages, pageDirectory(), &m_window);
         m_reader->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_reader->showArticleList(table, category);
@@ -91,7 +93,7 @@ void ContentRouter::showArticleList(const QString& table, const QString& categor
 void ContentRouter::openDictionary()
 {
     if (!m_dictionary) {
-        m_dictionary = new DictionaryWindow(m_db, pageDirectory(), &m_window);
+        m_dictionary = new DictionaryWindow(m_db, m_messages, pageDirectory(), &m_window);
         m_dictionary->setAttribute(Qt::WA_DeleteOnClose);
         // Modal without a local event loop: the main window takes no input
         // while the dictionary is open, and the caller returns at once.
@@ -104,7 +106,30 @@ void ContentRouter::openDictionary()
 
 void ContentRouter::openHelp()
 {
-    openDocument(QString::fromStdString(userManualPath().string()));
+    const std::filesystem::path manual = userManualPath();
+    const QString file = QString::fromStdString(manual.string());
+    if (openDocument(file)) return;
+    // No program of the desktop opened it: the program's own viewer shows it.
+    const std::optional<std::string> text = readFileBytes(manual);
+    if (!text) {
+        m_messages.warning(&m_window, QStringLiteral("找不到用户手册 %1。").arg(file), MessageService::hintTitle());
+        return;
+    }
+    if (!m_manual) {
+        m_manual = new SinglePageWindow(&m_window);
+        m_manual->setAttribute(Qt::WA_DeleteOnClose);
+        m_manual->setWindowTitle(QStringLiteral("用户手册"));
+        m_manual->resize(800, 600);
+    }
+    m_manual->showText(*text, manual.parent_path());
+    m_manual->show();
+    m_manual->raise();
+    m_manual->activateWindow();
+}
+
+SinglePageWindow* ContentRouter::manualWindow() const
+{
+    return m_manual;
 }
 
 void ContentRouter::showNameDetail(const QString& surname, const QString& givenName)

@@ -19,6 +19,7 @@ class DetailWindow;
 class DictionaryWindow;
 class MainWindow;
 class MessageService;
+class SinglePageWindow;
 
 /// Routes the reference content of the main window: the article menus
 /// 育儿知识 and 算命风水 (built here from `articleMenu()`) to the article
@@ -37,6 +38,9 @@ public:
     ArticleReader* articleReader() const;
     DictionaryWindow* dictionaryWindow() const;
     DetailWindow* detailWindow() const;
+    /// The program's own window showing the user manual; null unless 使用帮助
+    /// fell back to it and it is still open.
+    SinglePageWindow* manualWindow() const;
 
     /// The article table (without NM_ prefix) of the category opened last;
     /// empty before the first.
@@ -49,8 +53,9 @@ public Q_SLOTS:
     void showArticleList(const QString& table, const QString& category);
     /// Opens the dictionary window, modal and owned by the main window.
     void openDictionary();
-    /// Opens the user manual with the desktop's program for it; a missing
-    /// manual opens nothing.
+    /// Opens the user manual with the desktop's program for it; when no
+    /// program opens it, shows it in the program's own viewer. A missing
+    /// manual is reported.
     void openHelp();
     /// Opens the name detail window (non-modal, owned by the main window)
     /// for the name; an open one is reused and shows only the new name's pages.
@@ -67,6 +72,7 @@ private:
     QPointer<ArticleReader> m_reader;
     QPointer<DictionaryWindow> m_dictionary;
     QPointer<DetailWindow> m_detail;
+    QPointer<SinglePageWindow> m_manual;
 };
 
 } // namespace jm::gui

@@ -9,8 +9,7 @@ namespace jm::gui {
 bool openDocument(const QString& file)
 {
     if (!QFileInfo(file).isFile()) return false;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(file));
-    return true;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
 } // namespace jm::gui

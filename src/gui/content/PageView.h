@@ -19,8 +19,8 @@ namespace jm::gui {
 enum PageToolItem { ToolHome = 0, ToolBack = 2, ToolForward = 4, ToolExport = 6, ToolPrint = 8, ToolExit = 10 };
 
 /// Builds 工具条1 of a page window: "首页", "后退", "前进", "导出", "打印",
-/// "退出" with separators. Only 打印 and 退出 act; the other four are shown
-/// disabled. `onItem` receives the click index of every triggered item.
+/// "退出" with separators. Only 打印 and 退出 are enabled; a window that
+/// serves the other four enables them itself. `onItem` receives the click index of every triggered item.
 QToolBar* createPageToolBar(QWidget* parent, std::function<void(int)> onItem);
 
 /// The thin rule 分组框4 under a page window's tool bar.
