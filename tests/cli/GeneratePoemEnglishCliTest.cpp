@@ -88,3 +88,31 @@ TEST_F(PoemEnglishCli, EnglishNamesWithinTheLengthBounds)
         EXPECT_NE(r.out.find("must be a number of letters"), std::string::npos) << bad << r.out;
     }
 }
+
+TEST_F(PoemEnglishCli, PoemsListsByPoetAndTitle)
+{
+    struct Case {
+        std::string args;
+        int status;
+        std::string out;
+    };
+    const Case cases[] = {
+        { "poems --poet 李白", 0, "10\t李白\t山中\n12\t李白\t长诗\n" },
+        { "poems --poet 李 --title 长", 0, "12\t李白\t长诗\n" },
+        { "poems --poet 王 --title 山", 0, "11\t王维\t山中\n" },
+        // 无名 has no poems; nobody is called 杜.
+        { "poems --poet 无名", 1, "no poem" },
+        { "poems --poet 杜", 1, "no poem" },
+        { "poems --title 山中", 2, "usage" },
+        { "poems 李白", 2, "usage" },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        const auto r = runCli(c.args + *s_db);
+        EXPECT_EQ(r.status, c.status);
+        if (c.status == 0)
+            EXPECT_EQ(r.out, c.out);
+        else
+            EXPECT_NE(r.out.find(c.out), std::string::npos) << r.out;
+    }
+}

@@ -18,17 +18,26 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
 
+#include <algorithm>
 #include <memory>
 
 using namespace jm;
@@ -392,6 +401,86 @@ private Q_SLOTS:
 
         clickTool(&window, ToolExit);
         QVERIFY(!window.isVisible());
+    }
+
+    void detailWindowExportsAndPrintsInPoints()
+    {
+        DetailWindow window(m_db, m_pages);
+        window.showName(q("张"), q("三丰"));
+        const QList<QAction*> tools = child<QToolBar>(&window, "工具条1")->actions();
+        // No history in this window: 首页, 后退, 前进 and their separators are hidden.
+        for (int i = ToolHome; i < ToolExport; ++i)
+            QVERIFY2(!tools.at(i)->isVisible(), qPrintable(QString::number(i)));
+        QVERIFY(tools.at(ToolExport)->isVisible() && tools.at(ToolExport)->isEnabled());
+
+        QString suggested;
+        QString answer;
+        window.setExportChooser([&](QWidget*, const QString& path) {
+            suggested = path;
+            return answer;
+        });
+        const QString dir = QString::fromStdString(m_dir->path().string());
+        const auto exportTo = [&](const QString& file) {
+            answer = file;
+            clickTool(&window, ToolExport);
+            return window.statusText();
+        };
+        const QString html = dir + "/张三丰.html";
+        QCOMPARE(exportTo(html), QStringLiteral("已导出到 ") + QDir::toNativeSeparators(html));
+        QCOMPARE(suggested, QString::fromStdString((m_pages / "张三丰.html").string()));
+        const auto bytes = readFileBytes(std::filesystem::path(html.toStdU16String()));
+        QVERIFY(bytes);
+        QVERIFY(QString::fromStdString(fromGbk(*bytes)).contains(QStringLiteral("姓名五格评分")));
+
+        const QString pdf = dir + "/张三丰.PDF";
+        QCOMPARE(exportTo(pdf), QStringLiteral("已导出到 ") + QDir::toNativeSeparators(pdf));
+        QFile pdfFile(pdf);
+        QVERIFY(pdfFile.open(QIODevice::ReadOnly));
+        QVERIFY(pdfFile.read(5) == "%PDF-");
+        // Where poppler's pdftotext is installed: the words' boxes on the
+        // page. A box is the font's ascent plus descent high, 1.1 to 1.45 em
+        // (the CJK fonts the most), so 9-12 pt text gives boxes of 9.9-17.4 pt.
+        if (const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext")); !tool.isEmpty()) {
+            QProcess run;
+            run.start(tool, { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
+            QVERIFY(run.waitForFinished(60000));
+            const QString boxes = QString::fromUtf8(run.readAllStandardOutput());
+            static const QRegularExpression word(QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\""));
+            QList<double> heights;
+            for (auto m = word.globalMatch(boxes); m.hasNext();) {
+                const auto hit = m.next();
+                heights << hit.captured(2).toDouble() - hit.captured(1).toDouble();
+            }
+            QVERIFY(heights.size() > 20);
+            std::sort(heights.begin(), heights.end());
+            const double median = heights[heights.size() / 2];
+            qInfo("PDF word boxes: %lld, median height %.2f pt", static_cast<long long>(heights.size()), median);
+            QVERIFY2(median >= 9 * 1.1 && median <= 12 * 1.45, qPrintable(QString::number(median)));
+        }
+
+        // A place that cannot be written says so; a cancelled dialog says nothing new.
+        for (const char* name : { "/namedata.db/x.html", "/namedata.db/x.pdf" })
+            QVERIFY(exportTo(dir + name).startsWith(QStringLiteral("导出失败")));
+        const QString before = window.statusText();
+        QCOMPARE(exportTo(QString()), before);
+
+        // The paper copy gives every pixel size in points: body text 9 to 12 pt.
+        const QTextDocument& shown = *child<QTextBrowser>(&window, "网页浏览框1")->document();
+        const auto sizes = [](const QTextDocument& document) {
+            QMap<double, int> characters; // size in points (-1: in pixels) -> characters
+            for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+                for (auto it = block.begin(); !it.atEnd(); ++it) {
+                    const QTextCharFormat f = it.fragment().charFormat();
+                    const double size = f.hasProperty(QTextFormat::FontPixelSize) ? -1.0 : f.font().pointSizeF();
+                    characters[size] += it.fragment().length();
+                }
+            return characters;
+        };
+        QVERIFY(sizes(shown).contains(-1.0));
+        const QMap<double, int> paper = sizes(*printableDocument(shown));
+        QVERIFY(!paper.contains(-1.0));
+        const double body = std::max_element(paper.begin(), paper.end()).key();
+        QVERIFY2(body >= 9 && body <= 12, qPrintable(QString::number(body)));
     }
 
     void pagesShowWithoutAWritableDirectory()

@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -29,6 +30,7 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -208,6 +210,54 @@ private Q_SLOTS:
         verifyScoredList(s.page().poemNameList(), QStringLiteral("王"), allowed, 0);
     }
 
+    void pageButtonsRunTheirOwnModeAndChangedInputsStartOver()
+    {
+        Session s(m_database, freshConfig());
+        auto* tabs = s.find<QTabWidget>("高级选择夹1");
+        QSignalSpy started(&s.page(), &GenerationPage::runStarted);
+        s.prepare(QStringLiteral("王"), "单选框_高分起名");
+        s.button("按钮_起名")->click();
+        QVERIFY(s.page().isRunning());
+        QVERIFY(!tabs->isTabEnabled(MainWindow::PageModes)); // the mode page is locked during the run
+        QVERIFY(s.waitForEnd());
+        QVERIFY(tabs->isTabEnabled(MainWindow::PageModes));
+        QVERIFY(s.page().highScoreList().rowCount() > 0);
+
+        // Same inputs: the list stays. Another sex, length or generation
+        // character: a new run.
+        s.button("按钮_起名")->click();
+        QVERIFY(!s.page().isRunning());
+        QCOMPARE(started.size(), 1);
+        s.prepare(QStringLiteral("王"), "单选框_高分起名", 1);
+        s.button("按钮_起名")->click();
+        QVERIFY(s.page().isRunning());
+        QVERIFY(s.waitForEnd());
+        s.prepare(QStringLiteral("王"), "单选框_高分起名", 1, 0);
+        s.button("按钮_起名")->click();
+        QVERIFY(s.page().isRunning());
+        QVERIFY(s.waitForEnd());
+        QCOMPARE(started.size(), 3);
+
+        // 不满意?再生成一次 runs high score, whatever the mode page has ticked.
+        s.prepare(QStringLiteral("王"), "单选框_诗词起名", 1, 0);
+        s.window->showPage(MainWindow::PageHighScore);
+        s.button("按钮_再生成一次")->click();
+        QVERIFY(s.page().isRunning());
+        QCOMPARE(qvariant_cast<GenerationMode>(started.last().at(0)), GenerationMode::HighScore);
+        QCOMPARE(s.currentPage(), int(MainWindow::PageHighScore));
+        QVERIFY(s.waitForEnd());
+        QVERIFY(s.page().highScoreList().rowCount() > 0);
+        QCOMPARE(s.page().poemNameList().rowCount(), 0);
+
+        // The nickname page's button with 高分 ticked runs nickname.
+        s.prepare(QStringLiteral("王"), "单选框_高分起名");
+        s.window->showPage(MainWindow::PageNickname);
+        s.button("按钮_起小名")->click();
+        QCOMPARE(qvariant_cast<GenerationMode>(started.last().at(0)), GenerationMode::Nickname);
+        QVERIFY(s.waitForEnd());
+        QVERIFY(s.page().nicknameList().rowCount() > 0);
+    }
+
     void combinationAndNicknameRuns()
     {
         Session s(m_database, freshConfig());
@@ -238,6 +288,60 @@ private Q_SLOTS:
         for (const QString& name : Session::column(nicknames, 1))
             QVERIFY2(name.size() == 3 && name.startsWith(u'王') && name.endsWith(u'儿'), qPrintable(name));
         QVERIFY(s.messages.messages.isEmpty());
+    }
+
+    void headerClicksSortTheListAndDoubleClickFollows()
+    {
+        Session s(m_database, freshConfig());
+        s.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.window.get()));
+        s.prepare(QStringLiteral("王"), "单选框_组合起名");
+        s.find<QLineEdit>("编辑框_组合的字")->setText(QStringLiteral("李明华"));
+        s.button("按钮_起名")->click();
+        auto* view = s.find<QTreeView>("超级列表框_组合列表");
+        NameListModel& list = s.page().combinationList();
+        s.button("按钮_组合起名")->click();
+        QVERIFY(list.isSortLocked()); // filled by row numbers while it runs
+        QVERIFY(!view->header()->sectionsClickable());
+        QVERIFY(s.waitForEnd());
+        QVERIFY(view->header()->sectionsClickable());
+        QCOMPARE(list.rowCount(), 9);
+
+        const auto clickHeader = [view](int column) {
+            QHeaderView* header = view->header();
+            const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                header->height() / 2);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+        };
+        const auto scores = [&list] {
+            QList<int> out;
+            for (const QString& score : Session::column(list, NameListModel::kScoreColumn))
+                out << score.toInt();
+            return out;
+        };
+        // 评分 ascending, then descending; 编号 by number (10 after 9, not after 1).
+        clickHeader(NameListModel::kScoreColumn);
+        QList<int> sorted = scores();
+        QVERIFY2(std::is_sorted(sorted.begin(), sorted.end()), qPrintable(Session::column(list, 7).join(u' ')));
+        QVERIFY(sorted.first() < sorted.last());
+        clickHeader(NameListModel::kScoreColumn);
+        sorted = scores();
+        QVERIFY(std::is_sorted(sorted.rbegin(), sorted.rend()));
+        list.appendRow({ { QStringLiteral("10"), QStringLiteral("王李李") }, 0 });
+        clickHeader(0);
+        clickHeader(0);
+        QCOMPARE(Session::column(list, 0).first(), QStringLiteral("10"));
+        list.removeRowAt(0);
+
+        // A double click opens the name on the row shown.
+        clickHeader(1);
+        const QString shownName = list.row(2).cells[1];
+        QSignalSpy activated(&s.page(), &GenerationPage::nameActivated);
+        const QModelIndex third = view->model()->index(2, 1);
+        Q_EMIT view->doubleClicked(third);
+        QCOMPARE(activated.size(), 1);
+        QCOMPARE(activated[0][0].toString() + activated[0][1].toString(), shownName);
+        s.window->close();
     }
 
     void englishRunListsItsNamesOnce()

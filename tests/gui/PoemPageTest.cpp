@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -54,7 +55,12 @@ struct PoemSession {
         return found;
     }
     NameListModel& poems() { return window->poemPage().poemList(); }
-    void selectPoet(int row) { selectIn(child<QTreeView>("超级列表框_诗人列表"), row); }
+    /// Selects a poet and waits until its poems are listed.
+    void selectPoet(int row)
+    {
+        selectIn(child<QTreeView>("超级列表框_诗人列表"), row);
+        QVERIFY(QTest::qWaitFor([this] { return !page->isPoetChangePending(); }));
+    }
     void selectPoem(int row) { selectIn(child<QTreeView>("超级列表框_诗词残"), row); }
     static void selectIn(QTreeView* view, int row)
     {
@@ -99,6 +105,7 @@ private Q_SLOTS:
     void runUsesEachTickedCharacterOnceAndTheSurnameOnce();
     void poetWithoutPoemsAsksForAPoem();
     void shippedPoetListFillsAtOnce();
+    void searchesFilterAsYouTypeAndPoemsWaitForTheRowToSettle();
 };
 
 void PoemPageTest::sameTitleShowsAndUsesTheSelectedPoetsPoem()
@@ -249,6 +256,50 @@ void PoemPageTest::shippedPoetListFillsAtOnce()
     s.child<QPushButton>("按钮2")->click();
     const qint64 boxes = timer.elapsed();
     qInfo("poet list with the first poet's poems: %lld ms; another poet: %lld ms; boxes: %lld ms", fill, poet, boxes);
+}
+
+void PoemPageTest::searchesFilterAsYouTypeAndPoemsWaitForTheRowToSettle()
+{
+    PoemSession s;
+    QTRY_VERIFY(!s.db.isBootstrapping());
+    s.page->openPage();
+    const auto& poets = s.page->poetList();
+    auto* poetSearch = s.child<QLineEdit>("编辑框_搜索诗人");
+    auto* titleSearch = s.child<QLineEdit>("编辑框_搜索标题");
+
+    // A poet keeps its number; the first match's poems are listed at once.
+    poetSearch->setText(u8(" 王"));
+    QCOMPARE(poets.rowCount(), 1);
+    QCOMPARE(poets.row(0).cells, (QStringList { u8("2"), u8("王维") }));
+    QVERIFY(!s.page->isPoetChangePending());
+    QCOMPARE(s.poems().rowCount(), 1);
+    QVERIFY(s.child<QTextBrowser>("网页浏览框1")->toPlainText().contains(u8("王维:山中")));
+    poetSearch->setText(u8("杜"));
+    QCOMPARE(poets.rowCount(), 0);
+    QCOMPARE(s.poems().rowCount(), 0);
+    s.child<QPushButton>("按钮2")->click();
+    QCOMPARE(s.messages.messages.size(), 1); // nothing to use
+    poetSearch->clear();
+    QCOMPARE(poets.rowCount(), 3);
+
+    // 李白 has 山中 and 长诗: the title search keeps the numbers and ids.
+    QCOMPARE(s.poems().rowCount(), 2);
+    titleSearch->setText(u8("长"));
+    QCOMPARE(s.poems().rowCount(), 1);
+    QCOMPARE(s.poems().row(0).cells, (QStringList { u8("2"), u8("长诗") }));
+    QCOMPARE(s.page->selectedPoemId(), 12LL);
+    titleSearch->clear();
+    QCOMPARE(s.poems().rowCount(), 2);
+
+    // Moving through the poets reloads only once the row stays put.
+    auto* view = s.child<QTreeView>("超级列表框_诗人列表");
+    PoemSession::selectIn(view, 1);
+    PoemSession::selectIn(view, 2);
+    QVERIFY(s.page->isPoetChangePending());
+    QCOMPARE(s.poems().rowCount(), 2); // still 李白's
+    QVERIFY(QTest::qWaitFor([&] { return !s.page->isPoetChangePending(); }));
+    QCOMPARE(s.poems().rowCount(), 1); // 无名's one empty row
+    QCOMPARE(s.poems().row(0).cells.value(1), QString());
 }
 
 QTEST_MAIN(PoemPageTest)

@@ -52,7 +52,8 @@ ArticleReader::ArticleReader(
     setObjectName(QStringLiteral("文章阅读窗口"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(QStringLiteral("文章阅读窗口"));
-    m_toolBar = createPageToolBar(this, [this](int item) { onToolbarItem(item); });
+    m_toolBar = createPageToolBar(
+        this, [this](int item) { onToolbarItem(item); }, true, true);
     m_toolBar->actions().at(ToolExport)->setEnabled(true);
     m_rule = createToolBarRule(this);
 

@@ -11,6 +11,7 @@ CombinationPage::CombinationPage(NameListModel& list, QWidget* parent)
 {
     m_ui->setupUi(this);
     list.attachTo(m_ui->超级列表框_组合列表);
+    list.sortByHeaderOf(m_ui->超级列表框_组合列表);
     connect(m_ui->按钮_组合起名, &QPushButton::clicked, this, &CombinationPage::generateClicked);
     connect(m_ui->超级列表框_组合列表, &QTreeView::doubleClicked, this, &CombinationPage::nameDoubleClicked);
 }

@@ -22,6 +22,7 @@ EnglishPage::EnglishPage(
 {
     m_ui->setupUi(this);
     list.attachTo(m_ui->超级列表框_英文列表);
+    list.sortByHeaderOf(m_ui->超级列表框_英文列表);
     connect(m_ui->按钮_英文起名, &QPushButton::clicked, this, &EnglishPage::generateClicked);
     connect(m_ui->超级列表框_英文列表, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) speakRow(index.row());

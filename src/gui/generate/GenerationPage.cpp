@@ -128,8 +128,13 @@ void GenerationPage::setInputCheck(GenerationMode mode, std::function<bool()> ch
 
 GenerationRequest GenerationPage::buildRequest() const
 {
+    return buildRequest(m_mode.checkedMode());
+}
+
+GenerationRequest GenerationPage::buildRequest(GenerationMode mode) const
+{
     GenerationRequest request;
-    request.mode = m_mode.checkedMode();
+    request.mode = mode;
     request.surname = m_mode.surname().toStdString();
     request.sex = m_mode.sexText().toStdString();
     request.nameLength = m_mode.nameLength();
@@ -158,10 +163,11 @@ void GenerationPage::onStartButton()
         Q_EMIT modePageOpened(mode);
         break;
     case GenerationMode::HighScore:
-        if (surname != m_lastSurname) {
+        if (surname != m_lastSurname || requestInputs() != m_lastInputs) {
             m_highScoreList->clear();
             Q_EMIT listRestarted(mode);
             m_lastSurname = surname;
+            m_lastInputs = requestInputs();
             stopRun();
             m_window.showPage(MainWindow::PageHighScore);
             startRun();
@@ -183,10 +189,11 @@ void GenerationPage::onStartButton()
         m_window.showPage(MainWindow::PageEnglish);
         break;
     case GenerationMode::SuperLucky:
-        if (surname != m_lastSurname) {
+        if (surname != m_lastSurname || requestInputs() != m_lastInputs) {
             m_superLuckyList->clear();
             Q_EMIT listRestarted(mode);
             m_lastSurname = surname;
+            m_lastInputs = requestInputs();
             m_window.showPage(MainWindow::PageSuperLucky);
             stopRun();
         } else {
@@ -200,7 +207,7 @@ void GenerationPage::onStartButton()
 void GenerationPage::startFromPage(GenerationMode mode)
 {
     if (NameListModel* list = scoredList(mode)) list->clear();
-    startRun();
+    startRun(mode);
 }
 
 void GenerationPage::onEnglishButton()
@@ -255,10 +262,22 @@ void GenerationPage::setGenerationCharacter(const GenerationCharacterSetting& se
 
 // ---- runs ------------------------------------------------------------------
 
+QString GenerationPage::requestInputs() const
+{
+    const GenerationCharacterSetting& g = m_generationCharacter;
+    return QStringList { m_mode.surname(), m_mode.sexText(), QString::number(m_mode.nameLength()),
+        QString::number(static_cast<int>(g.kind)), QString::fromStdString(g.fixedText()) }
+        .join(QChar(0x1f));
+}
+
 void GenerationPage::startRun()
 {
-    GenerationRequest request = buildRequest();
-    const GenerationMode mode = request.mode;
+    startRun(m_mode.checkedMode());
+}
+
+void GenerationPage::startRun(GenerationMode mode)
+{
+    GenerationRequest request = buildRequest(mode);
     if (!modeFunction(mode)) return; // the engine cannot perform this mode yet
     stopRun();
 
@@ -339,6 +358,9 @@ void GenerationPage::beginRun(GenerationMode mode)
     if (!m_waiting) m_waiting = new WaitingWindow(&m_window);
     m_waiting->showWaiting();
     m_window.setModePageReachable(false, false);
+    // The run fills its list by row numbers: no header sorts it meanwhile.
+    if (NameListModel* list = mode == GenerationMode::English ? m_englishList : scoredList(mode))
+        list->setSortLocked(true);
     if (mode == GenerationMode::HighScore) m_window.showPage(MainWindow::PageHighScore);
     if (mode == GenerationMode::Classic) m_window.showPage(MainWindow::PageClassic);
     // The pages lock their buttons (and the classic page empties its box).
@@ -399,6 +421,8 @@ void GenerationPage::finishRun(ActiveRun& run, const GenerationResult& result)
         list->clear();
         list->appendRows(toListRows(result.rows));
     }
+    if (NameListModel* list = run.mode == GenerationMode::English ? m_englishList : scoredList(run.mode))
+        list->setSortLocked(false);
     closeWaitingWindow();
     m_window.setModePageReachable(true, true);
     // The pages unlock their buttons.

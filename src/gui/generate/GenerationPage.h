@@ -83,13 +83,15 @@ public:
     /// surname, sex and name length of the mode page, the generation
     /// character and the mode's own options.
     GenerationRequest buildRequest() const;
+    /// The same for a run of `mode`, whatever mode the mode page has checked.
+    GenerationRequest buildRequest(GenerationMode mode) const;
 
     /// The click of 开始起名 on the mode page: checks the surname, then, by
     /// the checked mode, starts a run (classic; high score with a new
     /// surname) or shows the mode's page, emptying its list.
     void onStartButton();
     /// A page's own start button: empties the result list of `mode` (if it
-    /// has one) and starts a run of the checked mode.
+    /// has one) and starts a run of `mode`.
     void startFromPage(GenerationMode mode);
     /// The start button of the English page: the page's input check, then
     /// the list emptied and a run started.
@@ -103,6 +105,8 @@ public:
     /// Starts a run of the checked mode, stopping the active run first. A
     /// mode the engine cannot perform yet starts nothing.
     void startRun();
+    /// Starts a run of `mode` (a page's own button).
+    void startRun(GenerationMode mode);
     /// True while a run is active (also while it is paused).
     bool isRunning() const;
     /// True once the active run has parked on a pause and every name it
@@ -165,6 +169,8 @@ private:
     static std::size_t index(GenerationMode mode) { return static_cast<std::size_t>(mode); }
 
     void setGenerationCharacter(const GenerationCharacterSetting& setting);
+    /// The inputs of the mode page a list depends on, as one comparable text.
+    QString requestInputs() const;
 
     void beginRun(GenerationMode mode);
     void dispatch(ActiveRun& run, GenerationEvent& event);
@@ -182,6 +188,9 @@ private:
     NameListModel* m_nicknameList = nullptr;
     NameListModel* m_englishList = nullptr;
     QString m_lastSurname;
+    /// What the last high-score / super-lucky list of 开始起名 was asked
+    /// for: surname, sex, name length and generation character.
+    QString m_lastInputs;
     GenerationCharacterSetting m_generationCharacter;
     bool m_showAllNames = false;
     std::array<std::function<void(GenerationRequest&)>, 7> m_optionReaders;

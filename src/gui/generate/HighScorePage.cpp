@@ -12,6 +12,7 @@ HighScorePage::HighScorePage(NameListModel& list, QWidget* parent)
 {
     m_ui->setupUi(this);
     list.attachTo(m_ui->超级列表框_高分起名);
+    list.sortByHeaderOf(m_ui->超级列表框_高分起名);
     connect(m_ui->按钮_再生成一次, &QPushButton::clicked, this, &HighScorePage::generateClicked);
     connect(m_ui->按钮_高分暂停, &QPushButton::clicked, this, &HighScorePage::togglePause);
     connect(m_ui->超级列表框_高分起名, &QTreeView::doubleClicked, this, &HighScorePage::nameDoubleClicked);

@@ -11,6 +11,7 @@ NicknamePage::NicknamePage(NameListModel& list, QWidget* parent)
 {
     m_ui->setupUi(this);
     list.attachTo(m_ui->超级列表框_小名列表);
+    list.sortByHeaderOf(m_ui->超级列表框_小名列表);
     connect(m_ui->按钮_起小名, &QPushButton::clicked, this, &NicknamePage::generateClicked);
     connect(m_ui->超级列表框_小名列表, &QTreeView::doubleClicked, this, &NicknamePage::nameDoubleClicked);
 }

@@ -9,6 +9,7 @@
 
 #include <QItemSelectionModel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QTreeView>
 
@@ -57,14 +58,25 @@ PoemPage::PoemPage(NameDatabase& db, MessageService& messages, NameListModel& na
     m_poetList = list(ui.超级列表框_诗人列表, { { QStringLiteral("编号"), 50 }, { QStringLiteral("诗人"), 80 } });
     m_poemList = list(ui.超级列表框_诗词残, { { QStringLiteral("编号"), 50 }, { QStringLiteral("诗词标题"), 160 } });
     nameList.attachTo(ui.超级列表框_诗名列表);
+    nameList.sortByHeaderOf(ui.超级列表框_诗名列表);
     connect(ui.按钮_诗词起名, &QPushButton::clicked, this, &PoemPage::generateClicked);
     connect(ui.超级列表框_诗名列表, &QTreeView::doubleClicked, this, &PoemPage::nameDoubleClicked);
 
-    // Clicks, the keyboard and our own selectRow all move the current row.
+    // Clicks, the keyboard and our own selectRow all move the current row;
+    // the poems follow once the row has stayed put for a moment.
+    m_poetSettle = new QTimer(this);
+    m_poetSettle->setSingleShot(true);
+    m_poetSettle->setInterval(kPoetSettleMs);
+    connect(m_poetSettle, &QTimer::timeout, this, [this] {
+        const QModelIndex current = m_ui->超级列表框_诗人列表->currentIndex();
+        if (current.isValid()) listPoems(current.row());
+    });
     connect(ui.超级列表框_诗人列表->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this](const QModelIndex& current) {
-            if (current.isValid()) listPoems(current.row());
+            if (current.isValid()) m_poetSettle->start();
         });
+    connect(ui.编辑框_搜索诗人, &QLineEdit::textChanged, this, &PoemPage::filterPoets);
+    connect(ui.编辑框_搜索标题, &QLineEdit::textChanged, this, &PoemPage::filterPoems);
     connect(ui.超级列表框_诗词残->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this](const QModelIndex& current) {
             if (current.isValid()) showPoem(current.row());
@@ -95,32 +107,62 @@ void PoemPage::openPage()
 
 void PoemPage::fillPoetList()
 {
+    m_allPoets = loadPoets(m_db);
+    filterPoets();
+}
+
+void PoemPage::filterPoets()
+{
     // One model reset for thousands of poets keeps the window responsive.
+    // A poet keeps the number of the full list.
+    const QString search = m_ui->编辑框_搜索诗人->text().trimmed();
     std::vector<ListRow> rows;
-    const std::vector<std::string> poets = loadPoets(m_db);
-    rows.reserve(poets.size());
-    for (std::size_t i = 0; i < poets.size(); ++i)
-        rows.push_back({ { QString::number(i + 1), qs(poets[i]) }, 0, {} });
+    rows.reserve(m_allPoets.size());
+    for (std::size_t i = 0; i < m_allPoets.size(); ++i) {
+        const QString poet = qs(m_allPoets[i]);
+        if (search.isEmpty() || poet.contains(search)) rows.push_back({ { QString::number(i + 1), poet }, 0, {} });
+    }
     m_poetList->clear();
     m_poetList->appendRows(std::move(rows));
-    if (m_poetList->rowCount() == 0) return;
+    m_poetSettle->stop();
+    if (m_poetList->rowCount() == 0) {
+        // No poet matches: no poems either.
+        m_allPoems.clear();
+        filterPoems();
+        return;
+    }
     QTreeView* view = m_ui->超级列表框_诗人列表;
-    // Refilling drops the current row, so selecting row 0 always lists its poems.
+    // Refilling drops the current row, so selecting row 0 always lists its poems, at once.
     view->selectionModel()->clearCurrentIndex();
     selectRow(view, 0);
+    m_poetSettle->stop();
+    listPoems(0);
+}
+
+bool PoemPage::isPoetChangePending() const
+{
+    return m_poetSettle->isActive();
 }
 
 void PoemPage::listPoems(int poetRow)
 {
     if (poetRow < 0 || poetRow >= m_poetList->rowCount()) return;
     const std::string poet = m_poetList->row(poetRow).cells.value(1).toStdString();
-    const std::vector<PoemEntry> poems = loadPoems(m_db, poet);
+    m_allPoems = loadPoems(m_db, poet);
+    filterPoems();
+}
+
+void PoemPage::filterPoems()
+{
+    const QString search = m_ui->编辑框_搜索标题->text().trimmed();
     std::vector<ListRow> rows;
-    rows.reserve(poems.size());
+    rows.reserve(m_allPoems.size());
     m_poemIds.clear();
-    for (std::size_t i = 0; i < poems.size(); ++i) {
-        rows.push_back({ { QString::number(i + 1), qs(poems[i].title) }, 0, {} });
-        m_poemIds.push_back(poems[i].id);
+    for (std::size_t i = 0; i < m_allPoems.size(); ++i) {
+        const QString title = qs(m_allPoems[i].title);
+        if (!search.isEmpty() && !title.contains(search)) continue;
+        rows.push_back({ { QString::number(i + 1), title }, 0, {} });
+        m_poemIds.push_back(m_allPoems[i].id);
     }
     m_poemList->clear();
     m_poemList->appendRows(std::move(rows));

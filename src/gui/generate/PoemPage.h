@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QRect>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -63,10 +64,17 @@ public:
     /// "开始起名" in poem mode: fills the poet list, selects its first poet,
     /// lists that poet's poems and asks to be shown (`showRequested`).
     void openPage();
-    /// Fills the poet list in OrderId order, selects row 0 and lists its poems.
+    /// Fills the poet list in OrderId order (only poets whose name holds the
+    /// text of 搜索诗人), selects row 0 and lists its poems.
     void fillPoetList();
-    /// Lists the poems of the poet in row `poetRow` and shows the first one.
+    /// Lists the poems of the poet in row `poetRow` (only titles holding the
+    /// text of 搜索标题) and shows the first one.
     void listPoems(int poetRow);
+    /// How long the current poet must stay current before its poems load,
+    /// so holding an arrow key does not reload at every row.
+    static constexpr int kPoetSettleMs = 200;
+    /// True while a moved poet row waits for `kPoetSettleMs`.
+    bool isPoetChangePending() const;
     /// Writes the page of the poem in row `poemRow` to temp.html and shows it
     /// from memory.
     void showPoem(int poemRow);
@@ -99,6 +107,10 @@ Q_SIGNALS:
 private:
     static int selectedRow(const QTreeView* view);
     void removeBoxes();
+    /// Shows the poets of m_allPoets that match the poet search.
+    void filterPoets();
+    /// Shows the poems of m_allPoems that match the title search.
+    void filterPoems();
 
     std::unique_ptr<Ui::PoemPage> m_ui;
     NameDatabase& m_db;
@@ -106,6 +118,10 @@ private:
     NameListModel* m_poetList = nullptr;
     NameListModel* m_poemList = nullptr;
     std::vector<long long> m_poemIds;
+    /// Every poet, and every poem of the listed poet, before the searches.
+    std::vector<std::string> m_allPoets;
+    std::vector<PoemEntry> m_allPoems;
+    QTimer* m_poetSettle = nullptr;
     std::vector<PoemCharacterBox*> m_boxes;
 };
 

@@ -15,6 +15,7 @@ SuperLuckyPage::SuperLuckyPage(NameListModel& list, QWidget* parent)
     m_ui->setupUi(this);
     Ui::SuperLuckyPage& ui = *m_ui;
     list.attachTo(ui.超级列表框_超吉起名);
+    list.sortByHeaderOf(ui.超级列表框_超吉起名);
     m_groups[SecondCharacter]
         = { ui.选择框_第二个字五行限定, { ui.选择框_金0, ui.选择框_木0, ui.选择框_水0, ui.选择框_火0, ui.选择框_土0 } };
     m_groups[ThirdCharacter]

@@ -5,6 +5,8 @@
 #include "scoring/Pages.h"
 #include "text/Text.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QFrame>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -27,7 +29,11 @@ DetailWindow::DetailWindow(NameDatabase& db, std::filesystem::path directory, QW
     setObjectName(QStringLiteral("姓名详细解释窗口"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(kCaption);
-    m_toolBar = createPageToolBar(this, [this](int item) { onToolbarItem(item); });
+    m_toolBar = createPageToolBar(this, [this](int item) { onToolbarItem(item); }, true);
+    m_chooseExport = [](QWidget* parent, const QString& suggested) {
+        return QFileDialog::getSaveFileName(parent, QStringLiteral("导出"), suggested,
+            QStringLiteral("网页文件 (*.html *.htm);;PDF 文件 (*.pdf)"));
+    };
     m_rule = createToolBarRule(this);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("高级选择夹1"));
@@ -80,6 +86,7 @@ void DetailWindow::showName(const QString& surname, const QString& givenName)
     m_tabs->setTabText(5, QStringLiteral("姓氏起源"));
     m_tabs->setTabVisible(5, true);
 
+    m_name = surname + givenName;
     setWindowTitle(surname + givenName + kCaption);
     loadPage(0);
     show();
@@ -95,10 +102,32 @@ void DetailWindow::loadPage(int page)
 
 void DetailWindow::onToolbarItem(int item)
 {
-    if (item == ToolPrint)
+    if (item == ToolExport)
+        exportPage();
+    else if (item == ToolPrint)
         m_printer->print(*m_viewers[static_cast<std::size_t>(m_tabs->currentIndex())], this);
     else if (item == ToolExit)
         close();
+}
+
+void DetailWindow::exportPage()
+{
+    const int page = m_tabs->currentIndex();
+    const QString suggested
+        = QDir(QString::fromStdString(m_directory.string())).filePath((m_name.isEmpty() ? kCaption : m_name) + ".html");
+    const QString file = m_chooseExport(this, suggested);
+    if (file.isEmpty()) return;
+    const bool pdf = file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+    const bool written = pdf ? writePdf(*m_viewers[static_cast<std::size_t>(page)]->document(), file)
+                             : writeGbkPage(std::filesystem::path(file.toStdU16String()), m_pages[static_cast<std::size_t>(page)]);
+    const QString shown = QDir::toNativeSeparators(file);
+    m_statusBar->showMessage(written ? QStringLiteral("已导出到 %1").arg(shown)
+                                     : QStringLiteral("导出失败：无法写入 %1").arg(shown));
+}
+
+QString DetailWindow::statusText() const
+{
+    return m_statusBar->currentMessage();
 }
 
 void DetailWindow::resizeEvent(QResizeEvent* event)

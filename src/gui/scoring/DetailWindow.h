@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 class QFrame;
@@ -45,8 +46,19 @@ public:
     /// Replaces the print dialog (tests).
     void setPagePrinter(PagePrinter& printer) { m_printer = &printer; }
 
-    /// The tool bar's click handler (8 prints, 10 closes).
+    /// The tool bar's click handler (6 exports, 8 prints, 10 closes).
     void onToolbarItem(int item);
+    /// Asks where 导出 saves the page on show: gets the suggested path,
+    /// returns the chosen one (empty: cancelled). The program asks with a
+    /// save dialog; tests answer themselves.
+    using ExportChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
+    void setExportChooser(ExportChooser chooser) { m_chooseExport = std::move(chooser); }
+    /// 导出: saves the page on show as GBK HTML, or as PDF when the chosen
+    /// name ends in ".pdf" (suggested: the data directory, the name shown);
+    /// the status bar says where it went or that it failed.
+    void exportPage();
+    /// What the status bar says now.
+    QString statusText() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -65,6 +77,8 @@ private:
     QStatusBar* m_statusBar = nullptr;
     /// The six pages of the name shown (UTF-8 HTML), as written to their files.
     std::array<std::string, 6> m_pages;
+    QString m_name;
+    ExportChooser m_chooseExport;
 };
 
 } // namespace jm::gui

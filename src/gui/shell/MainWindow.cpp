@@ -304,6 +304,8 @@ void MainWindow::setModePageReachable(bool toolbar, bool menu)
 {
     if (QAction* first = m_ui->工具条1->actions().value(0)) first->setEnabled(toolbar);
     m_ui->菜单项_模式选择->setEnabled(menu);
+    // The tab header follows the toolbar: the mode page cannot change under a run.
+    m_ui->高级选择夹1->setTabEnabled(PageModes, toolbar);
 }
 
 bool MainWindow::isModePageMenuEnabled() const

@@ -97,6 +97,7 @@ void NameListModel::sort(int column, Qt::SortOrder order)
         const long long nx = x.cells[column].toLongLong(&okX);
         const long long ny = y.cells[column].toLongLong(&okY);
         if (okX && okY) return nx < ny;
+        if (okX != okY) return okX; // numbers before texts keeps the order strict
         return x.cells[column] < y.cells[column];
     };
     std::stable_sort(positions.begin(), positions.end(),
@@ -235,6 +236,29 @@ void NameListModel::attachTo(QTreeView* view)
     view->header()->setStretchLastSection(false);
     for (int c = 0; c < m_columns.size(); ++c)
         view->setColumnWidth(c, m_columns[c].width);
+}
+
+void NameListModel::sortByHeaderOf(QTreeView* view)
+{
+    QHeaderView* header = view->header();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    // The header flips its indicator on each click of a shown section.
+    connect(header, &QHeaderView::sortIndicatorChanged, this, [this](int section, Qt::SortOrder order) {
+        if (section >= 0 && !m_sortLocked) sort(section, order);
+    });
+    connect(this, &NameListModel::sortLockChanged, header, [header](bool locked) {
+        if (locked) header->setSortIndicator(-1, Qt::AscendingOrder);
+        header->setSectionsClickable(!locked);
+    });
+}
+
+void NameListModel::setSortLocked(bool locked)
+{
+    if (locked == m_sortLocked) return;
+    m_sortLocked = locked;
+    Q_EMIT sortLockChanged(locked);
 }
 
 } // namespace jm::gui

@@ -85,6 +85,17 @@ public:
 
     /// Shows this model in `view` with the column widths of the list.
     void attachTo(QTreeView* view);
+    /// Lets a click on a column header of `view` sort the list by that
+    /// column (as `sort`), a second click reverse it. The rows move, so a
+    /// row number from the view is a row number of the list.
+    void sortByHeaderOf(QTreeView* view);
+    /// While a run fills the list by row numbers its headers do not sort;
+    /// locking also drops the shown order.
+    void setSortLocked(bool locked);
+    bool isSortLocked() const { return m_sortLocked; }
+
+Q_SIGNALS:
+    void sortLockChanged(bool locked);
 
 private:
     ListRow normalized(ListRow row) const;
@@ -94,6 +105,7 @@ private:
     std::vector<ListRow> m_rows;
     QIcon m_icon;
     QIcon m_cautionIcon;
+    bool m_sortLocked = false;
 };
 
 } // namespace jm::gui
