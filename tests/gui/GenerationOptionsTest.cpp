@@ -180,10 +180,10 @@ void GenerationOptionsTest::exportButtonsWriteTheirFilesAndOpenThem()
     // A paused super-lucky list: two names listed, the rest still empty.
     lucky.appendEmptyRows(5);
     const QStringList cells = { "1", "张明华", "21", "33", "火火水", "12,19,22,33,15", "木水木", "98" };
-    lucky.setRow(0, { cells, 98 });
+    lucky.setRow(0, { cells, 98, {} });
     QStringList second = cells;
     second[0] = "2";
-    lucky.setRow(1, { second, 98 });
+    lucky.setRow(1, { second, 98, {} });
     luckyButton.click();
     QCOMPARE(opened.last(), data + "100NameList.txt");
     const std::string line = "1    张明华    21    33    火火水    12,19,22,33,15    木水木    98\r\n";

@@ -92,7 +92,7 @@ ListRow record(const QString& name, const QString& score)
 {
     return { { QString(), name, QStringLiteral("13"), QStringLiteral("29"), QStringLiteral("金水火"),
                  QStringLiteral("11,18,29,29,12"), QStringLiteral("木金水"), score },
-        score.toInt() };
+        score.toInt(), {} };
 }
 
 void writeFile(const std::filesystem::path& file, const std::string& bytes)

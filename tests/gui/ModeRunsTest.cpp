@@ -327,7 +327,7 @@ private Q_SLOTS:
         clickHeader(NameListModel::kScoreColumn);
         sorted = scores();
         QVERIFY(std::is_sorted(sorted.rbegin(), sorted.rend()));
-        list.appendRow({ { QStringLiteral("10"), QStringLiteral("王李李") }, 0 });
+        list.appendRow({ { QStringLiteral("10"), QStringLiteral("王李李") }, 0, {} });
         clickHeader(0);
         clickHeader(0);
         QCOMPARE(Session::column(list, 0).first(), QStringLiteral("10"));

@@ -121,7 +121,7 @@ private Q_SLOTS:
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
         QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-        model.appendRows({ { { "", "李白" }, 0 }, { { "", "杜甫" }, 0 }, { { "", "王维" }, 0 } });
+        model.appendRows({ { { "", "李白" }, 0, {} }, { { "", "杜甫" }, 0, {} }, { { "", "王维" }, 0, {} } });
         model.removeRowAt(1);
         model.removeRowAt(7); // outside the list: ignored
         model.setRow(9, { { "x", "y" }, 0, {} });
