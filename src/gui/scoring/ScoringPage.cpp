@@ -2,13 +2,17 @@
 
 #include "scoring/FiveGrids.h"
 #include "scoring/NameAnalysis.h"
+#include "scoring/NameInput.h"
 #include "shell/MainWindow.h"
 #include "shell/MessageService.h"
 #include "shell/NameListModel.h"
 #include "ui_MainWindow.h"
 
+#include <utility>
+
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 
 namespace jm::gui {
@@ -17,7 +21,17 @@ namespace {
 /// The 姓名 cell of the score and record lists.
 QString nameCell(const QString& surname, const QString& given)
 {
-    return surname + QStringLiteral("\r\n") + given;
+    return QString::fromStdString(RecordList::nameCell(surname.toStdString(), given.toStdString()));
+}
+
+ListRow recordRow(std::size_t index, const RecordFields& fields)
+{
+    ListRow row;
+    row.cells << QString::fromStdString(RecordList::numberOf(index));
+    for (const std::string& field : fields)
+        row.cells << QString::fromStdString(field);
+    row.sortKey = row.cells[NameListModel::kScoreColumn].toInt();
+    return row;
 }
 
 } // namespace
@@ -43,11 +57,14 @@ ScoringPage::ScoringPage(Ui::MainWindow& ui, MainWindow& window, NameDatabase& d
     QAction* remove = m_recordMenu->addAction(QStringLiteral("删除记录"));
     remove->setObjectName(QStringLiteral("菜单项_删除记录"));
     connect(remove, &QAction::triggered, this, &ScoringPage::deleteRecord);
+    connect(m_recordMenu, &QMenu::aboutToHide, this, [this] {
+        // The action's triggered signal comes after aboutToHide: forget the row once it is handled.
+        QTimer::singleShot(0, this, [this] { m_menuRow = -1; });
+    });
 
     QTreeView* list = ui.超级列表框_记录列表;
     list->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(list, &QWidget::customContextMenuRequested, this,
-        [this, list](const QPoint& pos) { m_recordMenu->popup(list->viewport()->mapToGlobal(pos)); });
+    connect(list, &QWidget::customContextMenuRequested, this, &ScoringPage::openRecordMenu);
 
     connect(ui.按钮_评分, &QPushButton::clicked, this, &ScoringPage::scoreTypedName);
     connect(ui.超级列表框_评分列表, &QTreeView::doubleClicked, this,
@@ -58,16 +75,20 @@ ScoringPage::ScoringPage(Ui::MainWindow& ui, MainWindow& window, NameDatabase& d
 
 void ScoringPage::scoreTypedName()
 {
-    const QString surname = m_ui.编辑框_评分姓氏->text();
-    if (surname.isEmpty()) {
-        m_messages.plain(&m_window, QStringLiteral("请输入姓氏"), MessageService::hintTitle());
+    // One check for the window and the command line: trimmed, known characters only
+    // (traditional ones read as simplified), never cut.
+    const Result<CheckedText> checkedSurname = checkSurname(m_db, m_ui.编辑框_评分姓氏->text().toStdString());
+    if (!checkedSurname) {
+        m_messages.plain(&m_window, QString::fromStdString(checkedSurname.error()), MessageService::hintTitle());
         return;
     }
-    const QString given = m_ui.编辑框_评分名字->text();
-    if (given.isEmpty()) {
-        m_messages.plain(&m_window, QStringLiteral("请输入名字"), MessageService::hintTitle());
+    const Result<CheckedText> checkedGiven = checkGivenName(m_db, m_ui.编辑框_评分名字->text().toStdString());
+    if (!checkedGiven) {
+        m_messages.plain(&m_window, QString::fromStdString(checkedGiven.error()), MessageService::hintTitle());
         return;
     }
+    const QString surname = QString::fromStdString(checkedSurname->text);
+    const QString given = QString::fromStdString(checkedGiven->text);
     NameAnalysis analysis;
     int score = 0;
     if (const auto& directory = m_window.dataDirectory()) {
@@ -89,14 +110,12 @@ void ScoringPage::scoreTypedName()
 
 void ScoringPage::recordName(const QString& surname, const QString& givenName, const ListRow& source)
 {
-    const QString name = nameCell(surname, givenName);
-    if (m_recordList->findRow(1, name) >= 0) return;
-    ListRow row;
-    row.cells << QString::number(m_recordList->rowCount() + 1) << name;
-    for (int c = 2; c < m_recordList->columnCount(); ++c)
-        row.cells << source.cells.value(c);
-    row.sortKey = row.cells[NameListModel::kScoreColumn].toInt();
-    m_recordList->appendRow(std::move(row));
+    RecordFields fields;
+    fields[0] = nameCell(surname, givenName).toStdString();
+    for (std::size_t i = 1; i < fields.size(); ++i)
+        fields[i] = source.cells.value(static_cast<int>(i) + 1).toStdString();
+    if (!m_records.add(fields)) return;
+    m_recordList->appendRow(recordRow(m_records.size() - 1, fields));
     Q_EMIT recordsChanged();
 }
 
@@ -114,42 +133,50 @@ void ScoringPage::activateName(const NameListModel& list, const QModelIndex& ind
     Q_EMIT nameActivated(name.left(split), name.mid(split + 2));
 }
 
-std::vector<RecordFields> ScoringPage::records() const
-{
-    std::vector<RecordFields> out;
-    out.reserve(m_recordList->rows().size());
-    for (const ListRow& row : m_recordList->rows()) {
-        RecordFields fields;
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            fields[i] = row.cells[static_cast<int>(i) + 1].toStdString();
-        out.push_back(std::move(fields));
-    }
-    return out;
-}
-
 void ScoringPage::restoreRecords(const std::vector<RecordFields>& records)
 {
+    // Restored as stored, repeats and empty records included, as the list always read its file.
+    std::vector<RecordFields> all = m_records.records();
+    all.insert(all.end(), records.begin(), records.end());
+    m_records = RecordList(std::move(all));
+    showRecords();
+}
+
+void ScoringPage::showRecords()
+{
     std::vector<ListRow> rows;
-    rows.reserve(records.size());
-    int number = m_recordList->rowCount();
-    for (const RecordFields& fields : records) {
-        ListRow row;
-        row.cells << QString::number(++number);
-        for (const std::string& field : fields)
-            row.cells << QString::fromStdString(field);
-        row.sortKey = row.cells[NameListModel::kScoreColumn].toInt();
-        rows.push_back(std::move(row));
-    }
+    rows.reserve(m_records.size());
+    for (std::size_t i = 0; i < m_records.size(); ++i)
+        rows.push_back(recordRow(i, m_records.records()[i]));
+    m_recordList->clear();
     m_recordList->appendRows(std::move(rows));
+}
+
+int ScoringPage::openRecordMenu(const QPoint& pos)
+{
+    QTreeView* list = m_ui.超级列表框_记录列表;
+    const QModelIndex index = list->indexAt(pos);
+    if (!index.isValid()) return -1;
+    m_menuRow = index.row();
+    list->setCurrentIndex(index);
+    m_recordMenu->popup(list->viewport()->mapToGlobal(pos));
+    return m_menuRow;
 }
 
 void ScoringPage::deleteRecord()
 {
+    if (m_menuRow >= 0) {
+        deleteRecordAt(std::exchange(m_menuRow, -1));
+        return;
+    }
     const QModelIndexList selected = m_ui.超级列表框_记录列表->selectionModel()->selectedRows();
-    if (selected.isEmpty()) return;
-    const int r = selected.first().row();
-    if (m_recordList->row(r).cells[1].isEmpty()) return;
-    m_recordList->removeRowAt(r);
+    if (!selected.isEmpty()) deleteRecordAt(selected.first().row());
+}
+
+void ScoringPage::deleteRecordAt(int row)
+{
+    if (row < 0 || !m_records.remove(static_cast<std::size_t>(row))) return;
+    m_recordList->removeRowAt(row);
     m_recordList->renumber();
     Q_EMIT recordsChanged();
 }

@@ -3,6 +3,7 @@
 #include "settings/Settings.h"
 
 #include <QObject>
+#include <QPoint>
 
 #include <vector>
 
@@ -35,7 +36,7 @@ public:
     QMenu* recordMenu() { return m_recordMenu; }
 
     /// The record list in list order, as the settings file stores it.
-    std::vector<RecordFields> records() const;
+    const std::vector<RecordFields>& records() const { return m_records.records(); }
     /// Appends restored records, numbered on from the rows already listed.
     void restoreRecords(const std::vector<RecordFields>& records);
 
@@ -50,9 +51,16 @@ public:
     /// holds the name already. The settings file is updated at once.
     void recordName(const QString& surname, const QString& givenName, const ListRow& source);
 
-    /// "删除记录": removes the selected record and renumbers the rest; does
-    /// nothing without a selection or for a row with an empty 姓名 cell.
+    /// "删除记录": removes the record the menu was opened on (else the
+    /// selected one) and renumbers the rest; does nothing without one or for
+    /// a row with an empty 姓名 cell.
     void deleteRecord();
+    /// Removes the record at `row` and renumbers the rest (see deleteRecord).
+    void deleteRecordAt(int row);
+    /// The right click at `pos` (viewport coordinates) of the record list:
+    /// opens the menu for the row under the pointer; nothing on an empty
+    /// area. Returns the row, or -1.
+    int openRecordMenu(const QPoint& pos);
 
 Q_SIGNALS:
     /// A name of the score list or the record list was double-clicked.
@@ -63,6 +71,7 @@ Q_SIGNALS:
 
 private:
     void activateName(const NameListModel& list, const QModelIndex& index);
+    void showRecords();
 
     Ui::MainWindow& m_ui;
     MainWindow& m_window;
@@ -71,6 +80,9 @@ private:
     NameListModel* m_scoreList = nullptr;
     NameListModel* m_recordList = nullptr;
     QMenu* m_recordMenu = nullptr;
+    RecordList m_records;
+    /// The row the record menu was opened on, or -1.
+    int m_menuRow = -1;
 };
 
 } // namespace jm::gui

@@ -16,12 +16,16 @@
 #include "shell/DateLists.h"
 #include "shell/MessageService.h"
 #include "shell/NameListModel.h"
+#include "text/Text.h"
 #include "ui_MainWindow.h"
 
 #include <utility>
 
+#include <limits>
+
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace jm::gui {
@@ -64,6 +68,10 @@ MainWindow::MainWindow(NameDatabase& db, MessageService& messages, QWidget* pare
     m_loader = new DatabaseLoader(m_db, this);
     connect(m_loader, &DatabaseLoader::finished, this, &MainWindow::onDatabaseLoaded);
 
+    // Kept whole in the settings file: no box may cut what it restores.
+    for (QLineEdit* box : { m_ui->编辑框_姓氏, m_ui->编辑框_组合的字, m_ui->编辑框_英文名字, m_ui->编辑框_评分名字 })
+        box->setMaxLength(std::numeric_limits<int>::max());
+
     m_generation = new GenerationPage(*m_ui, *this, m_db, m_messages);
     m_scoring = new ScoringPage(*m_ui, *this, m_db, m_messages);
     m_chart = new ChartPage(*m_ui, *this, m_db, m_messages);
@@ -73,6 +81,7 @@ MainWindow::MainWindow(NameDatabase& db, MessageService& messages, QWidget* pare
     m_english = new EnglishPage(*m_ui, m_generation->englishList(), m_ui->状态条1, this);
     m_superLucky = new SuperLuckyPage(*m_ui, this);
     m_exports = new ExportActions(*m_ui, m_generation->highScoreList(), m_generation->superLuckyList(), this);
+    m_exports->setMessages(&m_messages, this);
     connect(m_scoring, &ScoringPage::recordsChanged, this, &MainWindow::saveRecordList);
     connect(m_generation, &GenerationPage::recordRequested, m_scoring, &ScoringPage::recordName);
     connect(m_generation, &GenerationPage::nameActivated, m_content, &ContentRouter::showNameDetail);
@@ -142,14 +151,9 @@ void MainWindow::start(const std::filesystem::path& shippedDatabase)
     m_generation->resetGenerationCharacter();
 
     m_dataDirectory = ensureDataDirectory();
-    if (!m_dataDirectory) {
-        const QString dir = QString::fromStdString(jm::dataDirectory().string());
-        QTimer::singleShot(0, this, [this, dir] {
-            if (m_exited) return;
-            m_messages.warning(this, QStringLiteral("无法写入数据目录 %1，名字报告和导出的名单将不能保存。").arg(dir),
-                MessageService::hintTitle());
-        });
-    }
+    if (!m_dataDirectory)
+        warnLater(QStringLiteral("无法写入数据目录 %1，名字报告和导出的名单将不能保存。")
+                      .arg(QString::fromStdString(displayPath(jm::dataDirectory()))));
     m_loader->start(shippedDatabase);
 }
 
@@ -237,10 +241,19 @@ QString MainWindow::statusHintText() const
     return m_statusText->text();
 }
 
+void MainWindow::warnLater(const QString& text)
+{
+    // After the window is shown, so the box has a parent on screen.
+    QTimer::singleShot(0, this, [this, text] {
+        if (!m_exited) m_messages.warning(this, text, MessageService::hintTitle());
+    });
+}
+
 void MainWindow::loadSettings()
 {
     m_settings = Settings(configPath());
-    m_settings.load();
+    if (const Result<void> locked = m_settings.lock(); !locked) warnLater(QString::fromStdString(locked.error()));
+    if (const Result<void> loaded = m_settings.load(); !loaded) warnLater(QString::fromStdString(loaded.error()));
     m_ui->编辑框_姓氏->setText(qText(m_settings.surname()));
     m_ui->组合框_性别->setCurrentIndex(m_settings.sexIndex());
     m_ui->组合框_名字个数->setCurrentIndex(m_settings.nameLengthIndex());
@@ -259,18 +272,24 @@ void MainWindow::saveSettings()
     m_settings.setEnglishName(stdText(m_ui->编辑框_英文名字->text()));
     m_settings.setScoringName(stdText(m_ui->编辑框_评分名字->text()));
     m_settings.setRecords(m_scoring->records());
-    m_settings.save(); // a failed write is not reported: the inputs of this run are lost
+    const Result<void> saved = m_settings.save();
+    // The last chance: a failure now loses this run's inputs and records, so
+    // it is said even when an earlier failure was reported already.
+    if (!saved)
+        m_messages.warning(this,
+            QStringLiteral("退出时仍无法保存设置和名字记录：%1").arg(QString::fromStdString(saved.error())),
+            MessageService::hintTitle());
 }
 
 bool MainWindow::saveRecordList()
 {
     if (!m_started || m_exited) return false;
-    if (m_settings.saveRecords(m_scoring->records())) return true;
+    const Result<void> saved = m_settings.saveRecords(m_scoring->records());
+    if (saved) return true;
     // Said once per run; the records stay in the list and are written again at the next change and at exit.
     if (!std::exchange(m_settingsFailureReported, true))
         m_messages.warning(this,
-            QStringLiteral("无法写入设置文件 %1，名字记录暂时不能保存。请检查该位置是否可写。")
-                .arg(QString::fromStdString(m_settings.file().string())),
+            QStringLiteral("名字记录暂时不能保存，退出时会再试一次：%1").arg(QString::fromStdString(saved.error())),
             MessageService::hintTitle());
     return false;
 }
