@@ -75,7 +75,8 @@ void ArticleReader::showArticle()
     const long long row = item->data(0, RowRole).toLongLong();
     const std::string page = articlePage(title, articleContent(m_db, m_table.toStdString(), row));
     // The file is written for the user; the viewer shows the text it was written from.
-    writeGbkPage(pageFilePath(m_directory, 0), page);
+    // A file that cannot be written costs the user only that copy.
+    (void)writeGbkPage(pageFilePath(m_directory, 0), page);
     showPageText(*m_viewer, page, m_directory);
 }
 

@@ -46,7 +46,8 @@ void DictionaryWindow::lookUpCharacter()
         m_pageWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
     // The file is written for the user; the viewer shows the text it was written from.
-    writeGbkPage(pageFilePath(m_directory, 0), page);
+    // A file that cannot be written costs the user only that copy.
+    (void)writeGbkPage(pageFilePath(m_directory, 0), page);
     m_pageWindow->showText(page, m_directory);
     m_pageWindow->setWindowTitle(QStringLiteral(" 汉字[ ") + text + QStringLiteral(" ]的详细解释"));
     m_pageWindow->show();
