@@ -46,7 +46,7 @@ tsan: deps
 sanitizers: asan tsan
 
 FUZZ_RUNS ?= 10000000
-FUZZ_TARGETS = text settings records chart marker hanzi
+FUZZ_TARGETS = text settings records chart marker hanzi dbload cliargs
 fuzz: deps
 	@scripts/install-deps.sh fuzz
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_GUI=OFF \

@@ -13,7 +13,7 @@ constexpr const char* kUsage = "usage: jiaming-cli chart YYYY-MM-DD HOUR\n";
 
 int runChart(const std::vector<std::string>& raw, Io io)
 {
-    const Arguments args(raw, {});
+    const Arguments args(raw, {}, {});
     if (!args.error().empty()) {
         io.err << "jiaming-cli chart: " << args.error() << "\n";
         return 2;

@@ -6,7 +6,9 @@
 #include "cli/Command.h"
 #include "cli/GenerateModes.h"
 #include "generate/GenerationWorker.h"
+#include "generate/RequestCheck.h"
 #include "generate/ResultExport.h"
+#include "scoring/NameInput.h"
 
 #include <charconv>
 #include <ostream>
@@ -47,11 +49,41 @@ std::string modeNames()
     return names;
 }
 
+void printModes(std::ostream& out)
+{
+    out << "  MODE: " << modeNames() << "\n";
+    for (const auto& [name, info] : generateModes())
+        if (!info.usage.empty()) out << "  --mode " << name << " " << info.usage << "\n";
+}
+
 void printUsage(Io io)
 {
-    io.err << "usage: jiaming-cli " << kUsage << "\n  MODE: " << modeNames() << "\n";
-    for (const auto& [name, info] : generateModes())
-        if (!info.usage.empty()) io.err << "  --mode " << name << " " << info.usage << "\n";
+    io.err << "usage: jiaming-cli " << kUsage << "\n";
+    printModes(io.err);
+}
+
+/// The options every mode reads.
+std::set<std::string> commonOptions()
+{
+    return optionsInUsage(kUsage);
+}
+
+/// The options of one mode: those of its usage text and its switches.
+std::set<std::string> modeOptions(const GenerateModeInfo& info)
+{
+    std::set<std::string> names = optionsInUsage(info.usage);
+    names.insert(info.flags.begin(), info.flags.end());
+    return names;
+}
+
+/// An option given that neither every mode nor the chosen one reads; "" when none.
+std::string inapplicableOption(const Arguments& args, const std::string& modeName, const GenerateModeInfo& info)
+{
+    const std::set<std::string> common = commonOptions();
+    const std::set<std::string> own = modeOptions(info);
+    for (const std::string& name : args.optionNames())
+        if (!common.count(name) && !own.count(name)) return "--" + name + " does not apply to --mode " + modeName;
+    return {};
 }
 
 /// Fills the common fields of the request; returns an error text or "".
@@ -66,6 +98,9 @@ std::string readCommonOptions(const Arguments& args, GenerationRequest& request)
     }
     request.surname = args.value("surname").value_or("");
     request.showAllNames = args.has("all");
+    if (mode == generateModes().end() || mode->second.mode != GenerationMode::English)
+        if (const Result<void> shape = checkNameShape(request.surname, "姓氏", kMaxSurnameCharacters); !shape)
+            return shape.error();
     request.sex = args.value("sex").value_or("男");
     if (request.sex != "男" && request.sex != "女") return "--sex must be 男 or 女";
     const std::string length = args.value("length").value_or("2");
@@ -147,9 +182,13 @@ void printJson(const std::string& modeName, const GenerationResult& result, std:
 int runGenerate(const std::vector<std::string>& raw, Io io)
 {
     std::set<std::string> flags { "all" };
-    for (const auto& [name, info] : generateModes())
+    std::set<std::string> valueOptions = commonOptions();
+    for (const auto& [name, info] : generateModes()) {
         flags.insert(info.flags.begin(), info.flags.end());
-    const Arguments args(raw, flags);
+        for (const std::string& option : optionsInUsage(info.usage))
+            if (!info.flags.count(option)) valueOptions.insert(option);
+    }
+    const Arguments args(raw, flags, valueOptions);
     if (!args.error().empty() || !args.positional().empty()) {
         io.err << "jiaming-cli generate: " << (args.error().empty() ? "unexpected argument" : args.error()) << "\n";
         printUsage(io);
@@ -160,6 +199,7 @@ int runGenerate(const std::vector<std::string>& raw, Io io)
     const std::string modeName = args.value("mode").value_or("");
     const auto mode = generateModes().find(modeName);
     if (error.empty() && mode == generateModes().end()) error = "unknown mode: " + modeName;
+    if (error.empty()) error = inapplicableOption(args, modeName, mode->second);
     if (error.empty()) {
         request.mode = mode->second.mode;
         error = mode->second.configure(args, request);
@@ -185,6 +225,10 @@ int runGenerate(const std::vector<std::string>& raw, Io io)
             return 1;
         }
     }
+    if (const Result<void> checked = checkGenerationRequest(db, request); !checked) {
+        io.err << "jiaming-cli generate: " << checked.error() << "\n";
+        return 2;
+    }
     RunControl control;
     MessagePrinter printer(io.err);
     const GenerationResult result = GenerationWorker(db, control).run(request, printer);
@@ -198,15 +242,15 @@ int runGenerate(const std::vector<std::string>& raw, Io io)
         printTsv(result, io.out);
     if (exportPath) {
         const std::string text = producesText(request.mode) ? result.text : resultListText(result.rows);
-        if (!writeExportFile(*exportPath, text)) {
-            io.err << "jiaming-cli generate: cannot write " << *exportPath << "\n";
+        if (const Result<void> written = writeExportFile(*exportPath, text); !written) {
+            io.err << "jiaming-cli generate: " << written.error() << "\n";
             return 1;
         }
     }
     return 0;
 }
 
-const Registrar kRegistrar("generate", kUsage, runGenerate);
+const Registrar kRegistrar("generate", kUsage, runGenerate, printModes);
 
 } // namespace
 } // namespace jm::cli

@@ -20,7 +20,7 @@ void printExplanation(std::ostream& out, const char* label, const std::string& h
 
 int runLookup(const std::vector<std::string>& raw, Io io)
 {
-    const Arguments args(raw, {});
+    const Arguments args(raw, {}, { "db" });
     if (!args.error().empty()) {
         io.err << "jiaming-cli lookup: " << args.error() << "\n";
         return 2;

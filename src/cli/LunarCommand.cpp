@@ -12,7 +12,7 @@ constexpr const char* kUsage = "usage: jiaming-cli lunar YYYY-MM-DD [HH[:MM[:SS]
 
 int runLunar(const std::vector<std::string>& raw, Io io)
 {
-    const Arguments args(raw, {});
+    const Arguments args(raw, {}, { "format" });
     if (!args.error().empty()) {
         io.err << "jiaming-cli lunar: " << args.error() << "\n";
         return 2;

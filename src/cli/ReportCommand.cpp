@@ -1,9 +1,11 @@
 // jiaming-cli report SURNAME GIVEN --out FILE.html [--db PATH]
 #include "cli/Command.h"
 #include "scoring/NameAnalysis.h"
+#include "scoring/NameInput.h"
 #include "text/Text.h"
 
 #include <ostream>
+#include <tuple>
 
 namespace jm::cli {
 namespace {
@@ -12,7 +14,7 @@ constexpr const char* kUsage = "usage: jiaming-cli report SURNAME GIVEN --out FI
 
 int runReport(const std::vector<std::string>& raw, Io io)
 {
-    const Arguments args(raw, {});
+    const Arguments args(raw, {}, { "out", "db" });
     if (!args.error().empty()) {
         io.err << "jiaming-cli report: " << args.error() << "\n";
         return 2;
@@ -22,22 +24,29 @@ int runReport(const std::vector<std::string>& raw, Io io)
         io.err << kUsage;
         return 2;
     }
-    const std::string& surname = args.positional()[0];
-    const std::string& given = args.positional()[1];
-    if (isBlank(surname)) {
-        io.err << "jiaming-cli report: 请输入姓氏 (the surname is empty)\n";
-        return 2;
-    }
-    if (isBlank(given)) {
-        io.err << "jiaming-cli report: 请输入名字 (the given name is empty)\n";
-        return 2;
+    for (const auto& [text, what, limit] : { std::tuple(args.positional()[0], "姓氏", kMaxSurnameCharacters),
+             std::tuple(args.positional()[1], "名字", kMaxGivenNameCharacters) }) {
+        if (const Result<void> shape = checkNameShape(text, what, limit); !shape) {
+            io.err << "jiaming-cli report: " << shape.error() << "\n";
+            return 2;
+        }
     }
     NameDatabase db;
     if (!openDatabase(db, args, io)) return 1;
+    const Result<CheckedText> checkedSurname = checkSurname(db, args.positional()[0]);
+    const Result<CheckedText> checkedGiven = checkGivenName(db, args.positional()[1]);
+    for (const auto* checked : { &checkedSurname, &checkedGiven }) {
+        if (!*checked) {
+            io.err << "jiaming-cli report: " << checked->error() << "\n";
+            return 2;
+        }
+    }
+    const std::string& surname = checkedSurname->text;
+    const std::string& given = checkedGiven->text;
 
     const NameAnalysis analysis = analyseName(db, surname, given);
-    if (!writeGbkPage(*out, reportPage(analysis))) {
-        io.err << "jiaming-cli report: cannot write " << *out << "\n";
+    if (const Result<void> written = writeGbkPage(*out, reportPage(analysis)); !written) {
+        io.err << "jiaming-cli report: " << written.error() << "\n";
         return 1;
     }
     io.out << "评分: " << analysis.score << "\n";

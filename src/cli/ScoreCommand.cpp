@@ -1,10 +1,12 @@
 // jiaming-cli score SURNAME GIVEN [--sex 男|女] [--json] [--db PATH]
 #include "cli/Command.h"
 #include "scoring/NameAnalysis.h"
+#include "scoring/NameInput.h"
 #include "text/Text.h"
 
 #include <cstdio>
 #include <ostream>
+#include <tuple>
 
 namespace jm::cli {
 namespace {
@@ -20,7 +22,7 @@ std::string exactText(double value)
 
 int runScore(const std::vector<std::string>& raw, Io io)
 {
-    const Arguments args(raw, { "json" });
+    const Arguments args(raw, { "json" }, { "db" });
     if (!args.error().empty()) {
         io.err << "jiaming-cli score: " << args.error() << "\n";
         return 2;
@@ -29,15 +31,12 @@ int runScore(const std::vector<std::string>& raw, Io io)
         io.err << "usage: jiaming-cli score SURNAME GIVEN [--sex 男|女] [--json] [--db PATH]\n";
         return 2;
     }
-    const std::string& surname = args.positional()[0];
-    const std::string& given = args.positional()[1];
-    if (isBlank(surname)) {
-        io.err << "jiaming-cli score: 请输入姓氏 (the surname is empty)\n";
-        return 2;
-    }
-    if (isBlank(given)) {
-        io.err << "jiaming-cli score: 请输入名字 (the given name is empty)\n";
-        return 2;
+    for (const auto& [text, what, limit] : { std::tuple(args.positional()[0], "姓氏", kMaxSurnameCharacters),
+             std::tuple(args.positional()[1], "名字", kMaxGivenNameCharacters) }) {
+        if (const Result<void> shape = checkNameShape(text, what, limit); !shape) {
+            io.err << "jiaming-cli score: " << shape.error() << "\n";
+            return 2;
+        }
     }
     const std::string sex = args.value("sex").value_or("");
     if (!sex.empty() && sex != "男" && sex != "女") {
@@ -46,6 +45,16 @@ int runScore(const std::vector<std::string>& raw, Io io)
     }
     NameDatabase db;
     if (!openDatabase(db, args, io)) return 1;
+    const Result<CheckedText> checkedSurname = checkSurname(db, args.positional()[0]);
+    const Result<CheckedText> checkedGiven = checkGivenName(db, args.positional()[1]);
+    for (const auto* checked : { &checkedSurname, &checkedGiven }) {
+        if (!*checked) {
+            io.err << "jiaming-cli score: " << checked->error() << "\n";
+            return 2;
+        }
+    }
+    const std::string& surname = checkedSurname->text;
+    const std::string& given = checkedGiven->text;
 
     // The analysis path: the characters come from the dictionary, and a
     // single surname 于 counts its simplified strokes.
@@ -74,10 +83,12 @@ int runScore(const std::vector<std::string>& raw, Io io)
         return 0;
     }
 
-    io.out << "姓名: " << surname << given << "\n";
+    // A name typed in traditional characters is rated by its simplified form; both are shown.
+    const std::string typed = checkedSurname->typed + checkedGiven->typed;
+    io.out << "姓名: " << surname << given << (typed != surname + given ? "（" + typed + "）" : "") << "\n";
     for (int i = 0; i < 5; ++i)
-        io.out << kGridNames[i] << ": " << numbers[i] << " (" << g.gridElements[static_cast<std::size_t>(i)] << ") "
-               << grades[static_cast<std::size_t>(i)] << "\n";
+        io.out << kGridNames[i] << ": " << fortuneNumberText(numbers[i]) << " ("
+               << g.gridElements[static_cast<std::size_t>(i)] << ") " << grades[static_cast<std::size_t>(i)] << "\n";
     io.out << "三才: " << g.三才 << " " << grades[5] << "\n";
     io.out << "五格: " << gridsText(g) << "\n";
     io.out << "简体笔划: " << g.simplifiedTotal << "  五行: " << g.elementsText << "\n";

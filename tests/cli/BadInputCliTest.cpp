@@ -28,29 +28,36 @@ std::string repeated(const std::string& piece, int times)
 
 } // namespace
 
-TEST(BadInputCli, OddNamesAreScoredAsAbsentCharacters)
+TEST(BadInputCli, OddNamesAreRefusedWithAMessageThatNamesTheCharacter)
 {
     TempDir dir;
     const std::string db = shellQuote(FixtureBuilder::standard().write(dir.path() / "f.db").string());
-    const std::string names[] = {
-        "Tom", // ASCII
-        "\xF0\x9F\x98\x80", // an emoji
-        "\xF0\xA0\x80\x80", // U+20000, outside GBK
-        "\xE4\xB8", // a cut UTF-8 sequence
-        repeated("三", 10000), // ten thousand characters
-        "'\"; drop table NM_CNWord; --",
+    struct Case {
+        std::string given;
+        std::string message;
     };
-    for (const std::string& given : names) {
-        SCOPED_TRACE(given.substr(0, 40));
-        const auto scored = runCli("score 张 " + shellQuote(given) + " --db " + db);
-        EXPECT_EQ(scored.status, 0) << scored.out.substr(0, 400);
-        EXPECT_NE(scored.out.find("评分"), std::string::npos);
+    const Case names[] = {
+        { "Tom", "最多2个字" }, // too long: refused before the database is read
+        { "To", "“T”" }, // ASCII
+        { "\xF0\x9F\x98\x80", "“\xF0\x9F\x98\x80”" }, // an emoji
+        { "\xF0\xA0\x80\x80", "不是字库里的汉字" }, // U+20000, outside GBK
+        { "\xE4\xB8", "UTF-8" }, // a cut UTF-8 sequence
+        { repeated("三", 10000), "最多2个字" }, // ten thousand characters: refused, never cut
+        { "'\"; drop table NM_CNWord; --", "最多2个字" },
+        { "';", "“'”" },
+    };
+    const auto page = dir.path() / "page.html";
+    for (const Case& c : names) {
+        SCOPED_TRACE(c.given.substr(0, 40));
+        const auto scored = runCli("score 张 " + shellQuote(c.given) + " --db " + db);
+        EXPECT_EQ(scored.status, 2) << scored.out.substr(0, 400);
+        EXPECT_NE(scored.out.find(c.message), std::string::npos) << scored.out.substr(0, 400);
+        EXPECT_LT(scored.out.size(), 400u);
 
-        const auto page = dir.path() / "page.html";
         const auto reported
-            = runCli("report 张 " + shellQuote(given) + " --out " + shellQuote(page.string()) + " --db " + db);
-        EXPECT_EQ(reported.status, 0) << reported.out.substr(0, 400);
-        EXPECT_GT(std::filesystem::file_size(page), 1000u);
+            = runCli("report 张 " + shellQuote(c.given) + " --out " + shellQuote(page.string()) + " --db " + db);
+        EXPECT_EQ(reported.status, 2) << reported.out.substr(0, 400);
+        EXPECT_FALSE(std::filesystem::exists(page));
     }
     // The hostile text above was only a value: the table is still there.
     const auto after = runCli("score 张 三丰 --json --db " + db);

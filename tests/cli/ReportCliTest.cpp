@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 using jm::test::FixtureBuilder;
@@ -24,7 +25,9 @@ bool contains(const std::string& text, std::string_view part)
 TEST(ReportCli, WritesTheReportAsGbk)
 {
     TempDir dir;
-    const auto db = FixtureBuilder::standard().write(dir.path() / "f.db");
+    // 喆 is outside GB2312 but inside GBK.
+    const auto db = FixtureBuilder::standard().character({ "喆", 12, 12, "火" }).write(dir.path() / "f.db");
+    std::filesystem::create_directory(dir.path() / "out"); // the folder of --out must exist
     const auto page = dir.path() / "out" / "张喆.html";
     const auto r = runCli("report 张 喆 --out " + shellQuote(page.string()) + " --db " + shellQuote(db.string()));
     ASSERT_EQ(r.status, 0) << r.out;
@@ -53,7 +56,7 @@ TEST(ReportCli, BadInputFailsClearly)
         { "report 张 --out " + out + " --db " + db, "usage" },
         { "report '' 三丰 --out " + out + " --db " + db, "请输入姓氏" },
         { "report 张 ' ' --out " + out + " --db " + db, "请输入名字" },
-        { "report 张 三丰 --out " + shellQuote((dbPath / "x" / "r.html").string()) + " --db " + db, "cannot write" },
+        { "report 张 三丰 --out " + shellQuote((dbPath / "x" / "r.html").string()) + " --db " + db, "无法写入" },
         { "report 张 三丰 --out", "needs a value" },
     };
     for (const Case& c : cases) {

@@ -300,12 +300,12 @@ TEST_F(GenerationModes, CombinationUsesTheTypedHanziAndTheSurname)
             "王李李", "王李明", "王李华", "王明李", "王明明", "王明华", "王华李", "王华明", "王华华" }));
     expectSortedAndNumbered(result);
 
-    // A typed surname is not appended again; a repeated character repeats its pairs.
+    // A typed surname is not appended again; a repeated character forms its pairs once.
     r.combination.characters = "明王明";
     RecordingSink repeated;
     result = generate(r, repeated);
-    EXPECT_EQ(result.candidateCharacters, (std::vector<std::string> { "明", "王", "明" }));
-    EXPECT_EQ(namesOf(result), (std::multiset<std::string> { "王明明", "王明明", "王明明", "王明明" }));
+    EXPECT_EQ(result.candidateCharacters, (std::vector<std::string> { "明", "王" }));
+    EXPECT_EQ(namesOf(result), (std::multiset<std::string> { "王明明" }));
 
     r = request(GenerationMode::Combination, "王", "男", 1);
     r.combination.characters = "李丁明";
@@ -476,4 +476,29 @@ TEST(ResultExport, FilesInTheDataDirectoryAreGbk)
     EXPECT_EQ(classic.path, data / "ClassNameList.txt");
     EXPECT_EQ(readFileBytes(classic.path).value_or(""), toGbk(text));
     unsetenv("JIAMING_DATA_DIR");
+}
+
+TEST_F(GenerationModes, TooManyCharactersToCombineAreRefusedWithAMessage)
+{
+    // The built-in nickname list: 2,827 characters, far more than 400 distinct ones.
+    auto r = request(GenerationMode::Combination, "王");
+    r.combination.characters = nicknameCharacters();
+    RecordingSink sink;
+    const GenerationResult result = generate(r, sink);
+    EXPECT_TRUE(result.rows.empty());
+    EXPECT_EQ(result.candidateCount, 0u);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_NE(sink.messages[0].text.find("最多只能组合400个不同的汉字"), std::string::npos) << sink.messages[0].text;
+
+    // Exactly the ceiling still runs: the repeats of a long text do not count.
+    const auto distinct = distinctCharacters(splitCharacters(keepHanzi(nicknameCharacters())));
+    std::string text;
+    for (std::size_t i = 0; i < kMaxCandidateCharacters - 1; ++i)
+        text += distinct[i] + distinct[i];
+    r.combination.characters = text;
+    r.nameLength = 1;
+    RecordingSink fits;
+    EXPECT_FALSE(generate(r, fits).candidateCharacters.empty());
+    for (const auto& m : fits.messages)
+        EXPECT_EQ(m.text.find("最多只能组合"), std::string::npos);
 }

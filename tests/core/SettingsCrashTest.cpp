@@ -52,7 +52,7 @@ std::vector<int> markedNumbers(const std::vector<RecordFields>& records)
 [[noreturn]] void writeForever(const std::filesystem::path& file, int reportFd)
 {
     Settings settings(file);
-    settings.load();
+    (void)settings.load();
     std::vector<RecordFields> records = settings.records();
     int next = static_cast<int>(markedNumbers(records).size()) + 1;
     for (;; ++next) {

@@ -179,9 +179,9 @@ TEST(SettingsFile, KeepsOtherSectionsAndSavesRecordsAtOnce)
     ASSERT_TRUE(s.saveRecords({ fields({ "王\r\n一", "1" }) }));
 
     Settings back(file);
-    back.load();
+    ASSERT_TRUE(back.load());
     EXPECT_EQ(back.surname(), "王");
-    EXPECT_EQ(back.text(SettingsKey::Records), "王 一;1;;;;;|");
+    EXPECT_EQ(back.text(SettingsKey::Records), "v2|王%0D%0A一;1;;;;;;|");
     EXPECT_EQ(IniDocument::parse(fromGbk(*readFileBytes(file))).value("窗口", "宽度"), "800");
 }
 
@@ -204,7 +204,7 @@ TEST(SettingsFile, BadFilesGiveEmptyValues)
         const auto file = dir.path() / "garbage.dat";
         writeBytes(file, bytes);
         Settings s(file);
-        s.load();
+        (void)s.load();
         EXPECT_EQ(s.surname(), "");
         EXPECT_EQ(s.sexIndex(), 0);
         EXPECT_EQ(s.nameLengthIndex(), 0);
@@ -212,7 +212,7 @@ TEST(SettingsFile, BadFilesGiveEmptyValues)
     }
 
     Settings missing(dir.path() / "absent.dat");
-    EXPECT_FALSE(missing.load());
+    EXPECT_TRUE(missing.load()); // a first start is no error
     EXPECT_EQ(missing.surname(), "");
 }
 
@@ -246,4 +246,160 @@ TEST(SettingsFile, LoadClearsTemporaryFilesOfKilledWriters)
     EXPECT_FALSE(std::filesystem::exists(stale));
     EXPECT_TRUE(std::filesystem::exists(fresh));
     EXPECT_TRUE(std::filesystem::exists(other));
+}
+
+TEST(RecordList, AddsOnceRemovesAndNumbersInOrder)
+{
+    RecordList list;
+    EXPECT_TRUE(list.add(fields({ "张\r\n三丰", "1" })));
+    EXPECT_FALSE(list.add(fields({ "张\r\n三丰", "2" }))); // the same name once
+    EXPECT_TRUE(list.add(fields({ "张三\r\n丰", "3" }))); // the line break elsewhere: another name
+    EXPECT_TRUE(list.add(fields({ "李\r\n四", "4" })));
+    EXPECT_FALSE(list.remove(3));
+    EXPECT_TRUE(list.remove(1));
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list.records()[0][1], "1");
+    EXPECT_EQ(list.records()[1][1], "4");
+    EXPECT_EQ(RecordList::numberOf(1), "2");
+    RecordList withEmpty(std::vector<RecordFields> { fields({}) });
+    EXPECT_FALSE(withEmpty.remove(0)); // a record without a name is not deleted
+}
+
+TEST(RecordList, EveryFieldRoundTripsAndOldTextsReadAsBefore)
+{
+    const std::vector<RecordFields> records = {
+        fields({ "张 \r\n三;丰|", "a b", "%41", "\"q\"", "'s'", "line\nbreak\rcr", "\t" }),
+        fields({ "v2|", "", "", "", "", "", "" }),
+        fields({}),
+        fields({ "欧阳\r\n修", "16", "16", "土木", "1,2,3,4,5", "木火土", "90" }),
+    };
+    const std::string text = RecordList(records).encode();
+    EXPECT_EQ(text.find_first_of(" \r\n\t\""), std::string::npos) << text;
+    EXPECT_EQ(RecordList::decode(text).records(), records);
+    EXPECT_EQ(RecordList::decode("").records(), std::vector<RecordFields> {});
+
+    // The earlier versions' texts: the same rows as decodeRecordList gives.
+    for (const char* old : { "a;b|c|", "张 三丰;4;4;火火土;4,11,14,17,4;火木火;86|", "a||b|", "x" }) {
+        SCOPED_TRACE(old);
+        EXPECT_EQ(RecordList::decode(old).records(), decodeRecordList(old));
+    }
+}
+
+TEST(SettingsFile, FieldsWithSpacesAndSeparatorsSurviveRestarts)
+{
+    test::TempDir dir;
+    const auto file = dir.path() / "config.dat";
+    const std::vector<RecordFields> records = { fields({ "司 马\r\n相;如|", "1 2", "", "", "", "", "9" }) };
+    {
+        Settings s(file);
+        ASSERT_TRUE(s.saveRecords(records));
+    }
+    for (int restart = 0; restart < 3; ++restart) {
+        Settings s(file);
+        ASSERT_TRUE(s.load());
+        EXPECT_EQ(s.records(), records);
+        s.setRecords(s.records());
+        ASSERT_TRUE(s.save());
+    }
+}
+
+TEST(SettingsFile, ReadsAFileOfTheEarlierVersion)
+{
+    test::TempDir dir;
+    const auto file = dir.path() / "config.dat";
+    writeBytes(
+        file, toGbk("[设置]\r\n姓氏=王\r\n名字记录=张 三丰;4;4;火火土;4,11,14,17,4;火木火;86|欧阳 修;;;;;;0|a||\r\n"));
+    Settings s(file);
+    ASSERT_TRUE(s.load());
+    EXPECT_EQ(s.records(),
+        (std::vector<RecordFields> { fields({ "张\r\n三丰", "4", "4", "火火土", "4,11,14,17,4", "火木火", "86" }),
+            fields({ "欧阳\r\n修", "", "", "", "", "", "0" }), fields({ "a" }), fields({}) }));
+}
+
+TEST(SettingsFile, ReadsUtf8FilesNulBytesAndEveryLineEnd)
+{
+    test::TempDir dir;
+    const std::string utf8 = "[设置]\r\n姓氏=欧阳\r\n性别=1\r\n";
+    std::string withCr = "[设置]\r姓氏=欧阳\r性别=1\r";
+    struct Case {
+        const char* label;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        { "GBK", toGbk(utf8) },
+        { "UTF-8", utf8 },
+        { "UTF-8 with BOM", "\xEF\xBB\xBF" + utf8 },
+        { "LF only", "[设置]\n姓氏=欧阳\n性别=1\n" },
+        { "CR only", withCr },
+        { "CR only, GBK", toGbk(withCr) },
+        { "stray NUL", toGbk("[设置]\r\n姓") + std::string(1, '\0') + toGbk("氏=欧阳\r\n性别=1\r\n") },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const auto file = dir.path() / "config.dat";
+        writeBytes(file, c.bytes);
+        Settings s(file);
+        EXPECT_TRUE(s.load());
+        EXPECT_EQ(s.surname(), "欧阳");
+        EXPECT_EQ(s.sexIndex(), 1);
+    }
+}
+
+TEST(SettingsFile, AnUnreadableFileIsNeverWrittenOver)
+{
+    test::TempDir dir;
+    // A folder where the file belongs reads like a file that cannot be read
+    // (for root, permissions alone would not stop the read).
+    const auto file = dir.path() / "config.dat";
+    std::filesystem::create_directory(file);
+    writeBytes(file / "inside", "keep");
+    Settings s(file);
+    const Result<void> loaded = s.load();
+    ASSERT_FALSE(loaded);
+    EXPECT_NE(loaded.error().find("无法读取"), std::string::npos) << loaded.error();
+    s.setSurname("张");
+    const Result<void> saved = s.save();
+    ASSERT_FALSE(saved);
+    EXPECT_NE(saved.error().find("不会保存"), std::string::npos) << saved.error();
+    EXPECT_TRUE(std::filesystem::is_directory(file));
+    EXPECT_EQ(*readFileBytes(file / "inside"), "keep");
+}
+
+TEST(SettingsFile, APartlyReadFileIsBackedUpBeforeItIsReplaced)
+{
+    test::TempDir dir;
+    const auto file = dir.path() / "config.dat";
+    const std::string original = toGbk("[设置]\r\n姓氏=张\r\n这一行不是设置\r\n名字记录=a;b|\r\n") + "\xFF\xFF";
+    writeBytes(file, original);
+    writeBytes(dir.path() / "config.dat.bak", "an older backup");
+    Settings s(file);
+    const Result<void> loaded = s.load();
+    ASSERT_FALSE(loaded);
+    EXPECT_NE(loaded.error().find("备份"), std::string::npos) << loaded.error();
+    EXPECT_EQ(s.surname(), "张"); // what could be read is kept
+    EXPECT_EQ(s.records().size(), 1u);
+    ASSERT_TRUE(s.save());
+    ASSERT_TRUE(s.backupFile());
+    EXPECT_EQ(s.backupFile()->filename(), "config.dat.bak1");
+    EXPECT_EQ(*readFileBytes(*s.backupFile()), original);
+    EXPECT_EQ(*readFileBytes(dir.path() / "config.dat.bak"), "an older backup");
+    ASSERT_TRUE(s.save()); // one backup per file read
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "config.dat.bak2"));
+}
+
+TEST(SettingsFile, OneOwnerAtATime)
+{
+    test::TempDir dir;
+    const auto file = dir.path() / "config.dat";
+    Settings first(file);
+    ASSERT_TRUE(first.lock());
+    Settings second(file);
+    const Result<void> locked = second.lock();
+    ASSERT_FALSE(locked);
+    EXPECT_NE(locked.error().find("另一个嘉名"), std::string::npos) << locked.error();
+    second.setSurname("李");
+    EXPECT_FALSE(second.save());
+    EXPECT_FALSE(std::filesystem::exists(file));
+    first.setSurname("张");
+    EXPECT_TRUE(first.save());
 }

@@ -594,7 +594,7 @@ private Q_SLOTS:
         UrlRecorder recorder;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
         const auto manual = m_dir->path() / "用户手册.html";
-        writeFileAtomically(manual, "<html></html>");
+        QVERIFY(writeFileAtomically(manual, "<html></html>"));
         QVERIFY(openDocument(QString::fromStdString(manual.string())));
         QVERIFY(!openDocument(QString::fromStdString((m_dir->path() / "无.doc").string())));
         QCOMPARE(recorder.urls, QList<QUrl> { QUrl::fromLocalFile(QString::fromStdString(manual.string())) });

@@ -1,5 +1,7 @@
 #include "data/Bootstrap.h"
 
+#include "data/LoadedNumbers.h"
+
 #include <filesystem>
 
 namespace jm {
@@ -77,6 +79,12 @@ BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFi
     }
     db.commit();
     db.detach("new_db");
+
+    // A crafted or damaged file must not reach the arithmetic of the grids.
+    if (const Result<void> numbers = checkLoadedNumbers(db); !numbers) {
+        db.close();
+        return fail(numbers.error());
+    }
 
     db.query("CREATE INDEX NewIndex1 on NM_CNWord(汉字 ASC)");
     db.query("CREATE INDEX NewIndex2 on NM_八一灵动数(Id ASC)");

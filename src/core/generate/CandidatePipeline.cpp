@@ -13,6 +13,31 @@
 
 namespace jm {
 
+std::string tooManyCharactersMessage(std::size_t distinct)
+{
+    return "最多只能组合" + std::to_string(kMaxCandidateCharacters) + "个不同的汉字，现在有" + std::to_string(distinct)
+        + "个。请减少一些字再生成。";
+}
+
+std::vector<std::string> distinctCharacters(const std::vector<std::string>& characters)
+{
+    std::vector<std::string> out;
+    std::unordered_set<std::string> seen;
+    for (const std::string& c : characters)
+        if (seen.insert(c).second) out.push_back(c);
+    return out;
+}
+
+bool limitCandidateCharacters(GenerationRun& run)
+{
+    std::vector<std::string>& characters = run.data().candidateCharacters;
+    characters = distinctCharacters(characters);
+    if (characters.size() <= kMaxCandidateCharacters) return true;
+    run.message({ kMessageTitle, tooManyCharactersMessage(characters.size()), MessageIcon::Warning });
+    characters.clear();
+    return false;
+}
+
 CharacterInfo loadCharacterInfo(NameDatabase& db, const std::string& character)
 {
     // Columns 5 简体笔画数, 6 繁体笔画数, 12 五行属性.

@@ -17,6 +17,23 @@ inline constexpr const char* kMessageTitle = "提示";
 /// Shown before one-character names are formed (information icon).
 inline constexpr const char* kMessageOneCharacterNames = "一字名数理得分较低,所以软件自动降低评分标准!";
 
+/// The most distinct characters a combination or poem run pairs. 400
+/// characters make 160,000 two-character names, the size of a high-score
+/// run, whose memory is measured (bench/RESULTS.md); the number of names
+/// grows with the square of the characters.
+inline constexpr std::size_t kMaxCandidateCharacters = 400;
+
+/// The message of a run refused for too many characters.
+std::string tooManyCharactersMessage(std::size_t distinctCharacters);
+
+/// The characters in order with repeats removed (the first of each stays).
+std::vector<std::string> distinctCharacters(const std::vector<std::string>& characters);
+
+/// Removes repeated candidate characters (so no pair is formed twice) and,
+/// when more than kMaxCandidateCharacters remain, shows
+/// tooManyCharactersMessage and returns false: the run then lists nothing.
+bool limitCandidateCharacters(GenerationRun& run);
+
 /// One NM_CNWord row as stored: strokes and element exactly as the table
 /// holds them (a character missing from the table reads 0, 0 and ""), so a
 /// present row without element keeps its strokes.

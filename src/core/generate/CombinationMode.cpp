@@ -41,8 +41,9 @@ void runCombinationMode(GenerationRun& run)
     run.phase(GenerationPhase::SettingUp);
     std::string text = request.combination.characters;
     if (text.find(request.surname) == std::string::npos) text += request.surname;
-    // Typed order, repeats included, no shuffling.
+    // Typed order, no shuffling; a repeated character adds nothing.
     run.data().candidateCharacters = splitCharacters(keepHanzi(text));
+    if (!limitCandidateCharacters(run)) return;
 
     run.phase(GenerationPhase::FormingCandidates);
     if (!formCandidateNames(run)) return;

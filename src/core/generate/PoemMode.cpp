@@ -76,7 +76,7 @@ std::string poemPage(const Poem& poem)
 
 bool writePoemPage(const Poem& poem, const std::filesystem::path& directory)
 {
-    return writeGbkPage(pageFilePath(directory, 0), poemPage(poem));
+    return writeGbkPage(pageFilePath(directory, 0), poemPage(poem)).ok();
 }
 
 std::vector<std::string> poemBoxCharacters(const std::string& content)
@@ -144,6 +144,7 @@ void runPoemMode(GenerationRun& run)
     const GenerationRequest& request = run.request();
     run.phase(GenerationPhase::SettingUp);
     run.data().candidateCharacters = splitCharacters(poemCandidateText(request.poem.characters, request.surname));
+    if (!limitCandidateCharacters(run)) return;
 
     run.phase(GenerationPhase::FormingCandidates);
     if (!formCandidateNames(run)) return;

@@ -15,7 +15,13 @@ ExportResult exportText(const std::string& fileName, const std::string& utf8)
     const auto directory = ensureDataDirectory();
     ExportResult result;
     result.path = (directory ? *directory : dataDirectory()) / fileName;
-    result.written = directory && writeExportFile(result.path, utf8);
+    if (!directory) {
+        result.error = "无法创建或写入数据目录 " + displayPath(dataDirectory());
+        return result;
+    }
+    const Result<void> written = writeExportFile(result.path, utf8);
+    result.written = written.ok();
+    result.error = written.error();
     return result;
 }
 
@@ -44,7 +50,7 @@ std::string resultListText(const std::vector<NameRow>& rows, std::optional<std::
     return text;
 }
 
-bool writeExportFile(const std::filesystem::path& path, const std::string& utf8)
+Result<void> writeExportFile(const std::filesystem::path& path, const std::string& utf8)
 {
     return writeFileAtomically(path, toGbk(utf8));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Result.h"
 #include "generate/NameRow.h"
 
 #include <cstddef>
@@ -22,14 +23,17 @@ inline constexpr const char* kClassicExportFile = "ClassNameList.txt";
 /// The export stops after the first row whose 编号 is empty.
 std::string resultListText(const std::vector<NameRow>& rows, std::optional<std::size_t> rowCount = std::nullopt);
 
-/// Writes `utf8` as GBK bytes (GB18030) to `path`, replacing the file. False when it cannot be written.
-bool writeExportFile(const std::filesystem::path& path, const std::string& utf8);
+/// Writes `utf8` as GBK bytes (GB18030) to `path`, replacing the file as
+/// `writeFileAtomically` does (regular files only, the folder must exist).
+Result<void> writeExportFile(const std::filesystem::path& path, const std::string& utf8);
 
-/// The written file and whether the write succeeded; the file is opened
-/// either way (an old file, or nothing).
+/// The file an export wrote to and whether the write succeeded. After a
+/// failed write `error` says why, and the file at `path` (if any) is an old
+/// one that must not be presented as the export.
 struct ExportResult {
     std::filesystem::path path;
     bool written = false;
+    std::string error;
 };
 
 /// Exports a scored list to `fileName` in the data directory.

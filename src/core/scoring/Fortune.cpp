@@ -18,9 +18,22 @@ double gradeFactor(std::string_view grade)
     return gradePercent(grade) / 100.0;
 }
 
+int fortuneTableNumber(int n)
+{
+    return n > 81 ? (n - 1) % 80 + 1 : n;
+}
+
+std::string fortuneNumberText(int n)
+{
+    const int table = fortuneTableNumber(n);
+    if (table == n) return std::to_string(n);
+    return std::to_string(n) + "（按" + std::to_string(table) + "论）";
+}
+
 Fortune fortuneOfNumber(NameDatabase& db, int n)
 {
-    Statement stmt = db.query("select * from NM_八一灵动数 where Id=?", { static_cast<long long>(n) });
+    Statement stmt
+        = db.query("select * from NM_八一灵动数 where Id=?", { static_cast<long long>(fortuneTableNumber(n)) });
     Fortune grade = db.columnText(stmt, 1);
     db.finalize(stmt);
     return grade;

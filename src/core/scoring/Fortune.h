@@ -22,7 +22,15 @@ int gradePercent(std::string_view grade);
 /// The same as a fraction (1.0, 0.85, ...).
 double gradeFactor(std::string_view grade);
 
-/// Grade of an 81-number (NM_八一灵动数 by Id); empty when there is no row.
+/// The number of NM_八一灵动数 whose grade and texts an 81-number takes: n
+/// itself up to 81, ((n - 1) mod 80) + 1 above it (82 reads as 2, 95 as 15),
+/// as the name studies count past 81. Zero and negatives stay as they are.
+int fortuneTableNumber(int n);
+
+/// The number as a report shows it: "95（按15论）" above 81, else "15".
+std::string fortuneNumberText(int n);
+
+/// Grade of an 81-number (NM_八一灵动数 by its table number); empty when there is no row.
 Fortune fortuneOfNumber(NameDatabase& db, int n);
 /// Grade of a three-talents key (NM_三才配置 by 三才); empty when there is no row.
 Fortune fortuneOfThreeTalents(NameDatabase& db, const std::string& key);

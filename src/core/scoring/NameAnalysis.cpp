@@ -49,7 +49,9 @@ GridReading readGrid(NameDatabase& db, int number)
     GridReading r;
     r.number = number;
     r.element = std::string(elementOfNumber(number));
-    Statement stmt = db.query("select * from NM_八一灵动数 where Id=?", { static_cast<long long>(number) });
+    // Past 81 the grade and texts are those of the number counted on from 1.
+    Statement stmt
+        = db.query("select * from NM_八一灵动数 where Id=?", { static_cast<long long>(fortuneTableNumber(number)) });
     const auto text = [&](int pos) { return db.columnText(stmt, pos); };
     r.grade = text(1);
     r.summary = text(2) + "(" + text(4) + ")";
@@ -186,7 +188,7 @@ std::vector<Placeholder> reportValues(const NameAnalysis& a)
         for (std::size_t i : kOrder)
             values.push_back({ braced(kGrid[i], suffix), field(a.readings[i]) });
     };
-    perGrid("", [](const GridReading& r) { return decimal(r.number); });
+    perGrid("", [](const GridReading& r) { return fortuneNumberText(r.number); });
     perGrid("五行", [](const GridReading& r) { return r.element; });
     perGrid("吉凶", [](const GridReading& r) { return r.grade; });
     perGrid("释义", [](const GridReading& r) { return r.detail; });
@@ -214,7 +216,7 @@ std::string reportPage(const NameAnalysis& analysis)
 
 bool writeReportPage(const NameAnalysis& analysis, const std::filesystem::path& directory)
 {
-    return writeGbkPage(pageFilePath(directory, 0), reportPage(analysis));
+    return writeGbkPage(pageFilePath(directory, 0), reportPage(analysis)).ok();
 }
 
 int analyseName(NameDatabase& db, const std::string& surname, const std::string& given, NameAnalysis& analysis,

@@ -20,7 +20,7 @@ std::filesystem::path pageFilePath(const std::filesystem::path& directory, int p
     return directory / ("temp" + decimal(pageNumber) + ".html");
 }
 
-bool writeGbkPage(const std::filesystem::path& file, std::string_view utf8Page)
+Result<void> writeGbkPage(const std::filesystem::path& file, std::string_view utf8Page)
 {
     return writeFileAtomically(file, toGbk(utf8Page));
 }
@@ -46,7 +46,7 @@ std::string characterPage(NameDatabase& db, const std::string& character)
 bool writeCharacterPage(
     NameDatabase& db, const std::string& character, int pageNumber, const std::filesystem::path& directory)
 {
-    return writeGbkPage(pageFilePath(directory, pageNumber), characterPage(db, character));
+    return writeGbkPage(pageFilePath(directory, pageNumber), characterPage(db, character)).ok();
 }
 
 std::string surnamePage(NameDatabase& db, const std::string& surname)
@@ -72,7 +72,7 @@ std::string surnamePage(NameDatabase& db, const std::string& surname)
 
 bool writeSurnamePage(NameDatabase& db, const std::string& surname, const std::filesystem::path& directory)
 {
-    return writeGbkPage(pageFilePath(directory, 5), surnamePage(db, surname));
+    return writeGbkPage(pageFilePath(directory, 5), surnamePage(db, surname)).ok();
 }
 
 } // namespace jm

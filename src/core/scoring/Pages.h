@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Result.h"
 #include "data/NameDatabase.h"
 
 #include <filesystem>
@@ -22,9 +23,9 @@ std::string fillPlaceholders(std::string page, const std::vector<Placeholder>& v
 /// dictionary and one-page viewer), pages 1 to 5 are temp1.html … temp5.html.
 std::filesystem::path pageFilePath(const std::filesystem::path& directory, int pageNumber);
 
-/// Writes a UTF-8 page as GBK (GB18030) bytes, replacing the file.
-/// False when it cannot be written.
-bool writeGbkPage(const std::filesystem::path& file, std::string_view utf8Page);
+/// Writes a UTF-8 page as GBK (GB18030) bytes, replacing the file as
+/// `writeFileAtomically` does; the failure says why it cannot be written.
+Result<void> writeGbkPage(const std::filesystem::path& file, std::string_view utf8Page);
 
 /// The dictionary page of a character (NM_CNWord looked up by the whole text)
 /// as UTF-8 HTML. The character is HTML-escaped; pinyin, radical, strokes and

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <chrono>
 #include <filesystem>
 #include <optional>
@@ -32,9 +34,14 @@ std::filesystem::path configPath();
 
 /// Writes `bytes` to `path` through a temporary file in the same directory
 /// and a rename, so readers see either the old or the new complete file.
-/// Creates missing parent directories. False on any failure (the old file
-/// is then untouched).
-bool writeFileAtomically(const std::filesystem::path& path, const std::string& bytes);
+/// Only regular files are written: a symbolic link is followed (the file it
+/// names is written; a link to nothing is refused); a directory, device,
+/// FIFO or socket at the target is refused, and so is a target the user may
+/// not write (a read-only file is not replaced). An existing file keeps its
+/// permission bits. The parent directory must exist: it is not created. On
+/// failure the old file is untouched and the message names the path and the
+/// reason.
+Result<void> writeFileAtomically(const std::filesystem::path& path, const std::string& bytes);
 
 /// Removes the temporary files a writer of `path` left behind when it was
 /// killed in the middle of `writeFileAtomically` (`path` + ".tmp-" + six
@@ -45,5 +52,15 @@ int removeStaleTemporaryFiles(
 
 /// Whole file as bytes; nothing when it cannot be read.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+
+/// Whole file as bytes. A missing file gives nothing (not a failure); a file
+/// that exists but cannot be read (permissions, I/O error, not a regular
+/// file) is a failure whose message names the path and the reason.
+Result<std::optional<std::string>> readExistingFile(const std::filesystem::path& path);
+
+/// A path for messages: the file name bytes as UTF-8 with control characters
+/// and invalid bytes shown as escapes, so a crafted name cannot garble the
+/// message it appears in.
+std::string displayPath(const std::filesystem::path& path);
 
 } // namespace jm

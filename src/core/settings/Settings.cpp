@@ -2,7 +2,13 @@
 
 #include "text/Text.h"
 
+#include <cerrno>
 #include <cmath>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace jm {
 namespace {
@@ -146,18 +152,22 @@ double leadingNumber(std::string_view text)
     return negative ? -value : value;
 }
 
-IniDocument IniDocument::parse(std::string_view text)
+IniDocument IniDocument::parse(std::string_view text, int* skippedLines)
 {
     IniDocument doc;
+    int skipped = 0;
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     Section* current = nullptr;
     while (!text.empty()) {
-        const std::size_t nl = text.find('\n');
-        std::string_view line = text.substr(0, nl);
-        text.remove_prefix(nl == std::string_view::npos ? text.size() : nl + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        // A line ends at LF, CR LF or a lone CR (old Mac editors).
+        const std::size_t end = text.find_first_of("\r\n");
+        std::string_view line = text.substr(0, end);
+        std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end != std::string_view::npos && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+            ++next;
+        text.remove_prefix(next);
         line = trimmed(line);
-        if (line.empty() || line.front() == ';') continue;
+        if (line.empty() || line.front() == ';' || line.front() == '#') continue;
         if (line.front() == '[') {
             const std::size_t close = line.find(']');
             const std::string_view name
@@ -170,7 +180,10 @@ IniDocument IniDocument::parse(std::string_view text)
             continue;
         }
         const std::size_t eq = line.find('=');
-        if (!current || eq == std::string_view::npos) continue;
+        if (!current || eq == std::string_view::npos) {
+            ++skipped;
+            continue;
+        }
         const std::string_view key = trimmed(line.substr(0, eq));
         bool known = false;
         for (const Entry& e : current->entries)
@@ -178,6 +191,7 @@ IniDocument IniDocument::parse(std::string_view text)
         if (!known)
             current->entries.push_back({ std::string(key), std::string(unquoted(trimmed(line.substr(eq + 1)))) });
     }
+    if (skippedLines) *skippedLines = skipped;
     return doc;
 }
 
@@ -230,21 +244,130 @@ void IniDocument::setValue(std::string_view section, std::string_view key, std::
     s->entries.push_back({ std::string(key), std::move(value) });
 }
 
+DecodedSettingsText decodeSettingsBytes(std::string_view bytes)
+{
+    std::string clean;
+    clean.reserve(bytes.size());
+    for (const char c : bytes)
+        if (c != '\0') clean += c;
+    std::string_view text = clean;
+    DecodedSettingsText out;
+    const bool bom = text.starts_with("\xEF\xBB\xBF");
+    if (bom) text.remove_prefix(3);
+    // This program writes GBK. A file that is valid UTF-8 with non-ASCII text
+    // was saved by an editor: GBK Chinese text is almost never valid UTF-8.
+    if (bom || isValidUtf8(text)) {
+        out.utf8 = std::string(text);
+        if (!isValidUtf8(text)) {
+            out.utf8.clear();
+            for (const std::string& ch : splitCharacters(text))
+                out.utf8 += isValidUtf8(ch) ? ch : "\xEF\xBF\xBD";
+            out.garbled = true;
+        }
+        return out;
+    }
+    out.utf8 = fromGbk(text);
+    out.garbled = out.utf8.find("\xEF\xBF\xBD") != std::string::npos;
+    return out;
+}
+
+SettingsLock::SettingsLock(SettingsLock&& other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1))
+{
+}
+
+SettingsLock& SettingsLock::operator=(SettingsLock&& other) noexcept
+{
+    if (this != &other) {
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = std::exchange(other.m_fd, -1);
+    }
+    return *this;
+}
+
+SettingsLock::~SettingsLock()
+{
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+Result<SettingsLock> SettingsLock::acquire(const std::filesystem::path& settingsFile)
+{
+    std::error_code ec;
+    if (settingsFile.has_parent_path()) std::filesystem::create_directories(settingsFile.parent_path(), ec);
+    const std::string lockName = settingsFile.string() + ".lock";
+    SettingsLock lock;
+    lock.m_fd = ::open(lockName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (lock.m_fd < 0) return lock;
+    if (::flock(lock.m_fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(std::exchange(lock.m_fd, -1));
+        if (error != EWOULDBLOCK) return lock;
+        return Failure { "另一个嘉名窗口正在使用设置文件 " + displayPath(settingsFile)
+            + "。为了不互相覆盖名字记录，这个窗口不会保存设置和名字记录；请关闭其中一个窗口后再打开。" };
+    }
+    return lock;
+}
+
 Settings::Settings(std::filesystem::path file)
     : m_file(std::move(file))
 {
 }
 
-bool Settings::load()
+Result<void> Settings::lock()
 {
-    removeStaleTemporaryFiles(m_file);
-    const std::optional<std::string> bytes = readFileBytes(m_file);
-    m_document = bytes ? IniDocument::parse(fromGbk(*bytes)) : IniDocument();
-    return bytes.has_value();
+    Result<SettingsLock> lock = SettingsLock::acquire(m_file);
+    if (!lock) {
+        m_saveBlocked = lock.error();
+        return Failure { lock.error() };
+    }
+    m_lock = std::move(*lock);
+    return success();
 }
 
-bool Settings::save() const
+Result<void> Settings::load()
 {
+    removeStaleTemporaryFiles(m_file);
+    m_document = IniDocument();
+    m_unparsedBytes.reset();
+    const Result<std::optional<std::string>> bytes = readExistingFile(m_file);
+    if (!bytes) {
+        // Saving would replace a file we could not read, and with it the records.
+        if (m_saveBlocked.empty()) m_saveBlocked = bytes.error() + "。为了不覆盖它，本次运行的设置和名字记录不会保存。";
+        return Failure { bytes.error() + "。本次运行不会改写这个文件，设置和名字记录也不会保存；请检查它的权限。" };
+    }
+    if (!*bytes) return success();
+    const DecodedSettingsText text = decodeSettingsBytes(**bytes);
+    int skipped = 0;
+    m_document = IniDocument::parse(text.utf8, &skipped);
+    if (!text.garbled && skipped == 0) return success();
+    m_unparsedBytes = **bytes;
+    return Failure { "设置文件 " + displayPath(m_file) + " 有无法识别的内容，已读取能识别的部分。"
+        + "下次保存前，原文件会先备份到它旁边（" + displayPath(m_file.filename()) + ".bak）。" };
+}
+
+Result<void> Settings::backUpPartlyReadFile()
+{
+    if (!m_unparsedBytes) return success();
+    std::filesystem::path backup = m_file;
+    backup += ".bak";
+    std::error_code ec;
+    for (int n = 1; std::filesystem::symlink_status(backup, ec).type() != std::filesystem::file_type::not_found; ++n) {
+        backup = m_file;
+        backup += ".bak" + std::to_string(n);
+    }
+    if (const Result<void> written = writeFileAtomically(backup, *m_unparsedBytes); !written)
+        return Failure { "无法备份设置文件，所以没有改写它：" + written.error() };
+    m_backup = backup;
+    m_unparsedBytes.reset();
+    return success();
+}
+
+Result<void> Settings::save()
+{
+    if (!m_saveBlocked.empty()) return Failure { m_saveBlocked };
+    if (const Result<void> backedUp = backUpPartlyReadFile(); !backedUp) return backedUp;
+    std::error_code ec;
+    if (m_file.has_parent_path()) std::filesystem::create_directories(m_file.parent_path(), ec);
     return writeFileAtomically(m_file, toGbk(m_document.serialize()));
 }
 
@@ -278,7 +401,17 @@ void Settings::setNameLengthIndex(int index)
     setText(SettingsKey::NameLength, decimal(index));
 }
 
-bool Settings::saveRecords(const std::vector<RecordFields>& records)
+std::vector<RecordFields> Settings::records() const
+{
+    return RecordList::decode(text(SettingsKey::Records)).records();
+}
+
+void Settings::setRecords(const std::vector<RecordFields>& records)
+{
+    setText(SettingsKey::Records, RecordList(records).encode());
+}
+
+Result<void> Settings::saveRecords(const std::vector<RecordFields>& records)
 {
     setRecords(records);
     return save();

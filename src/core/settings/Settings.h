@@ -1,6 +1,8 @@
 #pragma once
 
+#include "Result.h"
 #include "settings/Paths.h"
+#include "settings/RecordList.h"
 
 #include <array>
 #include <filesystem>
@@ -39,13 +41,10 @@ inline constexpr std::array kSettingsKeys = {
 /// The key text of the settings file ("姓氏", "性别", ...).
 std::string_view settingsKeyName(SettingsKey key);
 
-/// Columns 1 to 7 of one saved record: 姓名, 简体笔划, 繁体笔划, 五行, 五格,
-/// 三才, 评分. The 姓名 cell holds surname + "\r\n" + given name; 编号 is
-/// not stored (rows are numbered from 1 when restored).
-using RecordFields = std::array<std::string, 7>;
-
-/// The record list as stored under "名字记录": each record's fields joined
-/// by ";" and terminated by "|"; every CR LF is stored as one space.
+/// The record list in the format of the earlier versions under "名字记录":
+/// each record's fields joined by ";" and terminated by "|"; every CR LF is
+/// stored as one space. It cannot keep a space, ";" or "|" inside a field;
+/// RecordList writes its own format and reads this one.
 std::string encodeRecordList(const std::vector<RecordFields>& records);
 
 /// Reverse of `encodeRecordList`: every space becomes CR LF, the text is cut
@@ -65,10 +64,12 @@ double leadingNumber(std::string_view text);
 /// Order is kept, so unknown sections and keys survive a rewrite.
 class IniDocument {
 public:
-    /// Parses UTF-8 text. Lines that are neither a section header nor
-    /// key=value (comments, garbage) are ignored; so are keys before the
-    /// first section. Never fails.
-    static IniDocument parse(std::string_view utf8);
+    /// Parses UTF-8 text. Lines end at LF, CR LF or a lone CR. Lines that are
+    /// neither a section header nor key=value (comments, garbage) are
+    /// ignored; so are keys before the first section. Never fails;
+    /// `skippedLines` (when given) counts the lines ignored other than blank
+    /// and comment lines.
+    static IniDocument parse(std::string_view utf8, int* skippedLines = nullptr);
 
     /// UTF-8 text with CR LF line ends. A value with blanks or quotes at its
     /// ends is written in double quotes so that it reads back whole; line
@@ -79,6 +80,8 @@ public:
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     /// Sets the value, appending the section or key when absent.
     void setValue(std::string_view section, std::string_view key, std::string value);
+    /// True when the document has no section.
+    bool empty() const { return m_sections.empty(); }
 
 private:
     struct Entry {
@@ -95,24 +98,79 @@ private:
     std::vector<Section> m_sections;
 };
 
+/// The text of a settings file as read from disk: GBK (GB18030) as written
+/// by this program, or UTF-8 with or without a byte-order mark as text
+/// editors save it; stray NUL bytes are dropped. `garbled` is set when part
+/// of the bytes could not be decoded (they become U+FFFD).
+struct DecodedSettingsText {
+    std::string utf8;
+    bool garbled = false;
+};
+DecodedSettingsText decodeSettingsBytes(std::string_view bytes);
+
+/// Holds the lock that makes one running program the owner of a settings
+/// file: an exclusive flock on the file's name + ".lock". The kernel drops
+/// the lock when the process ends, however it ends, so a crash never leaves
+/// a stale lock behind. Moving keeps the lock; destruction releases it.
+class SettingsLock {
+public:
+    SettingsLock() = default;
+    SettingsLock(SettingsLock&& other) noexcept;
+    SettingsLock& operator=(SettingsLock&& other) noexcept;
+    SettingsLock(const SettingsLock&) = delete;
+    SettingsLock& operator=(const SettingsLock&) = delete;
+    ~SettingsLock();
+
+    /// Takes the lock of `settingsFile`, creating its folder and lock file
+    /// when missing. Fails only when another process holds it (the message
+    /// says so). When the lock file cannot be made at all (a read-only
+    /// folder), a lock that holds nothing is returned: such a file cannot be
+    /// written by anyone, so there is nothing to protect.
+    static Result<SettingsLock> acquire(const std::filesystem::path& settingsFile);
+
+    bool held() const { return m_fd >= 0; }
+
+private:
+    int m_fd = -1;
+};
+
 /// The user's inputs carried from one run to the next: section "设置" of
 /// the settings file, stored as GBK (GB18030) bytes.
 ///
-/// Values of any length are kept whole. Reading never fails: a missing,
-/// unreadable or garbled file gives empty texts for the keys it lacks. The
-/// file is rewritten whole and atomically; other sections and keys of the
-/// file are kept. Not thread-safe; used on the window thread.
+/// Values of any length are kept whole. A file is never lost to a save:
+/// - a file that exists but cannot be read is never written over (every
+///   save then fails and says why);
+/// - a file read only in part (undecodable bytes, lines that are not INI)
+///   is copied beside itself as file + ".bak" (".bak1", ".bak2", ... when
+///   taken) before the first save replaces it;
+/// - `lock` makes one program at a time the owner of the file; a settings
+///   object that lost the race never saves.
+/// The file is rewritten whole and atomically; other sections and keys of
+/// the file are kept. Not thread-safe; used on the window thread.
 class Settings {
 public:
     explicit Settings(std::filesystem::path file = configPath());
 
     const std::filesystem::path& file() const { return m_file; }
 
-    /// Reads the file. False when it cannot be read (every key is then empty).
-    bool load();
-    /// Writes the file with the current values. False when it cannot be
-    /// written; the previous file is then untouched.
-    bool save() const;
+    /// Takes the file's lock (see SettingsLock). On failure this object
+    /// keeps working but never saves; the message is for the user.
+    Result<void> lock();
+
+    /// Reads the file. A missing file is a success with every key empty.
+    /// Fails with a message for the user when the file exists but cannot be
+    /// read (every key is then empty and saves are refused) or can be read
+    /// only in part (the readable keys are kept; the first save backs the
+    /// file up).
+    Result<void> load();
+    /// Writes the file with the current values, creating its folder when
+    /// missing. Fails, leaving the previous file untouched, when it cannot be
+    /// written, when the file was unreadable at load, when the lock was lost,
+    /// or when the backup of a partly read file cannot be made.
+    Result<void> save();
+
+    /// The backup made of a partly read file, once made.
+    const std::optional<std::filesystem::path>& backupFile() const { return m_backup; }
 
     /// Stored text of a key; empty when absent.
     std::string text(SettingsKey key) const;
@@ -135,19 +193,26 @@ public:
     bool showAllNames() const { return text(SettingsKey::ShowAllNames) == "1"; }
     void setShowAllNames(bool on) { setText(SettingsKey::ShowAllNames, on ? "1" : "0"); }
     void setScoringName(std::string value) { setText(SettingsKey::ScoringName, std::move(value)); }
-    std::vector<RecordFields> records() const { return decodeRecordList(text(SettingsKey::Records)); }
-    void setRecords(const std::vector<RecordFields>& records)
-    {
-        setText(SettingsKey::Records, encodeRecordList(records));
-    }
+    /// The stored record list, in either format (see RecordList::decode).
+    std::vector<RecordFields> records() const;
+    /// Stores the record list in RecordList's format.
+    void setRecords(const std::vector<RecordFields>& records);
 
     /// Stores the record list and writes the file at once, so a changed
-    /// record list survives a crash. False when the file cannot be written.
-    bool saveRecords(const std::vector<RecordFields>& records);
+    /// record list survives a crash.
+    Result<void> saveRecords(const std::vector<RecordFields>& records);
 
 private:
+    Result<void> backUpPartlyReadFile();
+
     std::filesystem::path m_file;
     IniDocument m_document;
+    SettingsLock m_lock;
+    /// Why saves are refused (an unreadable file, a lost lock); empty when they are not.
+    std::string m_saveBlocked;
+    /// The bytes of a partly read file, kept until they are backed up.
+    std::optional<std::string> m_unparsedBytes;
+    std::optional<std::filesystem::path> m_backup;
 };
 
 } // namespace jm

@@ -154,6 +154,105 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to)
     }
 }
 
+namespace {
+
+// Length of the well-formed UTF-8 sequence at text[i], or 0 when malformed.
+std::size_t strictSequenceLength(std::string_view text, std::size_t i)
+{
+    const auto at = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+    const unsigned char lead = at(0);
+    if (lead < 0x80) return 1;
+    std::size_t len = 0;
+    unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        len = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        len = 3;
+        if (lead == 0xE0) low = 0xA0; // overlong
+        if (lead == 0xED) high = 0x9F; // surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        len = 4;
+        if (lead == 0xF0) low = 0x90; // overlong
+        if (lead == 0xF4) high = 0x8F; // past U+10FFFF
+    } else {
+        return 0;
+    }
+    if (i + len > text.size()) return 0;
+    if (at(1) < low || at(1) > high) return 0;
+    for (std::size_t k = 2; k < len; ++k)
+        if ((at(k) & 0xC0) != 0x80) return 0;
+    return len;
+}
+
+} // namespace
+
+bool isValidUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t len = strictSequenceLength(text, i);
+        if (len == 0) return false;
+        i += len;
+    }
+    return true;
+}
+
+std::string printable(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t len = strictSequenceLength(text, i);
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (len == 0) {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+            ++i;
+            continue;
+        }
+        unsigned code = byte;
+        if (len == 2) code = ((byte & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu);
+        if (code < 0x20 || code == 0x7F || (len == 2 && code >= 0x80 && code <= 0x9F)) {
+            out += "\\u{";
+            out += kHex[(code >> 4) & 15];
+            out += kHex[code & 15];
+            out += '}';
+        } else {
+            out.append(text.substr(i, len));
+        }
+        i += len;
+    }
+    return out;
+}
+
+std::string_view trimSpaces(std::string_view text)
+{
+    const auto blankAt = [&](std::size_t i) -> std::size_t {
+        const char c = text[i];
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f') return 1;
+        if (text.substr(i, kFullWidthSpace.size()) == kFullWidthSpace) return kFullWidthSpace.size();
+        return 0;
+    };
+    while (!text.empty()) {
+        const std::size_t n = blankAt(0);
+        if (n == 0) break;
+        text.remove_prefix(n);
+    }
+    while (!text.empty()) {
+        const char c = text.back();
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f') {
+            text.remove_suffix(1);
+        } else if (text.size() >= kFullWidthSpace.size()
+            && text.substr(text.size() - kFullWidthSpace.size()) == kFullWidthSpace) {
+            text.remove_suffix(kFullWidthSpace.size());
+        } else {
+            break;
+        }
+    }
+    return text;
+}
+
 std::string decimal(long long value)
 {
     return std::to_string(value);

@@ -32,6 +32,19 @@ std::string htmlEscape(std::string_view text);
 /// inserted text is not searched again by this call).
 void replaceAll(std::string& text, std::string_view from, std::string_view to);
 
+/// True when the text is well-formed UTF-8: no stray continuation bytes, no
+/// cut sequences, no overlong forms, no surrogates, nothing past U+10FFFF.
+bool isValidUtf8(std::string_view text);
+
+/// The text for a message: control characters (U+0000-U+001F, U+007F,
+/// U+0080-U+009F) become "\u{XX}" and malformed bytes "\xXX", so a typed or
+/// stored text can neither garble a terminal nor hide in a message box.
+std::string printable(std::string_view text);
+
+/// The text without leading and trailing whitespace: ASCII blanks, tabs,
+/// line breaks and the full-width space U+3000.
+std::string_view trimSpaces(std::string_view text);
+
 /// Decimal text of an integer.
 std::string decimal(long long value);
 

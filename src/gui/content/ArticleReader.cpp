@@ -124,7 +124,8 @@ void ArticleReader::showArticle()
     m_title = item->text(0);
     m_page = articlePage(title, articleContent(m_db, m_table.toStdString(), row));
     // The file is written for the user; the viewer shows the text it was written from.
-    writeGbkPage(pageFilePath(m_directory, 0), m_page);
+    // A file that cannot be written costs the user only that copy.
+    (void)writeGbkPage(pageFilePath(m_directory, 0), m_page);
     showPageText(*m_viewer, m_page, m_directory);
     if (!m_navigating) record();
 }

@@ -105,7 +105,8 @@ void DictionaryWindow::showEntry(const QListWidgetItem* item)
         m_pageWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
     // The file is written for the user; the viewer shows the text it was written from.
-    writeGbkPage(pageFilePath(m_directory, 0), page);
+    // A file that cannot be written costs the user only that copy.
+    (void)writeGbkPage(pageFilePath(m_directory, 0), page);
     m_pageWindow->showText(page, m_directory);
     const QString shown = character == typed ? character : typed + QStringLiteral("（") + character + QStringLiteral("）");
     m_pageWindow->setWindowTitle(QStringLiteral(" 汉字[ ") + shown + QStringLiteral(" ]的详细解释"));

@@ -3,6 +3,8 @@
 #include "shell/NameListModel.h"
 #include "ui_CombinationPage.h"
 
+#include <limits>
+
 namespace jm::gui {
 
 CombinationPage::CombinationPage(NameListModel& list, QWidget* parent)
@@ -10,6 +12,8 @@ CombinationPage::CombinationPage(NameListModel& list, QWidget* parent)
     , m_ui(std::make_unique<Ui::CombinationPage>())
 {
     m_ui->setupUi(this);
+    // Kept whole in the settings file: the box may not cut what it restores.
+    m_ui->编辑框_组合的字->setMaxLength(std::numeric_limits<int>::max());
     list.attachTo(m_ui->超级列表框_组合列表);
     list.sortByHeaderOf(m_ui->超级列表框_组合列表);
     connect(m_ui->按钮_组合起名, &QPushButton::clicked, this, &CombinationPage::generateClicked);

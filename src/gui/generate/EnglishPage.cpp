@@ -6,6 +6,8 @@
 #include "shell/NameListModel.h"
 #include "ui_EnglishPage.h"
 
+#include <limits>
+
 #include <QComboBox>
 #include <QStatusBar>
 #include <QTreeView>
@@ -21,6 +23,8 @@ EnglishPage::EnglishPage(
     , m_pronunciation(new Pronunciation(std::move(player), this))
 {
     m_ui->setupUi(this);
+    // Kept whole in the settings file: the box may not cut what it restores.
+    m_ui->编辑框_英文名字->setMaxLength(std::numeric_limits<int>::max());
     list.attachTo(m_ui->超级列表框_英文列表);
     list.sortByHeaderOf(m_ui->超级列表框_英文列表);
     connect(m_ui->按钮_英文起名, &QPushButton::clicked, this, &EnglishPage::generateClicked);

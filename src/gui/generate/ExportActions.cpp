@@ -37,8 +37,7 @@ std::vector<NameRow> ExportActions::nameRows(const NameListModel& list)
 
 QString ExportActions::exportList(const NameListModel& list, const char* fileName)
 {
-    // A failed write is not reported: the file is opened all the same.
-    return finish(exportResultList(nameRows(list), fileName).path.string());
+    return finish(exportResultList(nameRows(list), fileName));
 }
 
 QString ExportActions::exportHighScore()
@@ -55,12 +54,19 @@ QString ExportActions::exportClassic()
     // The box keeps its lines apart by "\n"; the file has the classic text's CR LF.
     QString text = m_classicText.toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return finish(exportClassicText(text.toStdString()).path.string());
+    return finish(exportClassicText(text.toStdString()));
 }
 
-QString ExportActions::finish(const std::string& path)
+QString ExportActions::finish(const ExportResult& result)
 {
-    const QString file = QString::fromStdString(path);
+    const QString file = QString::fromStdString(result.path.string());
+    // After a failed write the file there is an old one: it is not opened as if it were the export.
+    if (!result.written) {
+        if (m_messages)
+            m_messages->warning(m_parentWidget,
+                QStringLiteral("导出失败：%1").arg(QString::fromStdString(result.error)), MessageService::hintTitle());
+        return {};
+    }
     if (m_open) m_open(file);
     return file;
 }

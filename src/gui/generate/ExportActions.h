@@ -1,6 +1,8 @@
 #pragma once
 
 #include "generate/NameRow.h"
+#include "generate/ResultExport.h"
+#include "shell/MessageService.h"
 
 #include <QObject>
 #include <QString>
@@ -10,6 +12,7 @@
 
 class QPlainTextEdit;
 class QPushButton;
+class QWidget;
 
 namespace jm::gui {
 
@@ -32,8 +35,15 @@ public:
         QObject* parent = nullptr);
 
     void setOpener(Opener opener) { m_open = std::move(opener); }
+    /// Where a failed export is reported (a warning box over `parent`).
+    void setMessages(MessageService* messages, QWidget* parent)
+    {
+        m_messages = messages;
+        m_parentWidget = parent;
+    }
 
-    /// The exports; each returns the path of its file.
+    /// The exports; each returns the path of its file, or an empty text when
+    /// the file could not be written (reported, and nothing is opened).
     QString exportHighScore();
     QString exportSuperLucky();
     QString exportClassic();
@@ -43,12 +53,14 @@ public:
 
 private:
     QString exportList(const NameListModel& list, const char* fileName);
-    QString finish(const std::string& path);
+    QString finish(const ExportResult& result);
 
     const NameListModel& m_highScore;
     const NameListModel& m_superLucky;
     const QPlainTextEdit& m_classicText;
     Opener m_open;
+    MessageService* m_messages = nullptr;
+    QWidget* m_parentWidget = nullptr;
 };
 
 } // namespace jm::gui

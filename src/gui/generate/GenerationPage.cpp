@@ -3,6 +3,7 @@
 #include "generate/GenerationCharacterDialog.h"
 #include "generate/GenerationModes.h"
 #include "generate/ModePage.h"
+#include "generate/RequestCheck.h"
 #include "generate/WaitingWindow.h"
 #include "generate/WorkerThread.h"
 #include "shell/MainWindow.h"
@@ -279,6 +280,11 @@ void GenerationPage::startRun(GenerationMode mode)
 {
     GenerationRequest request = buildRequest(mode);
     if (!modeFunction(mode)) return; // the engine cannot perform this mode yet
+    // The same check as the command line's: an unknown character never forms a name.
+    if (const Result<void> checked = checkGenerationRequest(m_db, request); !checked) {
+        m_messages.plain(&m_window, QString::fromStdString(checked.error()), MessageService::hintTitle());
+        return;
+    }
     stopRun();
 
     auto run = std::make_shared<ActiveRun>();

@@ -2,6 +2,8 @@
 
 #include "ui_ModePage.h"
 
+#include <limits>
+
 namespace jm::gui {
 namespace {
 
@@ -32,6 +34,8 @@ ModePage::ModePage(QWidget* parent)
     , m_ui(std::make_unique<Ui::ModePage>())
 {
     m_ui->setupUi(this);
+    // Kept whole in the settings file: the box may not cut what it restores.
+    m_ui->编辑框_姓氏->setMaxLength(std::numeric_limits<int>::max());
     const std::pair<QRadioButton*, GenerationMode> options[] = {
         { m_ui->单选框_高分起名, GenerationMode::HighScore },
         { m_ui->单选框_超吉起名, GenerationMode::SuperLucky },

@@ -186,7 +186,7 @@ void PoemPage::showPoem(int poemRow)
 
     const std::string page = poemPage(poem);
     // The file is kept for the user; the view shows the text it was written from.
-    if (const auto dir = ensureDataDirectory()) writeGbkPage(pageFilePath(*dir, 0), page);
+    if (const auto dir = ensureDataDirectory()) (void)writeGbkPage(pageFilePath(*dir, 0), page);
     m_ui->网页浏览框1->setHtml(qs(page));
 }
 

@@ -64,7 +64,7 @@ void DetailWindow::showName(const QString& surname, const QString& givenName)
     // The pages are kept here and shown from here; their files are written
     // for the user (a page whose file cannot be written is shown all the same).
     const auto keep = [this](int page, std::string text) {
-        writeGbkPage(pageFilePath(m_directory, page), text);
+        (void)writeGbkPage(pageFilePath(m_directory, page), text);
         m_pages[static_cast<std::size_t>(page)] = std::move(text);
     };
     keep(0, reportPage(analyseName(m_db, s, g)));

@@ -3,9 +3,25 @@
 #include "shell/NameListModel.h"
 #include "ui_RecordsPage.h"
 
+#include <utility>
+
 #include <QMenu>
+#include <QTimer>
 
 namespace jm::gui {
+namespace {
+
+ListRow recordRow(std::size_t index, const RecordFields& fields)
+{
+    ListRow row;
+    row.cells << QString::fromStdString(RecordList::numberOf(index));
+    for (const std::string& field : fields)
+        row.cells << QString::fromStdString(field);
+    row.sortKey = row.cells[NameListModel::kScoreColumn].toInt();
+    return row;
+}
+
+} // namespace
 
 RecordsPage::RecordsPage(QWidget* parent)
     : QWidget(parent)
@@ -22,11 +38,14 @@ RecordsPage::RecordsPage(QWidget* parent)
     QAction* remove = m_recordMenu->addAction(QStringLiteral("删除记录"));
     remove->setObjectName(QStringLiteral("菜单项_删除记录"));
     connect(remove, &QAction::triggered, this, &RecordsPage::deleteRecord);
+    connect(m_recordMenu, &QMenu::aboutToHide, this, [this] {
+        // The action's triggered signal comes after aboutToHide: forget the row once it is handled.
+        QTimer::singleShot(0, this, [this] { m_menuRow = -1; });
+    });
 
     QTreeView* list = m_ui->超级列表框_记录列表;
     list->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(list, &QWidget::customContextMenuRequested, this,
-        [this, list](const QPoint& pos) { m_recordMenu->popup(list->viewport()->mapToGlobal(pos)); });
+    connect(list, &QWidget::customContextMenuRequested, this, &RecordsPage::openRecordMenu);
     connect(list, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         if (const auto name = splitNameCell(*m_recordList, index)) Q_EMIT nameActivated(name->first, name->second);
     });
@@ -36,7 +55,7 @@ RecordsPage::~RecordsPage() = default;
 
 QString RecordsPage::nameCell(const QString& surname, const QString& givenName)
 {
-    return surname + QStringLiteral("\r\n") + givenName;
+    return QString::fromStdString(RecordList::nameCell(surname.toStdString(), givenName.toStdString()));
 }
 
 std::optional<std::pair<QString, QString>> RecordsPage::splitNameCell(
@@ -52,53 +71,59 @@ std::optional<std::pair<QString, QString>> RecordsPage::splitNameCell(
 
 void RecordsPage::recordName(const QString& surname, const QString& givenName, const ListRow& source)
 {
-    const QString name = nameCell(surname, givenName);
-    if (m_recordList->findRow(1, name) >= 0) return;
-    ListRow row;
-    row.cells << QString::number(m_recordList->rowCount() + 1) << name;
-    for (int c = 2; c < m_recordList->columnCount(); ++c)
-        row.cells << source.cells.value(c);
-    row.sortKey = row.cells[NameListModel::kScoreColumn].toInt();
-    m_recordList->appendRow(std::move(row));
+    RecordFields fields;
+    fields[0] = nameCell(surname, givenName).toStdString();
+    for (std::size_t i = 1; i < fields.size(); ++i)
+        fields[i] = source.cells.value(static_cast<int>(i) + 1).toStdString();
+    if (!m_records.add(fields)) return;
+    m_recordList->appendRow(recordRow(m_records.size() - 1, fields));
     Q_EMIT recordsChanged();
-}
-
-std::vector<RecordFields> RecordsPage::records() const
-{
-    std::vector<RecordFields> out;
-    out.reserve(m_recordList->rows().size());
-    for (const ListRow& row : m_recordList->rows()) {
-        RecordFields fields;
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            fields[i] = row.cells[static_cast<int>(i) + 1].toStdString();
-        out.push_back(std::move(fields));
-    }
-    return out;
 }
 
 void RecordsPage::restoreRecords(const std::vector<RecordFields>& records)
 {
+    // Restored as stored, repeats and empty records included, as the list always read its file.
+    std::vector<RecordFields> all = m_records.records();
+    all.insert(all.end(), records.begin(), records.end());
+    m_records = RecordList(std::move(all));
+    showRecords();
+}
+
+void RecordsPage::showRecords()
+{
     std::vector<ListRow> rows;
-    rows.reserve(records.size());
-    int number = m_recordList->rowCount();
-    for (const RecordFields& fields : records) {
-        ListRow row;
-        row.cells << QString::number(++number);
-        for (const std::string& field : fields)
-            row.cells << QString::fromStdString(field);
-        row.sortKey = row.cells[NameListModel::kScoreColumn].toInt();
-        rows.push_back(std::move(row));
-    }
+    rows.reserve(m_records.size());
+    for (std::size_t i = 0; i < m_records.size(); ++i)
+        rows.push_back(recordRow(i, m_records.records()[i]));
+    m_recordList->clear();
     m_recordList->appendRows(std::move(rows));
+}
+
+int RecordsPage::openRecordMenu(const QPoint& pos)
+{
+    QTreeView* list = m_ui->超级列表框_记录列表;
+    const QModelIndex index = list->indexAt(pos);
+    if (!index.isValid()) return -1;
+    m_menuRow = index.row();
+    list->setCurrentIndex(index);
+    m_recordMenu->popup(list->viewport()->mapToGlobal(pos));
+    return m_menuRow;
 }
 
 void RecordsPage::deleteRecord()
 {
+    if (m_menuRow >= 0) {
+        deleteRecordAt(std::exchange(m_menuRow, -1));
+        return;
+    }
     const QModelIndexList selected = m_ui->超级列表框_记录列表->selectionModel()->selectedRows();
-    if (selected.isEmpty()) return;
-    const int r = selected.first().row();
-    if (m_recordList->row(r).cells[1].isEmpty()) return;
-    m_recordList->removeRowAt(r);
+    if (!selected.isEmpty()) deleteRecordAt(selected.first().row());
+}
+
+void RecordsPage::deleteRecordAt(int row)
+{
+    if (row < 0 || !m_records.remove(static_cast<std::size_t>(row))) return;
+    m_recordList->removeRowAt(row);
     m_recordList->renumber();
     Q_EMIT recordsChanged();
 }

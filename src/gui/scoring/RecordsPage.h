@@ -2,6 +2,9 @@
 
 #include "settings/Settings.h"
 
+#include "settings/RecordList.h"
+
+#include <QPoint>
 #include <QWidget>
 
 #include <memory>
@@ -32,13 +35,20 @@ public:
     QMenu* recordMenu() { return m_recordMenu; }
 
     /// The record list in list order, as the settings file stores it.
-    std::vector<RecordFields> records() const;
+    const std::vector<RecordFields>& records() const { return m_records.records(); }
     /// Appends restored records, numbered on from the rows already listed.
     void restoreRecords(const std::vector<RecordFields>& records);
 
-    /// "删除记录": removes the selected record and renumbers the rest; does
-    /// nothing without a selection or for a row with an empty 姓名 cell.
+    /// "删除记录": removes the record the menu was opened on (else the
+    /// selected one) and renumbers the rest; does nothing without one or for
+    /// a row with an empty 姓名 cell.
     void deleteRecord();
+    /// Removes the record at `row` and renumbers the rest (see deleteRecord).
+    void deleteRecordAt(int row);
+    /// The right click at `pos` (viewport coordinates) of the record list:
+    /// opens the menu for the row under the pointer; nothing on an empty
+    /// area. Returns the row, or -1.
+    int openRecordMenu(const QPoint& pos);
 
     /// The 姓名 cell of the score and record lists: surname + "\r\n" + given name.
     static QString nameCell(const QString& surname, const QString& givenName);
@@ -62,9 +72,14 @@ Q_SIGNALS:
     void recordsChanged();
 
 private:
+    void showRecords();
+
     std::unique_ptr<Ui::RecordsPage> m_ui;
     NameListModel* m_recordList = nullptr;
     QMenu* m_recordMenu = nullptr;
+    RecordList m_records;
+    /// The row the record menu was opened on, or -1.
+    int m_menuRow = -1;
 };
 
 } // namespace jm::gui

@@ -2,11 +2,14 @@
 
 #include "scoring/FiveGrids.h"
 #include "scoring/NameAnalysis.h"
+#include "scoring/NameInput.h"
 #include "scoring/RecordsPage.h"
 #include "shell/DateLists.h"
 #include "shell/MessageService.h"
 #include "shell/NameListModel.h"
 #include "ui_ScoringPage.h"
+
+#include <limits>
 
 namespace jm::gui {
 namespace {
@@ -23,6 +26,8 @@ ScoringPage::ScoringPage(NameDatabase& db, MessageService& messages, QWidget* pa
     , m_messages(messages)
 {
     m_ui->setupUi(this);
+    // Kept whole in the settings file: the box may not cut what it restores.
+    m_ui->编辑框_评分名字->setMaxLength(std::numeric_limits<int>::max());
     m_scoreList = new NameListModel(this);
     m_scoreList->setRowIcon(QIcon(QStringLiteral(":/icons/row.svg")));
     m_scoreList->attachTo(m_ui->超级列表框_评分列表);
@@ -57,16 +62,20 @@ void ScoringPage::setTypedGivenName(const QString& givenName)
 
 void ScoringPage::scoreTypedName()
 {
-    const QString surname = m_ui->编辑框_评分姓氏->text();
-    if (surname.isEmpty()) {
-        m_messages.plain(window(), QStringLiteral("请输入姓氏"), MessageService::hintTitle());
+    // One check for the window and the command line: trimmed, known characters only
+    // (traditional ones read as simplified), never cut.
+    const Result<CheckedText> checkedSurname = checkSurname(m_db, m_ui->编辑框_评分姓氏->text().toStdString());
+    if (!checkedSurname) {
+        m_messages.plain(window(), QString::fromStdString(checkedSurname.error()), MessageService::hintTitle());
         return;
     }
-    const QString given = m_ui->编辑框_评分名字->text();
-    if (given.isEmpty()) {
-        m_messages.plain(window(), QStringLiteral("请输入名字"), MessageService::hintTitle());
+    const Result<CheckedText> checkedGiven = checkGivenName(m_db, m_ui->编辑框_评分名字->text().toStdString());
+    if (!checkedGiven) {
+        m_messages.plain(window(), QString::fromStdString(checkedGiven.error()), MessageService::hintTitle());
         return;
     }
+    const QString surname = QString::fromStdString(checkedSurname->text);
+    const QString given = QString::fromStdString(checkedGiven->text);
     NameAnalysis analysis;
     int score = 0;
     if (m_dataDirectory) {

@@ -42,8 +42,9 @@ public:
 
     /// The click of 按钮_评分: rates 编辑框_评分姓氏 + 编辑框_评分名字 (and
     /// rewrites the report page in the data directory) and appends the name
-    /// to the score list unless it is listed there already. An empty box is
-    /// reported in a message box and nothing else happens.
+    /// to the score list unless it is listed there already. A name the input
+    /// check refuses (empty, too long, an unknown character) is reported in a
+    /// message box and nothing else happens.
     void scoreTypedName();
 
 Q_SIGNALS:

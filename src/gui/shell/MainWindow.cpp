@@ -22,6 +22,7 @@
 #include "shell/DateLists.h"
 #include "shell/MessageService.h"
 #include "shell/NameListModel.h"
+#include "text/Text.h"
 #include "ui_MainWindow.h"
 
 #include <utility>
@@ -78,6 +79,7 @@ MainWindow::MainWindow(NameDatabase& db, MessageService& messages, QWidget* pare
     m_ui->菜单_操作->insertAction(m_ui->菜单项_退出程序, m_showAllNames);
     m_ui->菜单_操作->insertSeparator(m_ui->菜单项_退出程序);
     connect(m_showAllNames, &QAction::toggled, m_generation, &GenerationPage::setShowAllNames);
+    m_exports->setMessages(&m_messages, this);
 
     connectNavigation();
     connectGeneration();
@@ -224,14 +226,9 @@ void MainWindow::start(const std::filesystem::path& shippedDatabase)
 
     m_dataDirectory = ensureDataDirectory();
     m_scoring->setDataDirectory(m_dataDirectory);
-    if (!m_dataDirectory) {
-        const QString dir = QString::fromStdString(jm::dataDirectory().string());
-        QTimer::singleShot(0, this, [this, dir] {
-            if (m_exited) return;
-            m_messages.warning(this, QStringLiteral("无法写入数据目录 %1，名字报告和导出的名单将不能保存。").arg(dir),
-                MessageService::hintTitle());
-        });
-    }
+    if (!m_dataDirectory)
+        warnLater(QStringLiteral("无法写入数据目录 %1，名字报告和导出的名单将不能保存。")
+                      .arg(QString::fromStdString(displayPath(jm::dataDirectory()))));
     m_loader->start(shippedDatabase);
 }
 
@@ -318,10 +315,19 @@ QString MainWindow::statusHintText() const
     return m_statusText->text();
 }
 
+void MainWindow::warnLater(const QString& text)
+{
+    // After the window is shown, so the box has a parent on screen.
+    QTimer::singleShot(0, this, [this, text] {
+        if (!m_exited) m_messages.warning(this, text, MessageService::hintTitle());
+    });
+}
+
 void MainWindow::loadSettings()
 {
     m_settings = Settings(configPath());
-    m_settings.load();
+    if (const Result<void> locked = m_settings.lock(); !locked) warnLater(QString::fromStdString(locked.error()));
+    if (const Result<void> loaded = m_settings.load(); !loaded) warnLater(QString::fromStdString(loaded.error()));
     m_modePage->setSurname(qText(m_settings.surname()));
     m_modePage->setSexIndex(m_settings.sexIndex());
     m_modePage->setNameLengthIndex(m_settings.nameLengthIndex());
@@ -344,18 +350,24 @@ void MainWindow::saveSettings()
     // Written once it differs from the default, so older files stay as they were.
     if (m_showAllNames->isChecked() != m_settings.showAllNames())
         m_settings.setShowAllNames(m_showAllNames->isChecked());
-    m_settings.save(); // a failed write is not reported: the inputs of this run are lost
+    const Result<void> saved = m_settings.save();
+    // The last chance: a failure now loses this run's inputs and records, so
+    // it is said even when an earlier failure was reported already.
+    if (!saved)
+        m_messages.warning(this,
+            QStringLiteral("退出时仍无法保存设置和名字记录：%1").arg(QString::fromStdString(saved.error())),
+            MessageService::hintTitle());
 }
 
 bool MainWindow::saveRecordList()
 {
     if (!m_started || m_exited) return false;
-    if (m_settings.saveRecords(m_records->records())) return true;
+    const Result<void> saved = m_settings.saveRecords(m_records->records());
+    if (saved) return true;
     // Said once per run; the records stay in the list and are written again at the next change and at exit.
     if (!std::exchange(m_settingsFailureReported, true))
         m_messages.warning(this,
-            QStringLiteral("无法写入设置文件 %1，名字记录暂时不能保存。请检查该位置是否可写。")
-                .arg(QString::fromStdString(m_settings.file().string())),
+            QStringLiteral("名字记录暂时不能保存，退出时会再试一次：%1").arg(QString::fromStdString(saved.error())),
             MessageService::hintTitle());
     return false;
 }

@@ -142,6 +142,8 @@ private:
     void prepareChartPage();
     void prepareScoringPage();
     void loadSettings();
+    /// A warning box once the event loop runs (start-up problems).
+    void warnLater(const QString& text);
     void saveSettings();
     void onDatabaseLoaded(bool ok, const QString& error);
 
