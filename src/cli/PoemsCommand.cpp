@@ -13,7 +13,7 @@ constexpr const char* kUsage = "usage: jiaming-cli poems --poet P [--title PART]
 
 int runPoems(const std::vector<std::string>& raw, Io io)
 {
-    const Arguments args(raw, {});
+    const Arguments args(raw, {}, { "poet", "title", "db" });
     if (!args.error().empty()) {
         io.err << "jiaming-cli poems: " << args.error() << "\n";
         return 2;

@@ -22,7 +22,7 @@ std::string exactText(double value)
 
 int runScore(const std::vector<std::string>& raw, Io io)
 {
-    const Arguments args(raw, { "json" }, { "db" });
+    const Arguments args(raw, { "json" }, { "db", "sex" });
     if (!args.error().empty()) {
         io.err << "jiaming-cli score: " << args.error() << "\n";
         return 2;

@@ -29,10 +29,11 @@ DetailWindow::DetailWindow(NameDatabase& db, std::filesystem::path directory, QW
     setObjectName(QStringLiteral("姓名详细解释窗口"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(kCaption);
-    m_toolBar = createPageToolBar(this, [this](int item) { onToolbarItem(item); }, true);
+    m_toolBar = createPageToolBar(
+        this, [this](int item) { onToolbarItem(item); }, true);
     m_chooseExport = [](QWidget* parent, const QString& suggested) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("导出"), suggested,
-            QStringLiteral("网页文件 (*.html *.htm);;PDF 文件 (*.pdf)"));
+        return QFileDialog::getSaveFileName(
+            parent, QStringLiteral("导出"), suggested, QStringLiteral("网页文件 (*.html *.htm);;PDF 文件 (*.pdf)"));
     };
     m_rule = createToolBarRule(this);
     m_tabs = new QTabWidget(this);
@@ -118,11 +119,12 @@ void DetailWindow::exportPage()
     const QString file = m_chooseExport(this, suggested);
     if (file.isEmpty()) return;
     const bool pdf = file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
-    const bool written = pdf ? writePdf(*m_viewers[static_cast<std::size_t>(page)]->document(), file)
-                             : writeGbkPage(std::filesystem::path(file.toStdU16String()), m_pages[static_cast<std::size_t>(page)]);
+    const bool written = pdf
+        ? writePdf(*m_viewers[static_cast<std::size_t>(page)]->document(), file)
+        : writeGbkPage(std::filesystem::path(file.toStdU16String()), m_pages[static_cast<std::size_t>(page)]).ok();
     const QString shown = QDir::toNativeSeparators(file);
-    m_statusBar->showMessage(written ? QStringLiteral("已导出到 %1").arg(shown)
-                                     : QStringLiteral("导出失败：无法写入 %1").arg(shown));
+    m_statusBar->showMessage(
+        written ? QStringLiteral("已导出到 %1").arg(shown) : QStringLiteral("导出失败：无法写入 %1").arg(shown));
 }
 
 QString DetailWindow::statusText() const
