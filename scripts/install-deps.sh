@@ -10,8 +10,9 @@ PACKAGES=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   unicode-data opencc rime-data-wubi   # sources of the character table, compared by the tests
   fonts-noto-cjk
-  libqt6svg6
+  libqt6svg6 qt6-translations-l10n
   xvfb xauth imagemagick
+  desktop-file-utils appstream dpkg-dev
 )
 # `install-deps.sh fuzz`: the compiler with libFuzzer, for `make fuzz`.
 if [ "${1:-}" = fuzz ]; then PACKAGES=(clang libclang-rt-14-dev); fi

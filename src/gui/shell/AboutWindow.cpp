@@ -2,6 +2,8 @@
 
 #include "shell/Application.h"
 
+#include "content/UserManual.h"
+
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,7 +27,9 @@ AboutWindow::AboutWindow(QWidget* parent)
     picture->setPixmap(programIcon().pixmap(96, 96));
     picture->setAlignment(Qt::AlignTop);
 
-    const QString home = QString::fromUtf8(kHomePage);
+    // The program has no web site of its own: the caption leads to the user manual installed with it.
+    const QString manual = QString::fromStdString(userManualPath().string());
+    const QString home = QUrl::fromLocalFile(manual).toString();
     auto* caption = new QLabel(this);
     caption->setObjectName(QStringLiteral("标签_产品名称"));
     caption->setTextFormat(Qt::RichText);
@@ -39,7 +43,7 @@ AboutWindow::AboutWindow(QWidget* parent)
     auto* description = new QLabel(QStringLiteral("宝宝起名与姓名评分软件\n"
                                                   "五格数理 · 三才配置 · 生辰八字 · 诗词起名"),
         this);
-    auto* address = new QLabel(home, this);
+    auto* address = new QLabel(QStringLiteral("用户手册：") + manual, this);
     address->setObjectName(QStringLiteral("标签_网址"));
     address->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

@@ -4,9 +4,12 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <QTranslator>
 
 // Resources compiled into the static gui library must be registered by hand.
 static void registerResources()
@@ -23,13 +26,29 @@ static void initResources()
 
 namespace jm::gui {
 
+bool loadQtTranslations(QApplication& app)
+{
+    // Qt's own dialogs (buttons, the print and file dialogs) speak the program's language: Chinese.
+    const QString directory = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(
+            QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"), directory)) {
+        delete translator;
+        return false;
+    }
+    QApplication::installTranslator(translator);
+    return true;
+}
+
 void startUp(QApplication& app)
 {
     initResources();
     QApplication::setApplicationName(QStringLiteral("jiaming"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(kProductName));
+    // No display name: Qt would append it to every window title, and our titles already begin with the
+    // product caption ("嘉名 - …").
     QApplication::setApplicationVersion(QStringLiteral(JIAMING_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("jiaming"));
+    loadQtTranslations(app);
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
 
     QFont font = app.font();

@@ -7,12 +7,13 @@ namespace jm::gui {
 
 /// The product caption that begins every window title of the program.
 inline constexpr const char* kProductName = "嘉名";
-/// The maker's web page, opened from the about window.
-inline constexpr const char* kHomePage = "https://jiaming.example.org/";
 
 /// Prepares the application before any window exists: resources, style,
 /// a CJK font, names and the program icon.
 void startUp(QApplication& app);
+
+/// Loads Qt's Chinese translations of its own dialogs; false when they are not installed.
+bool loadQtTranslations(QApplication& app);
 
 /// The program icon.
 QIcon programIcon();
