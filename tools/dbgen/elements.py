@@ -61,18 +61,6 @@ for _element, _initials in (
     for _i in _initials:
         OLD_INITIAL_ELEMENT[_i] = _element
 
-# The old initials that each modern initial can come from: of a character with
-# several readings, the first old initial that fits today's reading is taken
-# (角 jiǎo is 見, not the 來 of 角里 lù).
-MODERN_FROM_OLD = {
-    "b": "幫滂並", "p": "幫滂並", "m": "明", "f": "幫滂並明",
-    "d": "端透定知澄", "t": "端透定徹澄", "n": "泥孃疑", "l": "來",
-    "g": "見溪羣", "k": "見溪羣", "h": "曉匣見溪", "j": "見溪羣精清從心邪", "q": "見溪羣精清從心邪",
-    "x": "曉匣見溪羣精清從心邪", "zh": "知徹澄莊初崇章昌常書船", "ch": "知徹澄莊初崇生章昌常書船",
-    "sh": "莊初崇生俟章昌常書船", "r": "日以", "z": "精清從莊初崇知", "c": "精清從莊初崇", "s": "精清從心邪莊生俟書",
-    "y": "影云以疑日", "w": "影云以疑明", "": "影云以疑匣",
-}
-
 INITIAL_ELEMENT = {}
 for _element, _initials in (
         ("木", "g k h j q x"),
