@@ -144,7 +144,7 @@ protected:
     {
         s_dir = new TempDir;
         s_db = new NameDatabase;
-        ASSERT_TRUE(bootstrapDatabase(*s_db, jm::test::listFixture().write(s_dir->path() / "f.db").string()).ok);
+        ASSERT_TRUE(bootstrapDatabase(*s_db, jm::test::listFixture().write(s_dir->path() / "f.db").string()).ok());
         // The reference: the same request run start to end without interruption.
         WorkerThread worker(*s_db);
         auto sink = std::make_shared<ScriptedSink>();
@@ -211,6 +211,29 @@ TEST_F(GenerationThreads, PauseThenResumeCompletesTheSameList)
     EXPECT_FALSE(result.stopped);
     EXPECT_EQ(columnsOf(result), columnsOf(*s_reference));
     EXPECT_EQ(threadCount(), threadsBefore);
+}
+
+TEST_F(GenerationThreads, StartedPausedParksBeforeTheFirstNameThenCompletes)
+{
+    WorkerThread worker(*s_db);
+    auto sink = std::make_shared<ScriptedSink>();
+    ASSERT_TRUE(worker.start(request(), sink, WorkerThread::Start::Paused));
+    ASSERT_TRUE(sink->waitFor("paused"));
+    EXPECT_TRUE(worker.isRunning());
+    EXPECT_TRUE(worker.isPaused());
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(sink->streamed(), 0u) << "nothing is listed before the first check";
+    worker.resume();
+    worker.wait();
+    EXPECT_FALSE(sink->result().stopped);
+    EXPECT_EQ(columnsOf(sink->result()), columnsOf(*s_reference));
+
+    // The next start runs at once again.
+    auto next = std::make_shared<ScriptedSink>();
+    ASSERT_TRUE(worker.start(request(), next));
+    worker.wait();
+    const std::vector<std::string> log = next->logged();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "paused"), 0);
 }
 
 TEST_F(GenerationThreads, StopWhilePausedEndsAtOnceWithAConsistentList)
@@ -346,7 +369,7 @@ TEST_F(GenerationThreads, TextAndEnglishRowsReachTheSink)
     b.character({ "麦", 7, 11, "木", "mai", "麥", "m" });
     b.row("NM_EName", { "1", "m", "", "Mark", "4", "1", "马克", "全名", "英语", "标记" });
     NameDatabase db;
-    ASSERT_TRUE(bootstrapDatabase(db, b.write(s_dir->path() / "english.db").string()).ok);
+    ASSERT_TRUE(bootstrapDatabase(db, b.write(s_dir->path() / "english.db").string()).ok());
     WorkerThread worker(db);
 
     const auto eventsOf = [&](const GenerationRequest& r) {

@@ -14,6 +14,7 @@
 #include "shell/NameListModel.h"
 #include "support/FixtureDatabase.h"
 #include "support/RecordingMessageService.h"
+#include "support/WindowSession.h"
 #include "text/Text.h"
 
 #include <QAction>
@@ -46,38 +47,14 @@ namespace {
 
 /// One run of the program: its files in a temporary directory, the database
 /// and the main window (destroyed first).
-struct Session {
-    explicit Session(const std::filesystem::path& config)
-        : configFile(config)
-    {
-        qputenv("JIAMING_CONFIG", QByteArray::fromStdString(configFile.string()));
-        window = std::make_unique<MainWindow>(db, messages);
-    }
-    ~Session() { window.reset(); }
+struct Session : test::WindowSession {
+    using WindowSession::WindowSession;
 
-    void start(const std::filesystem::path& shippedDatabase)
-    {
-        window->start(shippedDatabase);
-        QTRY_VERIFY(!db.isBootstrapping());
-        QCoreApplication::processEvents();
-    }
-
-    template <typename T> T* find(const char* name) const
-    {
-        T* child = window->findChild<T*>(QString::fromUtf8(name));
-        if (!child) qFatal("no control %s", name);
-        return child;
-    }
     QAction* action(const char* name) const { return find<QAction>(name); }
     QComboBox* combo(const char* name) const { return find<QComboBox>(name); }
     QString text(const char* lineEdit) const { return find<QLineEdit>(lineEdit)->text(); }
     int page() const { return find<QTabWidget>("高级选择夹1")->currentIndex(); }
     NameListModel& records() const { return window->recordsPage().recordList(); }
-
-    std::filesystem::path configFile;
-    test::RecordingMessageService messages;
-    NameDatabase db;
-    std::unique_ptr<MainWindow> window;
 };
 
 QStringList items(const QComboBox* box)

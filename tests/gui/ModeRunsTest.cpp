@@ -13,7 +13,7 @@
 #include "shell/NameListModel.h"
 #include "support/ListFixture.h"
 #include "support/PoemFixture.h"
-#include "support/RecordingMessageService.h"
+#include "support/WindowSession.h"
 #include "text/Text.h"
 
 #include <QCheckBox>
@@ -58,22 +58,9 @@ std::filesystem::path writeDatabase(const std::filesystem::path& file)
     return b.write(file);
 }
 
-struct Session {
-    Session(const std::filesystem::path& database, const std::filesystem::path& config)
-    {
-        qputenv("JIAMING_CONFIG", QByteArray::fromStdString(config.string()));
-        window = std::make_unique<MainWindow>(db, messages);
-        window->start(database);
-        QTRY_VERIFY(!db.isBootstrapping());
-    }
+struct Session : test::WindowSession {
+    using WindowSession::WindowSession;
 
-    template <typename T> T* find(const char* name) const
-    {
-        T* child = window->findChild<T*>(QString::fromUtf8(name));
-        if (!child) qFatal("no control %s", name);
-        return child;
-    }
-    QPushButton* button(const char* name) const { return find<QPushButton>(name); }
     GenerationPage& page() const { return window->generationPage(); }
     int currentPage(const char* tabs = "高级选择夹1") const { return find<QTabWidget>(tabs)->currentIndex(); }
 
@@ -100,10 +87,6 @@ struct Session {
             out << row.cells.value(c);
         return out;
     }
-
-    test::RecordingMessageService messages;
-    NameDatabase db;
-    std::unique_ptr<MainWindow> window;
 };
 
 /// Names of a finished scored list: each is the surname and a given name

@@ -54,12 +54,13 @@ WorkerThread::~WorkerThread()
     stop();
 }
 
-bool WorkerThread::start(GenerationRequest request, std::shared_ptr<GenerationSink> sink)
+bool WorkerThread::start(GenerationRequest request, std::shared_ptr<GenerationSink> sink, Start how)
 {
     std::lock_guard lock(m_mutex);
     m_control.requestStop();
     join();
     m_control.reset();
+    if (how == Start::Paused) m_control.pause();
     m_running.store(true, std::memory_order_release);
     try {
         m_thread = std::thread([this, request = std::move(request), sink = std::move(sink)] {
@@ -67,6 +68,7 @@ bool WorkerThread::start(GenerationRequest request, std::shared_ptr<GenerationSi
             GenerationWorker(m_db, m_control).run(request, finishing);
         });
     } catch (const std::system_error&) {
+        m_control.reset();
         m_running.store(false, std::memory_order_release);
         return false;
     }

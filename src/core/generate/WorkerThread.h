@@ -29,10 +29,14 @@ public:
     WorkerThread(const WorkerThread&) = delete;
     WorkerThread& operator=(const WorkerThread&) = delete;
 
+    /// How a run begins: at once, or already paused, so that it parks (and
+    /// reports onPaused) at its first check, before any name is formed.
+    enum class Start { Running, Paused };
+
     /// Stops and joins the active run, then starts `request` reporting to
     /// `sink` (kept alive until the run ends; use a fresh sink per run).
     /// False when no thread could be created (nothing runs then).
-    bool start(GenerationRequest request, std::shared_ptr<GenerationSink> sink);
+    bool start(GenerationRequest request, std::shared_ptr<GenerationSink> sink, Start how = Start::Running);
     /// The run parks at its next check (after the current candidate).
     void pause();
     /// A parked run goes on where it stopped.

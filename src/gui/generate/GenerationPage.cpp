@@ -294,7 +294,8 @@ void GenerationPage::startRun(GenerationMode mode)
     run->sink = std::make_shared<QueuedGenerationSink>(
         [this] { QMetaObject::invokeMethod(this, &GenerationPage::takeEvents, Qt::QueuedConnection); });
     const QString surname = QString::fromStdString(request.surname);
-    if (!m_worker->start(std::move(request), run->sink)) return;
+    const auto how = std::exchange(m_startPaused, false) ? WorkerThread::Start::Paused : WorkerThread::Start::Running;
+    if (!m_worker->start(std::move(request), run->sink, how)) return;
     m_run = std::move(run);
     m_listSurnames[index(mode)] = surname;
     beginRun(mode);

@@ -112,6 +112,9 @@ public:
     /// True once the active run has parked on a pause and every name it
     /// listed before is in its list; false again after resuming.
     bool isPaused() const;
+    /// The next run starts already paused: it parks at its first check and
+    /// isPaused() turns true without a race against the run's end.
+    void startNextRunPaused() { m_startPaused = true; }
     /// Stops a running generation and waits until it has let go of the
     /// database; the window is unlocked as after the end of a run. Called
     /// first when the program exits; returns at once when nothing runs.
@@ -198,6 +201,7 @@ private:
     std::array<QString, 7> m_listSurnames;
 
     std::unique_ptr<WorkerThread> m_worker;
+    bool m_startPaused = false;
     std::shared_ptr<ActiveRun> m_run;
     QPointer<WaitingWindow> m_waiting;
     bool m_dispatching = false;
