@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake pkg-config python3 xz-utils
+  build-essential cmake pkg-config python3 xz-utils git clang-format
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   libsqlite3-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good

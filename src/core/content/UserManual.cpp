@@ -12,7 +12,7 @@ fs::path userManualPath()
     const fs::path beside = programDirectory() / name;
     const fs::path candidates[] = {
         beside,
-        programDirectory().parent_path() / "share" / "jiaming" / name,
+        programDirectory().parent_path() / JIAMING_RELATIVE_DATADIR / name,
         fs::path(JIAMING_INSTALL_DATADIR) / name,
     };
     std::error_code ec;

@@ -50,9 +50,13 @@ fs::path shippedDatabasePath()
     const fs::path candidates[] = {
         beside,
         // An installed tree moved to another prefix (a package built for /usr).
-        programDirectory().parent_path() / "share" / "jiaming" / "data" / "namedata.db",
+        programDirectory().parent_path() / JIAMING_RELATIVE_DATADIR / "data" / "namedata.db",
         fs::path(JIAMING_INSTALL_DATADIR) / "data" / "namedata.db",
+#ifndef NDEBUG
+        // A debug build run from another build folder finds the Release build's
+        // database; a released program never looks into the source tree.
         fs::path(JIAMING_SOURCE_DIR) / "build" / "data" / "namedata.db",
+#endif
     };
     std::error_code ec;
     for (const fs::path& p : candidates)

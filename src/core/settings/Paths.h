@@ -14,8 +14,8 @@ std::filesystem::path programDirectory();
 
 /// The shipped database: $JIAMING_DB when set, else data/namedata.db beside
 /// the executable, in ../share/jiaming beside the executable's directory, in
-/// the installed share directory, or in the source tree's build folder, in
-/// that order. Returns the first candidate that
+/// the installed share directory, or (debug builds only) in the source
+/// tree's build folder, in that order. Returns the first candidate that
 /// exists, or the beside-the-executable path when none does.
 std::filesystem::path shippedDatabasePath();
 
