@@ -66,8 +66,8 @@ void printEnglish(const GenerationResult& result, bool json, std::ostream& out)
 }
 
 const GenerateModeRegistrar kEnglish("english",
-    { GenerationMode::English, "--given NAME [--style 男性化|女性化|中性化] [--min-length N] [--max-length N]", {}, configureEnglish, nullptr, false,
-        printEnglish });
+    { GenerationMode::English, "--given NAME [--style 男性化|女性化|中性化] [--min-length N] [--max-length N]", {},
+        configureEnglish, nullptr, false, printEnglish });
 
 } // namespace
 } // namespace jm::cli

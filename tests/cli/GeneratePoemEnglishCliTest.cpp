@@ -79,8 +79,8 @@ TEST_F(PoemEnglishCli, EnglishNamesWithinTheLengthBounds)
     const auto shortOnes = runCli("generate --surname 李 --mode english --given 强 --style 1 --max-length 6" + *s_db);
     ASSERT_EQ(shortOnes.status, 0) << shortOnes.out;
     EXPECT_EQ(shortOnes.out, "编号\t英文名\t中文读音\t相关含义\n");
-    const auto exact = runCli(
-        "generate --surname 李 --mode english --given 强 --style 1 --min-length 7 --max-length 7" + *s_db);
+    const auto exact
+        = runCli("generate --surname 李 --mode english --given 强 --style 1 --min-length 7 --max-length 7" + *s_db);
     EXPECT_EQ(exact.out, "编号\t英文名\t中文读音\t相关含义\n1\tCharles\t查尔斯\t男子汉\n");
     for (const char* bad : { " --min-length 0", " --max-length x", " --min-length 3a", " --max-length 100" }) {
         const auto r = runCli("generate --surname 李 --mode english --given 强" + std::string(bad) + *s_db);

@@ -18,8 +18,8 @@ const std::vector<std::pair<std::string, std::string>>& menuCategories()
         for (const char* c : { "备孕百科", "孕期百科", "分娩百科", "0-1岁百科", "1-3岁百科", "3-6岁百科", "孕育指南",
                  "教育早知道", "胎教", "早教资源", "才艺培养", "游戏玩具", "智力开发", "行为心理", "学前教育",
                  "母乳喂养", "人工喂养", "补钙攻略", "辅食添加", "营养元素", "食疗保健", "食谱大全", "饮食宜忌",
-                 "均衡营养", "护理保健", "生长发育", "体格检查", "预防免疫", "成人疾病", "儿科疾病", "药物手册", "出行安全",
-                 "用品安全", "家居安全", "宠物安全", "医药安全", "食品安全", "幼儿园安全" })
+                 "均衡营养", "护理保健", "生长发育", "体格检查", "预防免疫", "成人疾病", "儿科疾病", "药物手册",
+                 "出行安全", "用品安全", "家居安全", "宠物安全", "医药安全", "食品安全", "幼儿园安全" })
             out.emplace_back("育儿百科", c);
         for (const char* c : { "起名知识", "算命知识", "星座算命", "相术算命", "血型算命", "风水知识", "开运技巧" })
             out.emplace_back("算命风水", c);
@@ -107,8 +107,8 @@ TEST_F(ArticleData, CareAndNutritionAreSeparateCategories)
     EXPECT_EQ(number("select count(*) from NM_育儿百科 where 分类标题='科疾病'"), 0);
     EXPECT_GE(number("select count(*) from NM_育儿百科 where 分类标题='儿科疾病'"), 5);
     for (const char* word : { "护理", "刷牙", "指甲", "洗手", "出汗", "大便", "眼睛", "喷嚏", "洗澡" }) {
-        for (const auto& r : rows("select 标题 from NM_育儿百科 where 分类标题='均衡营养' and instr(标题, ?) > 0", 1,
-                 { word }))
+        for (const auto& r :
+            rows("select 标题 from NM_育儿百科 where 分类标题='均衡营养' and instr(标题, ?) > 0", 1, { word }))
             ADD_FAILURE() << "care article filed under 均衡营养: " << r[0];
     }
     for (const auto& r : rows("select 标题, 内容 from NM_育儿百科 where 分类标题='护理保健'", 2))

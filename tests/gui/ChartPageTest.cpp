@@ -107,9 +107,8 @@ void ChartPageTest::labelAndChartFollowEveryChange()
 {
     ChartSession session;
     MainWindow& window = *session.window;
-    const auto chartText = [&] {
-        return window.findChild<QPlainTextEdit*>(QString::fromUtf8("编辑框_八字信息"))->toPlainText();
-    };
+    const auto chartText
+        = [&] { return window.findChild<QPlainTextEdit*>(QString::fromUtf8("编辑框_八字信息"))->toPlainText(); };
     auto* label = window.findChild<QLabel*>(QString::fromUtf8("透明标签_起名日期"));
     window.findChild<QRadioButton*>(QString::fromUtf8("单选框1"))->setChecked(true);
 

@@ -445,7 +445,8 @@ private Q_SLOTS:
             run.start(tool, { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
             QVERIFY(run.waitForFinished(60000));
             const QString boxes = QString::fromUtf8(run.readAllStandardOutput());
-            static const QRegularExpression word(QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\""));
+            static const QRegularExpression word(
+                QStringLiteral("yMin=\"([0-9.]+)\" xMax=\"[0-9.]+\" yMax=\"([0-9.]+)\""));
             QList<double> heights;
             for (auto m = word.globalMatch(boxes); m.hasNext();) {
                 const auto hit = m.next();
@@ -531,7 +532,8 @@ private Q_SLOTS:
             const char* message; // part of the one message expected, or null
         };
         const Case cases[] = {
-            { "明", { "明" }, " 汉字[ 明 ]的详细解释", { "míng", "简体笔划：8", "繁体笔划：8", "详细解释明" }, nullptr },
+            { "明", { "明" }, " 汉字[ 明 ]的详细解释", { "míng", "简体笔划：8", "繁体笔划：8", "详细解释明" },
+                nullptr },
             // A traditional character finds the row whose 繁体 it is.
             { "龍", { "龍 → 龙（简体）" }, " 汉字[ 龍（龙） ]的详细解释", { "lóng", "繁体笔划：16" }, nullptr },
             { "张三", { "张", "三" }, " 汉字[ 张 ]的详细解释", { "详细解释张" }, nullptr },

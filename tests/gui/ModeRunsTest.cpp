@@ -292,8 +292,8 @@ private Q_SLOTS:
 
         const auto clickHeader = [view](int column) {
             QHeaderView* header = view->header();
-            const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
-                header->height() / 2);
+            const QPoint at(
+                header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
         };
         const auto scores = [&list] {

@@ -19,7 +19,8 @@ ChartPage::ChartPage(QWidget* parent)
     connect(m_ui->按钮_八字查询, &QPushButton::clicked, this, &ChartPage::runBirthChart);
     // The chart follows every change of its date: no stale chart until 查询.
     connect(m_ui->单选框1, &QRadioButton::toggled, this, &ChartPage::runBirthChart);
-    for (QComboBox* box : { m_ui->组合框_八字年份, m_ui->组合框_八字月份, m_ui->组合框_八字日子, m_ui->组合框_八字时间 })
+    for (QComboBox* box :
+        { m_ui->组合框_八字年份, m_ui->组合框_八字月份, m_ui->组合框_八字日子, m_ui->组合框_八字时间 })
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
             if (m_ui->单选框_自定义日期->isChecked()) runBirthChart();
         });
@@ -78,8 +79,8 @@ void ChartPage::runBirthChart()
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     m_ui->编辑框_八字信息->setPlainText(text.trimmed());
     m_ui->八字五行标签->setText(QString::fromStdString(chart.elementList));
-    m_ui->缺五行标签->setText(chart.valid && chart.missing.empty() ? QStringLiteral("无")
-                                                                   : QString::fromStdString(chart.missing));
+    m_ui->缺五行标签->setText(
+        chart.valid && chart.missing.empty() ? QStringLiteral("无") : QString::fromStdString(chart.missing));
 }
 
 } // namespace jm::gui

@@ -108,7 +108,8 @@ void DictionaryWindow::showEntry(const QListWidgetItem* item)
     // A file that cannot be written costs the user only that copy.
     (void)writeGbkPage(pageFilePath(m_directory, 0), page);
     m_pageWindow->showText(page, m_directory);
-    const QString shown = character == typed ? character : typed + QStringLiteral("（") + character + QStringLiteral("）");
+    const QString shown
+        = character == typed ? character : typed + QStringLiteral("（") + character + QStringLiteral("）");
     m_pageWindow->setWindowTitle(QStringLiteral(" 汉字[ ") + shown + QStringLiteral(" ]的详细解释"));
     m_pageWindow->show();
     m_pageWindow->raise();

@@ -31,9 +31,9 @@ DetailWindow::DetailWindow(NameDatabase& db, std::filesystem::path directory, QW
     setWindowTitle(kCaption);
     m_toolBar = createPageToolBar(
         this, [this](int item) { onToolbarItem(item); }, true);
-    m_chooseExport = [](QWidget* parent, const QString& suggested) {
+    m_chooseExport = [](QWidget* owner, const QString& suggested) {
         return QFileDialog::getSaveFileName(
-            parent, QStringLiteral("导出"), suggested, QStringLiteral("网页文件 (*.html *.htm);;PDF 文件 (*.pdf)"));
+            owner, QStringLiteral("导出"), suggested, QStringLiteral("网页文件 (*.html *.htm);;PDF 文件 (*.pdf)"));
     };
     m_rule = createToolBarRule(this);
     m_tabs = new QTabWidget(this);
