@@ -91,6 +91,104 @@ TEST(SettingsValues, StoredNumbersSelectSexAndLength)
     }
 }
 
+TEST(SettingsValues, WindowStateTextsReadBackOrReadAsAbsent)
+{
+    struct MomentCase {
+        const char* stored;
+        std::optional<StoredMoment> want;
+    };
+    const MomentCase moments[] = {
+        { "2024-5-17 8:30", StoredMoment { 2024, 5, 17, 8, 30 } },
+        { " 2024-05-07 08:05 ", StoredMoment { 2024, 5, 7, 8, 5 } },
+        { "2024-2-31 23:59", StoredMoment { 2024, 2, 31, 23, 59 } }, // the boxes offer day 31 in every month
+        { "", std::nullopt },
+        { "2024-5-17", std::nullopt },
+        { "2024-13-1 0:00", std::nullopt },
+        { "2024-5-0 0:00", std::nullopt },
+        { "2024-5-17 24:00", std::nullopt },
+        { "2024-5-17 8:60", std::nullopt },
+        { "2024-5-17 8:30:00", std::nullopt },
+        { "2024/5/17 8:30", std::nullopt },
+        { "二〇二四-5-17 8:30", std::nullopt },
+        { "99999999999-5-17 8:30", std::nullopt },
+    };
+    for (const MomentCase& c : moments) {
+        SCOPED_TRACE(c.stored);
+        EXPECT_EQ(parseStoredMoment(c.stored), c.want);
+        if (c.want) {
+            EXPECT_EQ(parseStoredMoment(formatStoredMoment(*c.want)), c.want);
+        }
+    }
+
+    struct GeometryCase {
+        const char* stored;
+        std::optional<StoredGeometry> want;
+    };
+    const GeometryCase geometries[] = {
+        { "100,80,729,513", StoredGeometry { 100, 80, 729, 513 } },
+        { "-1920, 0, 800, 600", StoredGeometry { -1920, 0, 800, 600 } }, // a screen left of the first one
+        { "100,80,0,513", std::nullopt },
+        { "100,80,729", std::nullopt },
+        { "100,80,729,513,1", std::nullopt },
+        { "100,80,729,x", std::nullopt },
+        { "0,0,999999,513", std::nullopt },
+    };
+    for (const GeometryCase& c : geometries) {
+        SCOPED_TRACE(c.stored);
+        Settings s("/nonexistent/config.dat");
+        s.setText(SettingsKey::WindowGeometry, c.stored);
+        EXPECT_EQ(s.windowGeometry(), c.want);
+    }
+
+    const std::pair<const char*, int> skins[] = { { "3", 3 }, { "", 0 }, { "0", 0 }, { "-2", 0 }, { "3a", 0 } };
+    for (const auto& [stored, want] : skins) {
+        Settings s("/nonexistent/config.dat");
+        s.setText(SettingsKey::Skin, stored);
+        EXPECT_EQ(s.skin(), want) << stored;
+    }
+}
+
+TEST(SettingsFile, WindowStateIsAddedToAnOlderFileAndKeepsUnknownKeys)
+{
+    test::TempDir dir;
+    const auto file = dir.path() / "config.dat";
+    // A file of an earlier version, with a key this version does not know.
+    writeBytes(file, toGbk("[设置]\r\n姓氏=王\r\n未来的键=留着\r\n名字记录=张 三;4|\r\n"));
+    {
+        Settings s(file);
+        ASSERT_TRUE(s.load());
+        EXPECT_EQ(s.windowGeometry(), std::nullopt);
+        EXPECT_FALSE(s.windowMaximized());
+        EXPECT_EQ(s.skin(), 0);
+        EXPECT_EQ(s.mode(), "");
+        EXPECT_EQ(s.birthDate(), std::nullopt);
+        EXPECT_EQ(s.chartDate(), std::nullopt);
+        EXPECT_FALSE(s.chartUsesOwnDate());
+        s.setWindowGeometry({ 40, 30, 900, 640 });
+        s.setWindowMaximized(true);
+        s.setSkin(4);
+        s.setMode("诗词起名");
+        s.setBirthDate({ 2026, 3, 9, 14, 5 });
+        s.setChartDate({ 2013, 1, 1, 0, 0 });
+        s.setChartUsesOwnDate(true);
+        ASSERT_TRUE(s.save());
+    }
+    const std::string text = fromGbk(*readFileBytes(file));
+    EXPECT_NE(text.find("未来的键=留着\r\n"), std::string::npos);
+    EXPECT_NE(text.find("出生日期=2026-3-9 14:05\r\n"), std::string::npos);
+    Settings back(file);
+    ASSERT_TRUE(back.load());
+    EXPECT_EQ(back.surname(), "王");
+    EXPECT_EQ(back.records().size(), 1u);
+    EXPECT_EQ(back.windowGeometry(), (StoredGeometry { 40, 30, 900, 640 }));
+    EXPECT_TRUE(back.windowMaximized());
+    EXPECT_EQ(back.skin(), 4);
+    EXPECT_EQ(back.mode(), "诗词起名");
+    EXPECT_EQ(back.birthDate(), (StoredMoment { 2026, 3, 9, 14, 5 }));
+    EXPECT_EQ(back.chartDate(), (StoredMoment { 2013, 1, 1, 0, 0 }));
+    EXPECT_TRUE(back.chartUsesOwnDate());
+}
+
 TEST(IniDocument, ReadsLikeTheProfileFunctions)
 {
     const IniDocument doc = IniDocument::parse("; comment\r\n"

@@ -60,7 +60,54 @@ std::string writtenValue(const std::string& value)
     return needsQuotes ? "\"" + v + "\"" : v;
 }
 
+// The whole numbers of `text` separated by `separators` (one separator
+// character between two numbers, blanks around each number); nothing unless
+// exactly `count` numbers of at most six digits, with an optional minus
+// sign, are found.
+std::optional<std::vector<int>> wholeNumbers(std::string_view text, std::string_view separators, std::size_t count)
+{
+    std::vector<int> out;
+    for (;;) {
+        const std::size_t end = text.find_first_of(separators);
+        std::string_view part = trimmed(text.substr(0, end));
+        const bool negative = part.starts_with('-');
+        if (negative) part.remove_prefix(1);
+        if (part.empty() || part.size() > 6) return std::nullopt;
+        int value = 0;
+        for (const char c : part) {
+            if (c < '0' || c > '9') return std::nullopt;
+            value = value * 10 + (c - '0');
+        }
+        out.push_back(negative ? -value : value);
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    if (out.size() != count) return std::nullopt;
+    return out;
+}
+
 } // namespace
+
+std::string formatStoredMoment(const StoredMoment& m)
+{
+    return decimal(m.year) + '-' + decimal(m.month) + '-' + decimal(m.day) + ' ' + decimal(m.hour) + ':'
+        + (m.minute < 10 ? "0" : "") + decimal(m.minute);
+}
+
+std::optional<StoredMoment> parseStoredMoment(std::string_view text)
+{
+    text = trimmed(text);
+    const std::size_t blank = text.find(' ');
+    if (blank == std::string_view::npos) return std::nullopt;
+    const auto date = wholeNumbers(text.substr(0, blank), "-", 3);
+    const auto time = wholeNumbers(text.substr(blank + 1), ":", 2);
+    if (!date || !time) return std::nullopt;
+    const StoredMoment m { (*date)[0], (*date)[1], (*date)[2], (*time)[0], (*time)[1] };
+    const bool inRange = m.year >= 1 && m.year <= 9999 && m.month >= 1 && m.month <= 12 && m.day >= 1 && m.day <= 31
+        && m.hour >= 0 && m.hour <= 23 && m.minute >= 0 && m.minute <= 59;
+    if (!inRange) return std::nullopt;
+    return m;
+}
 
 std::string_view settingsKeyName(SettingsKey key)
 {
@@ -81,6 +128,20 @@ std::string_view settingsKeyName(SettingsKey key)
         return "名字记录";
     case SettingsKey::ShowAllNames:
         return "显示全部名字";
+    case SettingsKey::WindowGeometry:
+        return "窗口位置";
+    case SettingsKey::WindowMaximized:
+        return "窗口最大化";
+    case SettingsKey::Skin:
+        return "皮肤";
+    case SettingsKey::Mode:
+        return "起名模式";
+    case SettingsKey::BirthDate:
+        return "出生日期";
+    case SettingsKey::ChartDate:
+        return "八字日期";
+    case SettingsKey::ChartOwnDate:
+        return "八字用自定义日期";
     }
     return {};
 }
@@ -399,6 +460,33 @@ int Settings::nameLengthIndex() const
 void Settings::setNameLengthIndex(int index)
 {
     setText(SettingsKey::NameLength, decimal(index));
+}
+
+std::optional<StoredGeometry> Settings::windowGeometry() const
+{
+    const auto numbers = wholeNumbers(text(SettingsKey::WindowGeometry), ",", 4);
+    if (!numbers) return std::nullopt;
+    const StoredGeometry g { (*numbers)[0], (*numbers)[1], (*numbers)[2], (*numbers)[3] };
+    constexpr int kLargest = 100000;
+    if (g.width < 1 || g.height < 1 || g.width > kLargest || g.height > kLargest) return std::nullopt;
+    return g;
+}
+
+void Settings::setWindowGeometry(const StoredGeometry& g)
+{
+    setText(SettingsKey::WindowGeometry,
+        decimal(g.left) + ',' + decimal(g.top) + ',' + decimal(g.width) + ',' + decimal(g.height));
+}
+
+int Settings::skin() const
+{
+    const auto number = wholeNumbers(text(SettingsKey::Skin), ",", 1);
+    return number && (*number)[0] > 0 ? (*number)[0] : 0;
+}
+
+void Settings::setSkin(int number)
+{
+    setText(SettingsKey::Skin, decimal(number));
 }
 
 std::vector<RecordFields> Settings::records() const

@@ -26,6 +26,13 @@ enum class SettingsKey {
     ScoringName, ///< "评分名字": given name on the scoring page
     Records, ///< "名字记录": the record list
     ShowAllNames, ///< "显示全部名字": 1 to list every name the rules give, 0 (default) to leave out unsuitable ones
+    WindowGeometry, ///< "窗口位置": the main window's normal place and size, "left,top,width,height"
+    WindowMaximized, ///< "窗口最大化": 1 when the main window was maximized
+    Skin, ///< "皮肤": number of the skin shown
+    Mode, ///< "起名模式": caption of the chosen mode option ("诗词起名", ...)
+    BirthDate, ///< "出生日期": the naming panel's birth date, "2024-5-17 8:30"
+    ChartDate, ///< "八字日期": the chart page's own date, same format
+    ChartOwnDate, ///< "八字用自定义日期": 1 when the chart uses its own date rather than the birth date
 };
 inline constexpr std::array kSettingsKeys = {
     SettingsKey::Surname,
@@ -36,6 +43,13 @@ inline constexpr std::array kSettingsKeys = {
     SettingsKey::ScoringName,
     SettingsKey::Records,
     SettingsKey::ShowAllNames,
+    SettingsKey::WindowGeometry,
+    SettingsKey::WindowMaximized,
+    SettingsKey::Skin,
+    SettingsKey::Mode,
+    SettingsKey::BirthDate,
+    SettingsKey::ChartDate,
+    SettingsKey::ChartOwnDate,
 };
 
 /// The key text of the settings file ("姓氏", "性别", ...).
@@ -57,6 +71,34 @@ std::vector<RecordFields> decodeRecordList(std::string_view text);
 /// understands numbers: optional blanks and sign, digits, an optional
 /// fraction. A text without one counts as 0.
 double leadingNumber(std::string_view text);
+
+/// A date and time of day chosen in date boxes, as the settings file keeps
+/// it: "2024-5-17 8:30" (year-month-day hour:minute).
+struct StoredMoment {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    bool operator==(const StoredMoment&) const = default;
+};
+/// "year-month-day hour:minute", the minute in two digits ("2024-5-17 8:05").
+std::string formatStoredMoment(const StoredMoment& moment);
+/// Reverse of `formatStoredMoment` (leading zeros and blanks around the
+/// parts are accepted). Nothing when the text is not of that form or a part
+/// is out of its range: year 1-9999, month 1-12, day 1-31, hour 0-23,
+/// minute 0-59. Whether the day exists in its month is not checked: the
+/// date boxes offer 31 days for every month.
+std::optional<StoredMoment> parseStoredMoment(std::string_view text);
+
+/// The main window's normal place and size on the desktop, in pixels.
+struct StoredGeometry {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const StoredGeometry&) const = default;
+};
 
 /// A parsed INI file: named sections of key=value entries. Section and key
 /// names compare case-insensitively for ASCII letters; the first of
@@ -193,6 +235,28 @@ public:
     bool showAllNames() const { return text(SettingsKey::ShowAllNames) == "1"; }
     void setShowAllNames(bool on) { setText(SettingsKey::ShowAllNames, on ? "1" : "0"); }
     void setScoringName(std::string value) { setText(SettingsKey::ScoringName, std::move(value)); }
+    /// The main window's place and size: nothing when absent, malformed or
+    /// of a width or height outside 1-100000.
+    std::optional<StoredGeometry> windowGeometry() const;
+    void setWindowGeometry(const StoredGeometry& geometry);
+    bool windowMaximized() const { return text(SettingsKey::WindowMaximized) == "1"; }
+    void setWindowMaximized(bool on) { setText(SettingsKey::WindowMaximized, on ? "1" : "0"); }
+    /// The skin number; 0 when absent or not a positive whole number.
+    int skin() const;
+    void setSkin(int number);
+    /// Caption of the chosen mode option; empty when absent.
+    std::string mode() const { return text(SettingsKey::Mode); }
+    void setMode(std::string caption) { setText(SettingsKey::Mode, std::move(caption)); }
+    /// The naming panel's birth date; nothing when absent or malformed.
+    std::optional<StoredMoment> birthDate() const { return parseStoredMoment(text(SettingsKey::BirthDate)); }
+    void setBirthDate(const StoredMoment& m) { setText(SettingsKey::BirthDate, formatStoredMoment(m)); }
+    /// The chart page's own date; nothing when absent or malformed.
+    std::optional<StoredMoment> chartDate() const { return parseStoredMoment(text(SettingsKey::ChartDate)); }
+    void setChartDate(const StoredMoment& m) { setText(SettingsKey::ChartDate, formatStoredMoment(m)); }
+    /// Whether the chart uses its own date (单选框_自定义日期); off unless the file says 1.
+    bool chartUsesOwnDate() const { return text(SettingsKey::ChartOwnDate) == "1"; }
+    void setChartUsesOwnDate(bool on) { setText(SettingsKey::ChartOwnDate, on ? "1" : "0"); }
+
     /// The stored record list, in either format (see RecordList::decode).
     std::vector<RecordFields> records() const;
     /// Stores the record list in RecordList's format.
