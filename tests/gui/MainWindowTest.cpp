@@ -20,6 +20,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -36,7 +38,10 @@
 #include <QToolBar>
 #include <QTreeView>
 
+#include <array>
+#include <cmath>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 using namespace jm;
@@ -63,6 +68,12 @@ QStringList items(const QComboBox* box)
     for (int i = 0; i < box->count(); ++i)
         out << box->itemText(i);
     return out;
+}
+
+bool oneCopyOfEachItem(const QComboBox* box)
+{
+    const QStringList all = items(box);
+    return QSet<QString>(all.begin(), all.end()).size() == all.size();
 }
 
 ListRow record(const QString& name, const QString& score)
@@ -144,20 +155,26 @@ private Q_SLOTS:
             QCOMPARE(year->count(), 79);
             QCOMPARE(year->itemText(0), QStringLiteral("1970"));
             QCOMPARE(year->itemText(78), QStringLiteral("2048"));
-            QCOMPARE(year->currentIndex(), 48);
-            QCOMPARE(year->currentText(), QStringLiteral("2018"));
-            const std::pair<const char*, int> others[]
-                = { { "组合框_月份", 12 }, { "组合框_日子", 31 }, { "组合框_时间", 24 }, { "组合框_分钟", 60 } };
-            for (const auto& [name, count] : others) {
-                QCOMPARE(s.combo(name)->count(), count);
-                QCOMPARE(s.combo(name)->currentIndex(), 0);
+            // Every date box of the window starts at today, 0:00.
+            const QDate today = QDate::currentDate();
+            const QString todayTexts[] = { QString::number(today.year()), QString::number(today.month()),
+                QString::number(today.day()), QStringLiteral("0"), QStringLiteral("0") };
+            const std::pair<const char*, int> boxes[] = { { "组合框_年份", 79 }, { "组合框_月份", 12 },
+                { "组合框_日子", 31 }, { "组合框_时间", 24 }, { "组合框_分钟", 60 } };
+            const char* chartBoxes[] = { "组合框_八字年份", "组合框_八字月份", "组合框_八字日子", "组合框_八字时间" };
+            const char* scoreBoxes[]
+                = { "组合框_评分年份", "组合框_评分月份", "组合框_评分日子", "组合框_评分时间", "组合框_评分分钟" };
+            for (int i = 0; i < 5; ++i) {
+                QCOMPARE(s.combo(boxes[i].first)->count(), boxes[i].second);
+                QCOMPARE(s.combo(boxes[i].first)->currentText(), todayTexts[i]);
+                QCOMPARE(s.combo(scoreBoxes[i])->currentText(), todayTexts[i]);
+                if (i < 4) QCOMPARE(s.combo(chartBoxes[i])->currentText(), todayTexts[i]);
             }
 
             QVERIFY(s.find<QRadioButton>("单选框_经典起名")->isChecked());
             QCOMPARE(s.window->statusHintImage(), 0);
             QCOMPARE(s.window->statusHintText(), QStringLiteral("高速生成,以好听为主,不考虑名字的五行数理等因素"));
-            QCOMPARE(s.window->skins().currentSkin(), kStartSkin);
-            QCOMPARE(s.window->skins().skinCounter(), 1);
+            QCOMPARE(s.window->skins().currentSkin(), kDefaultSkin);
             QVERIFY(!std::filesystem::exists(config));
         }
         // Closing writes the file with the first-start values.
@@ -236,28 +253,28 @@ private Q_SLOTS:
         const char* chartBoxes[] = { "组合框_八字年份", "组合框_八字月份", "组合框_八字日子", "组合框_八字时间" };
         const char* scoreBoxes[]
             = { "组合框_评分年份", "组合框_评分月份", "组合框_评分日子", "组合框_评分时间", "组合框_评分分钟" };
+        s.combo("组合框_月份")->setCurrentText(QStringLiteral("1"));
+        s.combo("组合框_日子")->setCurrentText(QStringLiteral("1"));
+        // What the user picked on the chart and scoring pages stays through every visit.
+        s.combo("组合框_八字年份")->setCurrentIndex(3);
+        s.combo("组合框_评分日子")->setCurrentIndex(5);
         for (int round = 0; round < 2; ++round) {
-            // Whatever the user picked on the page, reopening resets it.
-            s.combo("组合框_八字年份")->setCurrentIndex(3);
-            s.combo("组合框_评分日子")->setCurrentIndex(5);
-
             clickItem(2);
             QCOMPARE(s.page(), 6);
             QCOMPARE(s.find<QLabel>("透明标签_起名日期")->text(), QStringLiteral("2020年1月1日17时"));
-            QCOMPARE(items(s.combo("组合框_八字年份")).size(), 79);
-            QCOMPARE(s.combo("组合框_八字年份")->currentIndex(), 43);
-            QCOMPARE(s.combo("组合框_八字年份")->currentText(), QStringLiteral("2013"));
-            QCOMPARE(items(s.combo("组合框_八字时间")), items(s.combo("组合框_时间")));
             for (const char* name : chartBoxes)
-                QVERIFY(name == chartBoxes[0] || s.combo(name)->currentIndex() == 0);
+                QVERIFY(oneCopyOfEachItem(s.combo(name)));
+            QCOMPARE(items(s.combo("组合框_八字年份")).size(), 79);
+            QCOMPARE(s.combo("组合框_八字年份")->currentText(), QStringLiteral("1973"));
+            QCOMPARE(items(s.combo("组合框_八字时间")), items(s.combo("组合框_时间")));
 
             clickItem(4);
             QCOMPARE(s.page(), 7);
             QCOMPARE(s.text("编辑框_评分姓氏"), QStringLiteral("欧阳"));
-            QCOMPARE(s.combo("组合框_评分年份")->currentText(), QStringLiteral("2013"));
-            QCOMPARE(items(s.combo("组合框_评分分钟")).size(), 60);
+            QCOMPARE(s.combo("组合框_评分日子")->currentText(), QStringLiteral("6"));
             for (const char* name : scoreBoxes)
-                QVERIFY(name == scoreBoxes[0] || s.combo(name)->currentIndex() == 0);
+                QVERIFY(oneCopyOfEachItem(s.combo(name)));
+            QCOMPARE(items(s.combo("组合框_评分分钟")).size(), 60);
         }
         // The chart's own date options keep their state.
         QVERIFY(s.find<QRadioButton>("单选框1")->isChecked());
@@ -459,31 +476,122 @@ private Q_SLOTS:
         QVERIFY(s.messages.messages.back().text.contains(QStringLiteral("名字记录暂时不能保存")));
     }
 
-    void skinMenuStepsThroughTheSkinsOnce()
+    void skinMenuStepsThroughEverySkinAndWraps()
     {
         std::vector<int> applied;
         SkinSwitcher skins([&](int n) { applied.push_back(n); });
-        for (int i = 0; i < 85; ++i)
+        QVERIFY(!skins.applySkin(0));
+        QVERIFY(!skins.applySkin(kSkinCount + 1));
+        QVERIFY(skins.applySkin(kSkinCount - 1));
+        for (int i = 0; i < kSkinCount + 1; ++i)
             skins.nextSkin();
-        QCOMPARE(static_cast<int>(applied.size()), kSkinCount);
-        for (int i = 0; i < kSkinCount; ++i)
-            QCOMPARE(applied[static_cast<std::size_t>(i)], i + 1);
-        QCOMPARE(skins.currentSkin(), kSkinCount);
-        QCOMPARE(skins.skinCounter(), 86);
-
-        QSet<QString> sheets;
+        // From the skin shown to the next one, round and round: no jump back to 1, no end.
+        std::vector<int> want = { kSkinCount - 1, kSkinCount };
         for (int n = 1; n <= kSkinCount; ++n)
-            sheets.insert(skinStyleSheet(n));
-        QCOMPARE(sheets.size(), kSkinCount);
-        QVERIFY(skinStyleSheet(0).isEmpty());
-        QVERIFY(skinStyleSheet(kSkinCount + 1).isEmpty());
+            want.push_back(n);
+        QCOMPARE(applied, want);
 
         Session s(file("skins.dat"));
         s.start(m_database);
-        QCOMPARE(qApp->styleSheet(), skinStyleSheet(kStartSkin));
-        s.action("菜单项_更换皮肤")->trigger();
-        QCOMPARE(s.window->skins().currentSkin(), 1);
-        QCOMPARE(qApp->styleSheet(), skinStyleSheet(1));
+        QCOMPARE(qApp->styleSheet(), skinStyleSheet(kDefaultSkin));
+        // Every skin is told apart at a glance: the mean colours of the tool
+        // bar and of the whole window, as drawn, differ from every other skin's.
+        const auto mean = [](const QImage& image, const QRect& area) {
+            double sum[3] = {};
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    const QRgb p = image.pixel(x, y);
+                    sum[0] += qRed(p);
+                    sum[1] += qGreen(p);
+                    sum[2] += qBlue(p);
+                }
+            const double n = static_cast<double>(area.width()) * area.height();
+            return std::array<double, 3> { sum[0] / n, sum[1] / n, sum[2] / n };
+        };
+        const auto distance = [](const std::array<double, 3>& a, const std::array<double, 3>& b) {
+            return std::sqrt(
+                (a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) + (a[2] - b[2]) * (a[2] - b[2]));
+        };
+        std::vector<std::array<double, 3>> bars, windows;
+        for (int i = 0; i < kSkinCount; ++i) {
+            s.action("菜单项_更换皮肤")->trigger();
+            const int shown = (kDefaultSkin + i) % kSkinCount + 1;
+            QCOMPARE(s.window->skins().currentSkin(), shown);
+            QCOMPARE(qApp->styleSheet(), skinStyleSheet(shown));
+            QVERIFY(s.find<QStatusBar>("状态条1")->currentMessage().contains(skinName(shown)));
+            const QImage shot = s.window->grab().toImage();
+            bars.push_back(mean(shot, s.find<QToolBar>("工具条1")->geometry()));
+            windows.push_back(mean(shot, shot.rect()));
+        }
+        QCOMPARE(s.window->skins().currentSkin(), kDefaultSkin); // once round
+        double nearestBar = 1000, nearestWindow = 1000;
+        for (int a = 0; a < kSkinCount; ++a)
+            for (int b = a + 1; b < kSkinCount; ++b) {
+                nearestBar = std::min(nearestBar, distance(bars[a], bars[b]));
+                nearestWindow = std::min(nearestWindow, distance(windows[a], windows[b]));
+            }
+        qInfo(
+            "nearest skins: tool bar %.1f, window %.1f (RGB distance of the mean colours)", nearestBar, nearestWindow);
+        QVERIFY2(nearestBar > 40, qPrintable(QString::number(nearestBar)));
+        QVERIFY2(nearestWindow > 8, qPrintable(QString::number(nearestWindow)));
+    }
+
+    void rememberedStateComesBackAfterARestart()
+    {
+        const auto config = file("restart.dat");
+        const QRect place(40, 30, 700, 500);
+        {
+            Session s(config);
+            s.start(m_database);
+            s.window->setGeometry(place);
+            s.action("菜单项_更换皮肤")->trigger();
+            s.action("菜单项_更换皮肤")->trigger();
+            s.find<QRadioButton>("单选框_诗词起名")->click();
+            s.combo("组合框_性别")->setCurrentIndex(1);
+            s.combo("组合框_名字个数")->setCurrentIndex(1);
+            const std::pair<const char*, const char*> choices[] = { { "组合框_年份", "2024" }, { "组合框_月份", "5" },
+                { "组合框_日子", "17" }, { "组合框_时间", "8" }, { "组合框_分钟", "30" }, { "组合框_八字年份", "2020" },
+                { "组合框_八字月份", "2" }, { "组合框_八字日子", "4" }, { "组合框_八字时间", "17" } };
+            for (const auto& [box, text] : choices)
+                s.combo(box)->setCurrentText(QString::fromUtf8(text));
+            s.find<QRadioButton>("单选框_自定义日期")->setChecked(true);
+            s.window->close();
+        }
+        {
+            Session s(config);
+            s.start(m_database);
+            QCOMPARE(s.window->geometry(), place);
+            QCOMPARE(s.window->skins().currentSkin(), kDefaultSkin + 2);
+            QCOMPARE(qApp->styleSheet(), skinStyleSheet(kDefaultSkin + 2));
+            QVERIFY(s.find<QRadioButton>("单选框_诗词起名")->isChecked());
+            QCOMPARE(s.window->statusHintText(), QStringLiteral("使用近3000位诗人的数十万诗词进行组合起名"));
+            QCOMPARE(s.combo("组合框_性别")->currentText(), QStringLiteral("女"));
+            QCOMPARE(s.combo("组合框_名字个数")->currentText(), QStringLiteral("二字"));
+            QStringList birth;
+            for (const char* box : { "组合框_年份", "组合框_月份", "组合框_日子", "组合框_时间", "组合框_分钟" })
+                birth << s.combo(box)->currentText();
+            QCOMPARE(birth, QStringList({ "2024", "5", "17", "8", "30" }));
+            QCOMPARE(s.find<QLabel>("透明标签_起名日期")->text(), QStringLiteral("2024年5月17日8时"));
+            QVERIFY(s.find<QRadioButton>("单选框_自定义日期")->isChecked());
+            const QString chart = s.find<QPlainTextEdit>("编辑框_八字信息")->toPlainText();
+            QVERIFY2(chart.startsWith(QStringLiteral("公历日期：2020年2月4日17时\n")), qPrintable(chart.left(40)));
+            QVERIFY(chart.contains(QStringLiteral("八字四柱：己亥年  丁丑月  丁丑日  己酉时")));
+        }
+        // Remembered values the window cannot show fall back to the first-start ones.
+        const std::string bytes = *readFileBytes(config);
+        Settings edited(config);
+        QVERIFY(edited.load());
+        edited.setText(SettingsKey::WindowGeometry, "-9000,-9000,700,500"); // a screen that is gone
+        edited.setText(SettingsKey::Skin, "99");
+        edited.setText(SettingsKey::Mode, "旧的模式");
+        edited.setText(SettingsKey::BirthDate, "1900-1-1 0:00");
+        QVERIFY(edited.save());
+        Session s(config);
+        s.start(m_database);
+        QCOMPARE(s.window->size(), QSize(729, 513));
+        QCOMPARE(s.window->skins().currentSkin(), kDefaultSkin);
+        QVERIFY(s.find<QRadioButton>("单选框_经典起名")->isChecked());
+        QCOMPARE(s.combo("组合框_年份")->currentText(), QString::number(QDate::currentDate().year()));
     }
 
     void failuresAreReportedAfterTheWindowIsUp()
@@ -503,7 +611,8 @@ private Q_SLOTS:
         const auto critical
             = std::find_if(messages.begin(), messages.end(), [](const auto& m) { return m.icon == Icon::Critical; });
         QVERIFY(critical != messages.end());
-        QCOMPARE(critical->text, QString::fromUtf8(kMessageAttachFailed));
+        QVERIFY(critical->text.contains(QString::fromStdString(file("missing.db").string())));
+        QVERIFY(critical->text.contains(QStringLiteral("文件不存在")));
         QCOMPARE(critical->title, QStringLiteral("信息："));
         const auto warning
             = std::find_if(messages.begin(), messages.end(), [](const auto& m) { return m.icon == Icon::Warning; });
@@ -515,6 +624,63 @@ private Q_SLOTS:
         QCOMPARE(s.page(), 6);
         QTest::qWait(20);
         QCOMPARE(s.messages.messages.size(), 2);
+    }
+
+    void withoutTheDatabaseEveryActionSaysSo_data()
+    {
+        QTest::addColumn<QByteArray>("bytes"); // null: no file at all
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("missing") << QByteArray() << QStringLiteral("文件不存在");
+        QTest::newRow("broken") << QByteArray(300, 'x') << QStringLiteral("不是 SQLite 数据库文件");
+    }
+
+    void withoutTheDatabaseEveryActionSaysSo()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, cause);
+        const auto database = file("namedata-bad.db");
+        std::filesystem::remove(database);
+        if (!bytes.isNull()) writeFile(database, bytes.toStdString());
+        const QString path = QString::fromStdString(database.string());
+        Session s(file("no-database.dat"));
+        s.start(database);
+        QTRY_COMPARE(s.messages.messages.size(), 1);
+        const auto& first = s.messages.messages.front();
+        QCOMPARE(first.icon, Icon::Critical);
+        QVERIFY2(first.text.contains(path) && first.text.contains(cause), qPrintable(first.text));
+        QVERIFY(!first.text.contains(QStringLiteral("directx"), Qt::CaseInsensitive));
+        QVERIFY(s.find<QLabel>("状态条1_数据库")->isVisible());
+
+        struct Action {
+            const char* what; // as the message says it
+            std::function<void()> run;
+        };
+        const Action actions[] = {
+            { "无法起名", [&] { s.button("按钮_起名")->click(); } },
+            { "无法起名", [&] { s.button("按钮_再生成一次")->click(); } },
+            { "无法起名", [&] { s.button("按钮_组合起名")->click(); } },
+            { "无法起英文名", [&] { s.button("按钮_英文起名")->click(); } },
+            { "无法评分", [&] { s.button("按钮_评分")->click(); } },
+            { "无法查字典", [&] { s.action("菜单项_新华字典")->trigger(); } },
+            { "无法阅读文章", [&] { s.action("文章_备孕百科")->trigger(); } },
+            { "无法查看名字的详细解释",
+                [&] { s.window->contentRouter().showNameDetail(QStringLiteral("张"), QStringLiteral("三")); } },
+        };
+        for (const Action& a : actions) {
+            const auto before = s.messages.messages.size();
+            a.run();
+            QCOMPARE(s.messages.messages.size(), before + 1);
+            const auto& said = s.messages.messages.back();
+            QVERIFY2(
+                said.text.startsWith(QString::fromUtf8(a.what)) && said.text.contains(path), qPrintable(said.text));
+        }
+        QVERIFY(!s.window->generationPage().isRunning());
+        QVERIFY(!s.window->contentRouter().dictionaryWindow());
+        QVERIFY(!s.window->contentRouter().articleReader());
+        QVERIFY(!s.window->contentRouter().detailWindow());
+        // The birth chart needs no database.
+        s.action("菜单项_生辰八字")->trigger();
+        QVERIFY(s.find<QPlainTextEdit>("编辑框_八字信息")->toPlainText().contains(QStringLiteral("八字四柱")));
     }
 
     void aboutWindowShowsProductAndVersion()

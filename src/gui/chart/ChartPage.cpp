@@ -4,12 +4,6 @@
 #include "ui_ChartPage.h"
 
 namespace jm::gui {
-namespace {
-
-// The date the page's own boxes show when it is opened.
-const QString kChartPageYear = QStringLiteral("2013");
-
-} // namespace
 
 ChartPage::ChartPage(QWidget* parent)
     : QWidget(parent)
@@ -39,17 +33,46 @@ void ChartPage::setNamingDate(const BirthDate& date)
 
 void ChartPage::prepare()
 {
-    {
-        // One chart for the refilled boxes, not one per box.
-        const QSignalBlocker year(m_ui->组合框_八字年份), month(m_ui->组合框_八字月份), day(m_ui->组合框_八字日子),
-            hour(m_ui->组合框_八字时间);
-        refillComboBox(m_ui->组合框_八字年份, yearItems(), kChartPageYear);
-        refillComboBox(m_ui->组合框_八字月份, monthItems(), {});
-        refillComboBox(m_ui->组合框_八字日子, dayItems(), {});
-        refillComboBox(m_ui->组合框_八字时间, hourItems(), {});
+    // The lists never change: filled once, they keep the user's choice from visit to visit.
+    if (m_ui->组合框_八字年份->count() == 0) {
+        const BirthDate today = todayBirthDate();
+        refillComboBox(m_ui->组合框_八字年份, yearItems(), today.year);
+        refillComboBox(m_ui->组合框_八字月份, monthItems(), today.month);
+        refillComboBox(m_ui->组合框_八字日子, dayItems(), today.day);
+        refillComboBox(m_ui->组合框_八字时间, hourItems(), today.hour);
     }
     setNamingDate(m_namingDate);
     if (m_ui->单选框_自定义日期->isChecked()) runBirthChart();
+}
+
+BirthDate ChartPage::ownDate() const
+{
+    return { m_ui->组合框_八字年份->currentText(), m_ui->组合框_八字月份->currentText(),
+        m_ui->组合框_八字日子->currentText(), m_ui->组合框_八字时间->currentText(), QString() };
+}
+
+bool ChartPage::setOwnDate(const BirthDate& date)
+{
+    bool selected = false;
+    {
+        // One chart for the whole date, not one per box.
+        const QSignalBlocker year(m_ui->组合框_八字年份), month(m_ui->组合框_八字月份), day(m_ui->组合框_八字日子),
+            hour(m_ui->组合框_八字时间);
+        selected = selectDate(
+            m_ui->组合框_八字年份, m_ui->组合框_八字月份, m_ui->组合框_八字日子, m_ui->组合框_八字时间, nullptr, date);
+    }
+    if (selected && usesOwnDate()) runBirthChart();
+    return selected;
+}
+
+bool ChartPage::usesOwnDate() const
+{
+    return m_ui->单选框_自定义日期->isChecked();
+}
+
+void ChartPage::setUsesOwnDate(bool own)
+{
+    (own ? m_ui->单选框_自定义日期 : m_ui->单选框1)->setChecked(true);
 }
 
 QString ChartPage::namingDateLabel() const

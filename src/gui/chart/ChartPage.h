@@ -21,10 +21,20 @@ public:
     explicit ChartPage(QWidget* parent = nullptr);
     ~ChartPage() override;
 
-    /// Refills the page's own date boxes (year 2013, the other boxes at
-    /// their first item) and shows the chart of the chosen date. Done when
-    /// the window opens and whenever the tool bar opens the page.
+    /// Fills the page's own date boxes the first time (today, hour 0); later
+    /// calls keep what the user chose there. Then shows the chart of the
+    /// chosen date. Done when the window opens and whenever the tool bar
+    /// opens the page.
     void prepare();
+
+    /// The page's own date (its minute is empty) and whether the chart uses
+    /// it (单选框_自定义日期) rather than the naming date.
+    BirthDate ownDate() const;
+    /// Selects `date` in the page's own boxes (its minute is ignored) and
+    /// recharts; false, changing nothing, when a part is not in the lists.
+    bool setOwnDate(const BirthDate& date);
+    bool usesOwnDate() const;
+    void setUsesOwnDate(bool own);
 
     /// Computes the chart of the chosen birth moment and shows it on the
     /// page. Run by 查询, and by every change of the chosen date: a new

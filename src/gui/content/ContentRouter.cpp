@@ -79,6 +79,7 @@ std::filesystem::path ContentRouter::pageDirectory() const
 
 void ContentRouter::showArticleList(const QString& table, const QString& category)
 {
+    if (!m_window.requireDatabase(QStringLiteral("阅读文章"))) return;
     m_currentArticleTable = table;
     if (!m_reader) {
         m_reader = new ArticleReader(m_db, m_messages, pageDirectory(), &m_window);
@@ -92,6 +93,7 @@ void ContentRouter::showArticleList(const QString& table, const QString& categor
 
 void ContentRouter::openDictionary()
 {
+    if (!m_window.requireDatabase(QStringLiteral("查字典"))) return;
     if (!m_dictionary) {
         m_dictionary = new DictionaryWindow(m_db, m_messages, pageDirectory(), &m_window);
         m_dictionary->setAttribute(Qt::WA_DeleteOnClose);
@@ -134,6 +136,7 @@ SinglePageWindow* ContentRouter::manualWindow() const
 
 void ContentRouter::showNameDetail(const QString& surname, const QString& givenName)
 {
+    if (!m_window.requireDatabase(QStringLiteral("查看名字的详细解释"))) return;
     if (!m_detail) {
         m_detail = new DetailWindow(m_db, pageDirectory(), &m_window);
         m_detail->setAttribute(Qt::WA_DeleteOnClose);

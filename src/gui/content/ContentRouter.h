@@ -24,7 +24,8 @@ class SinglePageWindow;
 /// Routes the reference content of the main window: the article menus
 /// 育儿知识 and 算命风水 (built here from `articleMenu()`) to the article
 /// reader, the dictionary (tool bar item and menu item 新华字典), the help
-/// item 使用帮助, and the name detail window of the lists.
+/// item 使用帮助, and the name detail window of the lists. Each of them but
+/// the manual reads the database: without it, the user is told so instead.
 class ContentRouter : public QObject {
     Q_OBJECT
 public:

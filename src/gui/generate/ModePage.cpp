@@ -2,13 +2,12 @@
 
 #include "ui_ModePage.h"
 
+#include <array>
 #include <limits>
+#include <utility>
 
 namespace jm::gui {
 namespace {
-
-// The naming panel's birth date when the window opens.
-const QString kModePageYear = QStringLiteral("2018");
 
 struct ModeHint {
     GenerationMode mode;
@@ -26,6 +25,20 @@ constexpr ModeHint kModeHints[] = {
     { GenerationMode::English, 5, "有了中文名之后,还应该给宝宝起个英文名字,向国际化接轨" },
     { GenerationMode::Classic, 0, "高速生成,以好听为主,不考虑名字的五行数理等因素" },
 };
+
+// The seven mode options and their modes.
+std::array<std::pair<QRadioButton*, GenerationMode>, 7> modeOptions(const Ui::ModePage& ui)
+{
+    return { {
+        { ui.单选框_高分起名, GenerationMode::HighScore },
+        { ui.单选框_超吉起名, GenerationMode::SuperLucky },
+        { ui.单选框_诗词起名, GenerationMode::Poem },
+        { ui.单选框_组合起名, GenerationMode::Combination },
+        { ui.单选框_起小名, GenerationMode::Nickname },
+        { ui.单选框_起英文名, GenerationMode::English },
+        { ui.单选框_经典起名, GenerationMode::Classic },
+    } };
+}
 
 } // namespace
 
@@ -119,11 +132,36 @@ BirthDate ModePage::birthDate() const
 
 void ModePage::fillDateBoxes()
 {
-    refillComboBox(m_ui->组合框_年份, yearItems(), kModePageYear);
-    refillComboBox(m_ui->组合框_月份, monthItems(), QStringLiteral("1"));
-    refillComboBox(m_ui->组合框_日子, dayItems(), QStringLiteral("1"));
-    refillComboBox(m_ui->组合框_时间, hourItems(), QStringLiteral("0"));
-    refillComboBox(m_ui->组合框_分钟, minuteItems(), QStringLiteral("0"));
+    const BirthDate today = todayBirthDate();
+    refillComboBox(m_ui->组合框_年份, yearItems(), today.year);
+    refillComboBox(m_ui->组合框_月份, monthItems(), today.month);
+    refillComboBox(m_ui->组合框_日子, dayItems(), today.day);
+    refillComboBox(m_ui->组合框_时间, hourItems(), today.hour);
+    refillComboBox(m_ui->组合框_分钟, minuteItems(), today.minute);
+}
+
+bool ModePage::setBirthDate(const BirthDate& date)
+{
+    return selectDate(
+        m_ui->组合框_年份, m_ui->组合框_月份, m_ui->组合框_日子, m_ui->组合框_时间, m_ui->组合框_分钟, date);
+}
+
+QString ModePage::checkedModeCaption() const
+{
+    for (const auto& [option, mode] : modeOptions(*m_ui))
+        if (option->isChecked()) return option->text();
+    return m_ui->单选框_经典起名->text();
+}
+
+bool ModePage::checkModeByCaption(const QString& caption)
+{
+    for (const auto& [option, mode] : modeOptions(*m_ui)) {
+        if (option->text() != caption) continue;
+        option->setChecked(true);
+        showModeHint(mode);
+        return true;
+    }
+    return false;
 }
 
 void ModePage::showModeHint(GenerationMode mode)

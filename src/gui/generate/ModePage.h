@@ -36,11 +36,19 @@ public:
     int nameLength() const;
     /// The mode whose option is checked (classic when none of the others is).
     GenerationMode checkedMode() const;
+    /// The caption of the checked mode option ("高分起名", ...), as the settings file keeps it.
+    QString checkedModeCaption() const;
+    /// Checks the mode option captioned `caption` and shows its hint; false,
+    /// changing nothing, when no option has that caption.
+    bool checkModeByCaption(const QString& caption);
 
     /// The birth date chosen in the date boxes.
     BirthDate birthDate() const;
-    /// Fills the date boxes with their lists: 2018, 1, 1, 0 and 0 selected.
+    /// Fills the date boxes with their lists, today at 0:00 selected.
     void fillDateBoxes();
+    /// Selects `date` in the date boxes; false, changing nothing, when a
+    /// part of it is not in the lists.
+    bool setBirthDate(const BirthDate& date);
 
     /// Emits `modeHintChanged` with the hint of `mode`.
     void showModeHint(GenerationMode mode);

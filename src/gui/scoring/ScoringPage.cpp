@@ -12,12 +12,6 @@
 #include <limits>
 
 namespace jm::gui {
-namespace {
-
-// The date the page's boxes show when it is opened.
-const QString kScoringPageYear = QStringLiteral("2013");
-
-} // namespace
 
 ScoringPage::ScoringPage(NameDatabase& db, MessageService& messages, QWidget* parent)
     : QWidget(parent)
@@ -43,11 +37,14 @@ ScoringPage::~ScoringPage() = default;
 void ScoringPage::prepare(const QString& surname)
 {
     m_ui->编辑框_评分姓氏->setText(surname);
-    refillComboBox(m_ui->组合框_评分年份, yearItems(), kScoringPageYear);
-    refillComboBox(m_ui->组合框_评分月份, monthItems(), {});
-    refillComboBox(m_ui->组合框_评分日子, dayItems(), {});
-    refillComboBox(m_ui->组合框_评分时间, hourItems(), {});
-    refillComboBox(m_ui->组合框_评分分钟, minuteItems(), {});
+    // The lists never change: filled once, they keep the user's choice from visit to visit.
+    if (m_ui->组合框_评分年份->count() > 0) return;
+    const BirthDate today = todayBirthDate();
+    refillComboBox(m_ui->组合框_评分年份, yearItems(), today.year);
+    refillComboBox(m_ui->组合框_评分月份, monthItems(), today.month);
+    refillComboBox(m_ui->组合框_评分日子, dayItems(), today.day);
+    refillComboBox(m_ui->组合框_评分时间, hourItems(), today.hour);
+    refillComboBox(m_ui->组合框_评分分钟, minuteItems(), today.minute);
 }
 
 QString ScoringPage::typedGivenName() const
@@ -62,6 +59,7 @@ void ScoringPage::setTypedGivenName(const QString& givenName)
 
 void ScoringPage::scoreTypedName()
 {
+    if (m_databaseCheck && !m_databaseCheck()) return;
     // One check for the window and the command line: trimmed, known characters only
     // (traditional ones read as simplified), never cut.
     const Result<CheckedText> checkedSurname = checkSurname(m_db, m_ui->编辑框_评分姓氏->text().toStdString());

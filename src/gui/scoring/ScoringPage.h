@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -30,11 +31,14 @@ public:
 
     NameListModel& scoreList() { return *m_scoreList; }
 
+    /// Asked before a name is rated; rating goes on only when it returns
+    /// true (the window says why when it does not).
+    void setDatabaseCheck(std::function<bool()> check) { m_databaseCheck = std::move(check); }
     /// Where the report page of a rated name is written; nothing writes none.
     void setDataDirectory(std::optional<std::filesystem::path> directory) { m_dataDirectory = std::move(directory); }
-    /// Shows `surname` in 编辑框_评分姓氏 and refills the date boxes (year
-    /// 2013, the others at their first item). Done when the window opens and
-    /// whenever the tool bar opens the page.
+    /// Shows `surname` in 编辑框_评分姓氏 and, the first time, fills the date
+    /// boxes (today, 0:00); later calls keep the date the user chose. Done
+    /// when the window opens and whenever the tool bar opens the page.
     void prepare(const QString& surname);
     /// 编辑框_评分名字 (kept in the settings file).
     QString typedGivenName() const;
@@ -57,6 +61,7 @@ private:
     MessageService& m_messages;
     NameListModel* m_scoreList = nullptr;
     std::optional<std::filesystem::path> m_dataDirectory;
+    std::function<bool()> m_databaseCheck;
 };
 
 } // namespace jm::gui

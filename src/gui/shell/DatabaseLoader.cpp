@@ -1,7 +1,9 @@
 #include "shell/DatabaseLoader.h"
 
 #include "data/Bootstrap.h"
+#include "data/BootstrapFailure.h"
 #include "data/NameDatabase.h"
+#include "settings/Paths.h"
 
 namespace jm::gui {
 
@@ -22,19 +24,22 @@ void DatabaseLoader::start(const std::filesystem::path& shippedFile)
     m_started = true;
     m_db.announceBootstrap();
     try {
-        m_thread = std::thread([this, file = shippedFile.string()] {
-            const BootstrapResult result = bootstrapDatabase(m_db, file);
+        m_thread = std::thread([this, file = shippedFile] {
+            const BootstrapResult result = bootstrapDatabase(m_db, file.string());
+            const std::string message = result.ok ? std::string() : describeBootstrapFailure(file, result.error);
             // Queued to the loader's thread; dropped if the loader is gone by then
             // (its destructor joins this thread first).
             QMetaObject::invokeMethod(
-                this,
-                [this, ok = result.ok, error = QString::fromStdString(result.error)] { Q_EMIT finished(ok, error); },
+                this, [this, ok = result.ok, error = QString::fromStdString(message)] { Q_EMIT finished(ok, error); },
                 Qt::QueuedConnection);
         });
     } catch (const std::system_error&) {
         // No thread: release the waiting queries; every lookup reads empty.
         m_db.endBootstrap();
-        Q_EMIT finished(false, QString::fromUtf8(kMessageOpenFailed));
+        Q_EMIT finished(false,
+            QStringLiteral(
+                "无法载入名字数据库 %1：无法启动载入它的线程，电脑的资源可能不够。请关闭一些程序后重新打开嘉名。")
+                .arg(QString::fromStdString(displayPath(shippedFile))));
     }
 }
 

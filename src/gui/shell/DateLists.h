@@ -1,7 +1,11 @@
 #pragma once
 
+#include "settings/Settings.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QComboBox;
 
@@ -21,6 +25,22 @@ struct BirthDate {
     QString hour;
     QString minute;
 };
+
+/// Today at 0:00 as the date boxes show it; the date boxes start here when
+/// nothing is remembered.
+BirthDate todayBirthDate();
+
+/// A date as the settings file keeps it, and back. `storedMoment` gives
+/// nothing when a part is not a number (a box left empty); a missing minute
+/// reads as 0.
+BirthDate birthDateOf(const StoredMoment& moment);
+std::optional<StoredMoment> storedMomentOf(const BirthDate& date);
+
+/// Selects the texts of `date` in the year, month, day, hour and (when
+/// given) minute boxes. Changes nothing and returns false when one of the
+/// texts is not an item of its box (a year outside the lists).
+bool selectDate(
+    QComboBox* year, QComboBox* month, QComboBox* day, QComboBox* hour, QComboBox* minute, const BirthDate& date);
 
 /// The value lists of the date boxes, each built from one comma-separated
 /// constant text: years "1970" to "2048", months "1" to "12", days "1" to

@@ -28,7 +28,9 @@
 #include <utility>
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 
 namespace jm::gui {
@@ -101,6 +103,7 @@ void MainWindow::createPages()
     m_english = new EnglishPage(m_generation->englishList(), m_ui->状态条1);
     m_chart = new ChartPage;
     m_scoring = new ScoringPage(m_db, m_messages);
+    m_scoring->setDatabaseCheck([this] { return requireDatabase(QStringLiteral("评分")); });
     m_records = new RecordsPage;
     m_superLucky = new SuperLuckyPage(m_generation->superLuckyList());
     m_classic = new ClassicPage;
@@ -134,7 +137,12 @@ void MainWindow::connectNavigation()
         runExitSequence();
         close();
     });
-    connect(ui.菜单项_更换皮肤, &QAction::triggered, this, [this] { m_skins.nextSkin(); });
+    connect(ui.菜单项_更换皮肤, &QAction::triggered, this, [this] {
+        m_skins.nextSkin();
+        const int skin = m_skins.currentSkin();
+        m_ui->状态条1->showMessage(
+            QStringLiteral("皮肤：%1（%2/%3）").arg(skinName(skin)).arg(skin).arg(kSkinCount), 4000);
+    });
     connect(ui.菜单项_使用帮助, &QAction::triggered, m_content, &ContentRouter::openHelp);
     connect(ui.菜单项_关于软件, &QAction::triggered, this, &MainWindow::openAboutWindow);
     connect(m_poem, &PoemPage::showRequested, this, [this] { showPage(PagePoem); });
@@ -152,18 +160,26 @@ void MainWindow::connectGeneration()
     generation.setOptionReader(GenerationMode::Nickname, [this](GenerationRequest& r) { m_nickname->fillRequest(r); });
     generation.setInputCheck(GenerationMode::English, [this] { return m_english->checkInputs(m_messages); });
 
-    // The buttons that start, pause and open.
-    connect(m_modePage, &ModePage::startClicked, &generation, &GenerationPage::onStartButton);
+    // The buttons that start, pause and open. Every mode reads the database.
+    connect(m_modePage, &ModePage::startClicked, &generation, [this] {
+        if (requireDatabase(QStringLiteral("起名"))) m_generation->onStartButton();
+    });
     connect(m_modePage, &ModePage::generationCharacterClicked, &generation,
         [this] { m_generation->openGenerationCharacterDialog(); });
-    const auto startFrom = [this](GenerationMode mode) { return [this, mode] { m_generation->startFromPage(mode); }; };
+    const auto startFrom = [this](GenerationMode mode) {
+        return [this, mode] {
+            if (requireDatabase(QStringLiteral("起名"))) m_generation->startFromPage(mode);
+        };
+    };
     connect(m_highScore, &HighScorePage::generateClicked, &generation, startFrom(GenerationMode::HighScore));
     connect(m_superLucky, &SuperLuckyPage::generateClicked, &generation, startFrom(GenerationMode::SuperLucky));
     connect(m_poem, &PoemPage::generateClicked, &generation, startFrom(GenerationMode::Poem));
     connect(m_combination, &CombinationPage::generateClicked, &generation, startFrom(GenerationMode::Combination));
     connect(m_nickname, &NicknamePage::generateClicked, &generation, startFrom(GenerationMode::Nickname));
     connect(m_classic, &ClassicPage::generateClicked, &generation, startFrom(GenerationMode::Classic));
-    connect(m_english, &EnglishPage::generateClicked, &generation, &GenerationPage::onEnglishButton);
+    connect(m_english, &EnglishPage::generateClicked, &generation, [this] {
+        if (requireDatabase(QStringLiteral("起英文名"))) m_generation->onEnglishButton();
+    });
     connect(m_highScore, &HighScorePage::pauseToggled, &generation, &GenerationPage::setPaused);
     connect(m_superLucky, &SuperLuckyPage::pauseToggled, &generation, &GenerationPage::setPaused);
 
@@ -214,14 +230,15 @@ void MainWindow::start(const std::filesystem::path& shippedDatabase)
 {
     if (m_started) return;
     m_started = true;
-    m_skins.applySkin(kStartSkin);
-    show();
-    m_skins.setSkinCounter(1);
+    // Read first: the skin and the window's place come from it.
+    readSettingsFile();
+    if (!m_skins.applySkin(m_settings.skin())) m_skins.applySkin(kDefaultSkin);
+    showAtRememberedPlace();
     fillNamingDateBoxes();
     m_chart->runBirthChart();
     m_generation->setLastSurname(m_modePage->surname());
     m_modePage->showModeHint(GenerationMode::Classic);
-    loadSettings();
+    restoreSettings();
     m_generation->resetGenerationCharacter();
 
     m_dataDirectory = ensureDataDirectory();
@@ -323,11 +340,36 @@ void MainWindow::warnLater(const QString& text)
     });
 }
 
-void MainWindow::loadSettings()
+void MainWindow::readSettingsFile()
 {
     m_settings = Settings(configPath());
     if (const Result<void> locked = m_settings.lock(); !locked) warnLater(QString::fromStdString(locked.error()));
     if (const Result<void> loaded = m_settings.load(); !loaded) warnLater(QString::fromStdString(loaded.error()));
+}
+
+void MainWindow::showAtRememberedPlace()
+{
+    resize(729, 513);
+    if (const std::optional<StoredGeometry> g = m_settings.windowGeometry()) {
+        const QRect place(g->left, g->top, g->width, g->height);
+        // Only where a screen shows enough of it to take hold of: the screen
+        // it was on may be gone.
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            const QRect seen = screen->availableGeometry().intersected(place);
+            if (seen.width() >= 100 && seen.height() >= 50) {
+                setGeometry(place);
+                break;
+            }
+        }
+    }
+    if (m_settings.windowMaximized())
+        showMaximized();
+    else
+        show();
+}
+
+void MainWindow::restoreSettings()
+{
     m_modePage->setSurname(qText(m_settings.surname()));
     m_modePage->setSexIndex(m_settings.sexIndex());
     m_modePage->setNameLengthIndex(m_settings.nameLengthIndex());
@@ -336,6 +378,11 @@ void MainWindow::loadSettings()
     m_scoring->setTypedGivenName(qText(m_settings.scoringName()));
     m_records->restoreRecords(m_settings.records());
     m_showAllNames->setChecked(m_settings.showAllNames());
+    // Where nothing (or something out of the lists) is remembered, the boxes stay at today.
+    if (const std::optional<StoredMoment> date = m_settings.birthDate()) m_modePage->setBirthDate(birthDateOf(*date));
+    if (const std::optional<StoredMoment> date = m_settings.chartDate()) m_chart->setOwnDate(birthDateOf(*date));
+    m_chart->setUsesOwnDate(m_settings.chartUsesOwnDate());
+    m_modePage->checkModeByCaption(qText(m_settings.mode()));
 }
 
 void MainWindow::saveSettings()
@@ -350,6 +397,15 @@ void MainWindow::saveSettings()
     // Written once it differs from the default, so older files stay as they were.
     if (m_showAllNames->isChecked() != m_settings.showAllNames())
         m_settings.setShowAllNames(m_showAllNames->isChecked());
+    const QRect place = isMaximized() ? normalGeometry() : geometry();
+    m_settings.setWindowGeometry({ place.x(), place.y(), place.width(), place.height() });
+    m_settings.setWindowMaximized(isMaximized());
+    m_settings.setSkin(m_skins.currentSkin());
+    m_settings.setMode(stdText(m_modePage->checkedModeCaption()));
+    if (const std::optional<StoredMoment> date = storedMomentOf(m_modePage->birthDate()))
+        m_settings.setBirthDate(*date);
+    if (const std::optional<StoredMoment> date = storedMomentOf(m_chart->ownDate())) m_settings.setChartDate(*date);
+    m_settings.setChartUsesOwnDate(m_chart->usesOwnDate());
     const Result<void> saved = m_settings.save();
     // The last chance: a failure now loses this run's inputs and records, so
     // it is said even when an earlier failure was reported already.
@@ -391,7 +447,23 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::onDatabaseLoaded(bool ok, const QString& error)
 {
-    if (!ok && !m_exited) m_messages.critical(this, error);
+    if (ok || m_exited) return;
+    m_databaseProblem = error;
+    // A lasting sign in the status bar: the box below is read once and closed.
+    m_databaseWarning = new QLabel(QStringLiteral("名字数据库未载入"), this);
+    m_databaseWarning->setObjectName(QStringLiteral("状态条1_数据库"));
+    m_databaseWarning->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    m_databaseWarning->setToolTip(error);
+    m_ui->状态条1->addPermanentWidget(m_databaseWarning);
+    m_messages.critical(this, error);
+}
+
+bool MainWindow::requireDatabase(const QString& action)
+{
+    if (databaseAvailable()) return true;
+    m_messages.warning(this, QStringLiteral("无法%1：名字数据库没有载入。\n\n%2").arg(action, m_databaseProblem),
+        MessageService::hintTitle());
+    return false;
 }
 
 } // namespace jm::gui

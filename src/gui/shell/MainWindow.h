@@ -71,12 +71,14 @@ public:
     /// Runs the exit sequence if it has not run yet.
     ~MainWindow() override;
 
-    /// The start sequence: start skin, window shown, date boxes filled, the
-    /// first birth chart, the classic hint, the saved inputs restored from
-    /// the settings file (`configPath()`), then the database bootstrap from
-    /// `shippedDatabase` started on its own thread. Failures (bootstrap, an
-    /// unwritable data directory) are reported through the message service
-    /// once the window is up. Runs once.
+    /// The start sequence: the settings file (`configPath()`) read, the
+    /// remembered skin applied, the window shown at its remembered place and
+    /// size, the date boxes filled (today), the first birth chart, the
+    /// classic hint, the saved inputs restored (texts, records, mode, birth
+    /// and chart dates), then the database bootstrap from `shippedDatabase`
+    /// started on its own thread. Failures (bootstrap, an unwritable data
+    /// directory) are reported through the message service once the window
+    /// is up. Runs once.
     void start(const std::filesystem::path& shippedDatabase = shippedDatabasePath());
 
     /// The exit sequence: a running generation is stopped, the bootstrap
@@ -104,6 +106,14 @@ public:
 
     /// Writes the record list to the settings file at once.
     bool saveRecordList();
+
+    /// True unless the database bootstrap failed (while it runs, queries
+    /// wait for it, so the database counts as available).
+    bool databaseAvailable() const { return m_databaseProblem.isEmpty(); }
+    /// For every action that reads the database: returns true when it is
+    /// available; otherwise tells the user that `action` ("起名", "评分",
+    /// ...) cannot be done and why, and returns false.
+    bool requireDatabase(const QString& action);
 
     /// The writable directory for pages and exports; nothing when it cannot
     /// be written (the user was told once, at start).
@@ -141,7 +151,9 @@ private:
     void fillNamingDateBoxes();
     void prepareChartPage();
     void prepareScoringPage();
-    void loadSettings();
+    void readSettingsFile();
+    void showAtRememberedPlace();
+    void restoreSettings();
     /// A warning box once the event loop runs (start-up problems).
     void warnLater(const QString& text);
     void saveSettings();
@@ -170,6 +182,8 @@ private:
     QAction* m_showAllNames = nullptr;
     QLabel* m_statusIcon = nullptr;
     QLabel* m_statusText = nullptr;
+    QLabel* m_databaseWarning = nullptr;
+    QString m_databaseProblem;
     int m_statusImage = -1;
     QPointer<AboutWindow> m_about;
     std::optional<std::filesystem::path> m_dataDirectory;

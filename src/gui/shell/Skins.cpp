@@ -6,47 +6,33 @@
 namespace jm::gui {
 namespace {
 
-struct Palette {
-    int hue;
-    int saturation; // 0-255, scales every tone of the palette
+struct Skin {
+    const char* name;
+    QRgb bar; // tool bar and menu bar
+    QRgb barText;
+    QRgb window; // window background, status bar
+    QRgb panel; // pages and group boxes
+    QRgb accent; // selections, the current tab, group titles
 };
 
-// Ten base colours; the fifth (blue) meets the start skin 15.
-constexpr Palette kPalettes[] = {
-    { 140, 200 },
-    { 0, 190 },
-    { 275, 170 },
-    { 180, 190 },
-    { 212, 220 },
-    { 28, 220 },
-    { 330, 170 },
-    { 46, 220 },
-    { 22, 90 },
-    { 215, 60 },
+// Each skin has a hue of its own and a coloured tool bar, so that the skins
+// are told apart at a glance.
+constexpr Skin kSkins[kSkinCount] = {
+    { "天青", 0x3a7bd5, 0xffffff, 0xe6f0fb, 0xf7fbff, 0x1f5fb0 },
+    { "中国红", 0xb71c1c, 0xffe9a8, 0xf9e7e3, 0xfffaf6, 0xa31515 },
+    { "竹青", 0x2e7d32, 0xffffff, 0xe5f2e4, 0xf8fcf6, 0x1b5e20 },
+    { "杏黄", 0xf2a93b, 0x3b2500, 0xfcf1d8, 0xfffdf4, 0x9c5a00 },
+    { "紫藤", 0x6a3d9a, 0xffffff, 0xede6f6, 0xfbf8fe, 0x5b2c8f },
+    { "樱粉", 0xe56b9f, 0xffffff, 0xfbe9f1, 0xfff8fb, 0xb02f66 },
+    { "墨韵", 0x2f2f2f, 0xf5f5f5, 0xe8e8e4, 0xfcfcfa, 0x333333 },
+    { "湖蓝", 0x00897b, 0xffffff, 0xdff1ef, 0xf5fbfa, 0x00695c },
 };
 
-struct Tone {
-    int backgroundLightness; // window and bars
-    int panelLightness; // pages and group boxes
-    int accentLightness; // selections, titles
-    int saturationPercent;
-};
-
-constexpr Tone kTones[] = {
-    { 238, 250, 110, 100 },
-    { 232, 247, 100, 90 },
-    { 228, 244, 95, 70 },
-    { 242, 252, 120, 110 },
-    { 235, 248, 85, 55 },
-    { 226, 240, 105, 80 },
-    { 240, 251, 125, 60 },
-    { 230, 246, 90, 40 },
-};
-
-QColor tone(const Palette& p, int saturationPercent, int lightness)
+// `a` moved towards `b` by `t` (0 to 1).
+QColor blend(QColor a, QColor b, double t)
 {
-    const int s = std::min(255, p.saturation * saturationPercent / 100);
-    return QColor::fromHsl(p.hue, s, std::clamp(lightness, 0, 255));
+    const auto mix = [t](int x, int y) { return static_cast<int>(x + (y - x) * t + 0.5); };
+    return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()));
 }
 
 QString name(const QColor& c)
@@ -56,33 +42,41 @@ QString name(const QColor& c)
 
 } // namespace
 
+QString skinName(int number)
+{
+    if (number < 1 || number > kSkinCount) return {};
+    return QString::fromUtf8(kSkins[number - 1].name);
+}
+
 QString skinStyleSheet(int number)
 {
     if (number < 1 || number > kSkinCount) return {};
-    const Palette& p = kPalettes[(number - 1) % std::size(kPalettes)];
-    const Tone& t = kTones[(number - 1) / std::size(kPalettes)];
-    const int sat = t.saturationPercent;
-    const QColor window = tone(p, sat * 6 / 10, t.backgroundLightness);
-    const QColor barTop = tone(p, sat * 5 / 10, std::min(255, t.backgroundLightness + 12));
-    const QColor panel = tone(p, sat * 3 / 10, t.panelLightness);
-    const QColor tab = tone(p, sat * 6 / 10, t.backgroundLightness - 12);
-    const QColor border = tone(p, sat * 5 / 10, t.backgroundLightness - 70);
-    const QColor accent = tone(p, sat, t.accentLightness);
-    const QColor accentSoft = tone(p, sat, (t.accentLightness + 2 * 255) / 3);
-    const QColor button = tone(p, sat * 4 / 10, 248);
-    const QColor buttonBottom = tone(p, sat * 6 / 10, t.backgroundLightness - 16);
-    const QColor header = tone(p, sat * 6 / 10, t.backgroundLightness - 6);
-    const QColor alternate = tone(p, sat * 4 / 10, std::min(252, t.panelLightness - 6));
+    const Skin& skin = kSkins[number - 1];
+    const QColor white(Qt::white);
+    const QColor bar(skin.bar);
+    const QColor window(skin.window);
+    const QColor panel(skin.panel);
+    const QColor accent(skin.accent);
+    const QColor barTop = blend(bar, white, 0.18);
+    const QColor barDown = blend(bar, Qt::black, 0.15);
+    const QColor tab = blend(window, accent, 0.08);
+    const QColor border = blend(window, accent, 0.40);
+    const QColor accentSoft = blend(accent, white, 0.80);
+    const QColor button = blend(panel, white, 0.6);
+    const QColor buttonBottom = blend(window, accent, 0.05);
+    const QColor header = blend(window, accent, 0.04);
+    const QColor alternate = blend(panel, window, 0.6);
 
     QString css = QStringLiteral(R"(
 QMainWindow, QDialog { background: @window; }
-QToolBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @barTop, stop:1 @window);
-           border: none; border-bottom: 1px solid @border; spacing: 2px; padding: 2px; }
-QToolBar QToolButton { border: 1px solid transparent; border-radius: 4px; padding: 2px 6px; }
-QToolBar QToolButton:hover { border-color: @accent; background: @accentSoft; }
-QToolBar QToolButton:pressed { background: @tab; }
-QMenuBar { background: @window; }
-QMenuBar::item:selected { background: @accentSoft; }
+QToolBar { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 @barTop, stop:1 @bar);
+           border: none; border-bottom: 1px solid @barDown; spacing: 2px; padding: 2px; }
+QToolBar QToolButton { color: @barText; border: 1px solid transparent; border-radius: 4px; padding: 2px 6px; }
+QToolBar QToolButton:hover { border-color: @barText; background: @barDown; }
+QToolBar QToolButton:pressed { background: @barDown; }
+QMenuBar { background: @bar; color: @barText; }
+QMenuBar::item { background: transparent; padding: 3px 8px; }
+QMenuBar::item:selected { background: @barDown; }
 QMenu::item:selected { background: @accent; color: white; }
 QStatusBar { background: @window; border-top: 1px solid @border; }
 QTabWidget::pane { border: 1px solid @border; background: @panel; top: -1px; }
@@ -107,6 +101,9 @@ QTreeView, QTableView, QListView { alternate-background-color: @alternate; selec
     const std::pair<const char*, QColor> values[] = {
         { "@window", window },
         { "@barTop", barTop },
+        { "@barDown", barDown },
+        { "@barText", QColor(skin.barText) },
+        { "@bar", bar },
         { "@panel", panel },
         { "@tab", tab },
         { "@border", border },
@@ -133,17 +130,17 @@ SkinSwitcher::SkinSwitcher(Apply apply)
 {
 }
 
-void SkinSwitcher::applySkin(int number)
+bool SkinSwitcher::applySkin(int number)
 {
-    if (number < 1 || number > kSkinCount) return;
+    if (number < 1 || number > kSkinCount) return false;
     m_current = number;
     if (m_apply) m_apply(number);
+    return true;
 }
 
 void SkinSwitcher::nextSkin()
 {
-    if (m_skinCounter <= kSkinCount) applySkin(m_skinCounter);
-    ++m_skinCounter;
+    applySkin(m_current % kSkinCount + 1);
 }
 
 } // namespace jm::gui
