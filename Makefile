@@ -5,7 +5,7 @@
 #   make bench  the benchmarks and command timings, written to bench/RESULTS.md
 #   make fuzz   every fuzz target under libFuzzer (clang), FUZZ_RUNS executions each
 #   make sanitizers  the asan and tsan runs one after the other
-#   make screenshot  pictures of the main window into docs/screenshots (Xvfb)
+#   make screenshot  pictures of the windows into docs/screenshots (Xvfb)
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
@@ -67,8 +67,9 @@ bench: deps
 screenshot: configure
 	cmake --build $(BUILD) -j $(JOBS) --target jiaming-screenshot
 	tmp=$$(mktemp -d) && JIAMING_CONFIG=$$tmp/config.dat JIAMING_DATA_DIR=$$tmp/data \
-	  xvfb-run -a -s "-screen 0 1024x768x24" ./$(BUILD)/jiaming-screenshot docs/screenshots 6 7 highscore detail articles dictionary; \
-	  status=$$?; rm -rf $$tmp; exit $$status
+	  xvfb-run -a -s "-screen 0 1024x768x24" ./$(BUILD)/jiaming-screenshot docs/screenshots 7 highscore detail articles; \
+	  status=$$?; rm -rf $$tmp; [ $$status -eq 0 ] || exit $$status
+	scripts/screenshots.sh docs/screenshots $(BUILD)/jiaming
 
 clean:
 	rm -rf $(BUILD) build-asan build-tsan build-bench build-fuzz

@@ -12,6 +12,7 @@ PACKAGES=(
   fonts-noto-cjk
   libqt6svg6 qt6-translations-l10n
   xvfb xauth imagemagick
+  openbox wmctrl xdotool x11-utils   # `make screenshot`: the program as a user sees it
   desktop-file-utils appstream dpkg-dev
 )
 # `install-deps.sh fuzz`: the compiler with libFuzzer, for `make fuzz`.
