@@ -57,15 +57,23 @@ TEST(BootstrapFailure, NamesTheFileAndTheCause)
                 other.close();
             },
             "缺少必需的数据表" },
+        { "columns.db",
+            [](const fs::path& f) {
+                NameDatabase other;
+                ASSERT_TRUE(other.open(f.string(), true));
+                ASSERT_TRUE(other.execute("create table NM_CNWord (Id Integer, 汉字 VarChar(2))"));
+                other.close();
+            },
+            "数据表的列与本版本不符" },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         const fs::path file = dir.path() / c.file;
         c.make(file);
         NameDatabase db;
-        const BootstrapResult result = bootstrapDatabase(db, file.string());
-        ASSERT_FALSE(result.ok);
-        const std::string message = describeBootstrapFailure(file, result.error);
+        const Result<void> result = bootstrapDatabase(db, file.string());
+        ASSERT_FALSE(result);
+        const std::string message = describeBootstrapFailure(file, result.error());
         EXPECT_NE(message.find(file.string()), std::string::npos) << message;
         EXPECT_NE(message.find(c.cause), std::string::npos) << message;
         EXPECT_NE(message.find("现在都不能使用"), std::string::npos) << message;
@@ -80,8 +88,8 @@ TEST(BootstrapFailure, AnUnreadableFileIsSaidToBeUnreadable)
     const fs::path file = test::FixtureBuilder::standard().write(dir.path() / "namedata.db");
     fs::permissions(file, fs::perms::none);
     NameDatabase db;
-    const BootstrapResult result = bootstrapDatabase(db, file.string());
-    ASSERT_FALSE(result.ok);
-    EXPECT_NE(describeBootstrapFailure(file, result.error).find("没有读取这个文件的权限"), std::string::npos);
+    const Result<void> result = bootstrapDatabase(db, file.string());
+    ASSERT_FALSE(result);
+    EXPECT_NE(describeBootstrapFailure(file, result.error()).find("没有读取这个文件的权限"), std::string::npos);
     fs::permissions(file, fs::perms::owner_all);
 }

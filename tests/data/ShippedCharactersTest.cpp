@@ -43,7 +43,7 @@ protected:
     {
         db = new jm::NameDatabase;
         const auto result = jm::bootstrapDatabase(*db, shippedPath());
-        ASSERT_TRUE(result.ok) << shippedPath() << ": " << result.error;
+        ASSERT_TRUE(result.ok()) << shippedPath() << ": " << result.error();
     }
     static void TearDownTestSuite()
     {

@@ -48,6 +48,8 @@ std::string describeBootstrapFailure(const std::filesystem::path& file, std::str
             cause = "SQLite 无法打开这个文件，文件可能已损坏";
         else if (bootstrapError.find("no such table") != std::string_view::npos)
             cause = "文件中缺少必需的数据表（" + std::string(bootstrapError) + "），可能是旧版本或不完整的文件";
+        else if (bootstrapError.find(" columns (") != std::string_view::npos)
+            cause = "数据表的列与本版本不符（" + std::string(bootstrapError) + "），可能是别的版本的文件";
         else if (!bootstrapError.empty())
             cause = "文件内容有误：" + std::string(bootstrapError);
         else

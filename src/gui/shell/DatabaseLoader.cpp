@@ -25,12 +25,12 @@ void DatabaseLoader::start(const std::filesystem::path& shippedFile)
     m_db.announceBootstrap();
     try {
         m_thread = std::thread([this, file = shippedFile] {
-            const BootstrapResult result = bootstrapDatabase(m_db, file.string());
-            const std::string message = result.ok ? std::string() : describeBootstrapFailure(file, result.error);
+            const Result<void> result = bootstrapDatabase(m_db, file.string());
+            const std::string message = result ? std::string() : describeBootstrapFailure(file, result.error());
             // Queued to the loader's thread; dropped if the loader is gone by then
             // (its destructor joins this thread first).
             QMetaObject::invokeMethod(
-                this, [this, ok = result.ok, error = QString::fromStdString(message)] { Q_EMIT finished(ok, error); },
+                this, [this, ok = result.ok(), error = QString::fromStdString(message)] { Q_EMIT finished(ok, error); },
                 Qt::QueuedConnection);
         });
     } catch (const std::system_error&) {
