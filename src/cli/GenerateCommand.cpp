@@ -1,10 +1,13 @@
 // jiaming-cli generate --surname S --sex 男|女 --length 1|2 --mode MODE [--generation-char second|third:CHAR]
 //                      [--seed N] [--format tsv|json] [--export FILE] [--db PATH] [mode options]
 // The classic mode prints its text as the text box holds it (CR LF line ends).
-// --export writes the list (high, super) or the text (classic) as the export
-// buttons do: GBK bytes, CR LF, header line first for a list.
+// --export writes the list (every mode) or the text (classic) as the export
+// buttons do: GBK bytes (GB18030 for characters outside GBK, with a note on
+// the error stream), CR LF, header line first for a list.
+// A run that lists nothing says why on the error stream and still exits 0.
 #include "cli/Command.h"
 #include "cli/GenerateModes.h"
+#include "generate/EmptyListReason.h"
 #include "generate/GenerationWorker.h"
 #include "generate/RequestCheck.h"
 #include "generate/ResultExport.h"
@@ -207,9 +210,6 @@ int runGenerate(const std::vector<std::string>& raw, Io io)
     const std::string format = args.value("format").value_or("tsv");
     if (error.empty() && format != "tsv" && format != "json") error = "--format must be tsv or json";
     const auto exportPath = args.value("export");
-    if (error.empty() && exportPath && request.mode != GenerationMode::HighScore
-        && request.mode != GenerationMode::SuperLucky && !producesText(request.mode))
-        error = "--export is for the modes high, super and classic";
     if (!error.empty()) {
         io.err << "jiaming-cli generate: " << error << "\n";
         printUsage(io);
@@ -240,12 +240,20 @@ int runGenerate(const std::vector<std::string>& raw, Io io)
         io.out << result.text;
     else
         printTsv(result, io.out);
+    // A list that came out empty says why; it is still a list (exit 0).
+    if (const std::string why = emptyListReason(result); !why.empty())
+        io.err << "jiaming-cli generate: " << why << "\n";
     if (exportPath) {
-        const std::string text = producesText(request.mode) ? result.text : resultListText(result.rows);
-        if (const Result<void> written = writeExportFile(*exportPath, text); !written) {
-            io.err << "jiaming-cli generate: " << written.error() << "\n";
+        const std::string text = producesText(request.mode) ? result.text
+            : request.mode == GenerationMode::English       ? englishListText(result.englishRows)
+                                                            : resultListText(result.rows);
+        const ExportResult written = exportTextTo(*exportPath, text);
+        if (!written.written) {
+            io.err << "jiaming-cli generate: " << written.error << "\n";
             return 1;
         }
+        if (written.gb18030)
+            io.err << "jiaming-cli generate: " << *exportPath << " holds characters outside GBK: written as GB18030\n";
     }
     return 0;
 }

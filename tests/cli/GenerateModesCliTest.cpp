@@ -1,4 +1,4 @@
-// jiaming-cli generate --mode super|combo|nickname|classic and --export.
+// jiaming-cli generate --mode super|combo|nickname|classic, --export and the word on an empty list.
 #include "settings/Paths.h"
 #include "support/CliRunner.h"
 #include "support/ListDatabaseSuite.h"
@@ -59,10 +59,11 @@ TEST_F(GenerateModesCli, SuperLuckyFiltersAndExport)
     }
     EXPECT_EQ(jm::readFileBytes(file).value_or(""), jm::toGbk(want));
 
-    const auto none = runCli(generate("--mode super 2>/dev/null"));
-    EXPECT_EQ(lines(none.out).size(), 1u) << "no filter switched on: nothing listed";
-    const auto clash = runCli(generate("--mode super --filter must:金 --filter none:金 2>/dev/null"));
-    EXPECT_EQ(lines(clash.out).size(), 1u);
+    // Nothing listed: the header, then the reason (on the error stream).
+    const auto none = runCli(generate("--mode super"));
+    EXPECT_EQ(lines(none.out).size(), 2u) << "no filter switched on: nothing listed";
+    const auto clash = runCli(generate("--mode super --filter must:金 --filter none:金"));
+    EXPECT_EQ(lines(clash.out).size(), 2u);
     const auto mustAny = runCli(generate("--mode super --filter must: 2>/dev/null"));
     EXPECT_GT(lines(mustAny.out).size(), rows.size()) << "must-have with no box: every element";
 }
@@ -77,8 +78,8 @@ TEST_F(GenerateModesCli, CombinationAndNickname)
 
     const auto xiao = runCli(generate("--mode nickname --pattern 小A", "小"));
     ASSERT_EQ(xiao.status, 0) << xiao.out;
-    EXPECT_EQ(xiao.out, "编号\t姓名\t简体笔划\t繁体笔划\t五行\t五格\t三才\t评分\n")
-        << "every 小A contains the surname 小";
+    EXPECT_TRUE(xiao.out.starts_with("编号\t姓名\t简体笔划\t繁体笔划\t五行\t五格\t三才\t评分\n"));
+    EXPECT_EQ(lines(xiao.out).size(), 2u) << "the header, then why: every 小A contains the surname 小";
     const auto er = runCli(generate("--mode nickname --pattern A儿"));
     const auto erRows = lines(er.out);
     ASSERT_GT(erRows.size(), 2000u);
@@ -108,12 +109,42 @@ TEST_F(GenerateModesCli, BadModeOptions)
         { "--mode super --filter must", "--filter must be GROUP:ELEMENTS" },
         { "--mode super --filter must:金石", "must be among 金木水火土" },
         { "--mode nickname --pattern ABC", "--pattern must be" },
-        { "--mode combo --export x.txt", "--export is for the modes high, super and classic" },
     };
     for (const auto& [args, message] : cases) {
         SCOPED_TRACE(args);
         const auto r = runCli(generate(args));
         EXPECT_EQ(r.status, 2);
         EXPECT_NE(r.out.find(message), std::string::npos) << r.out;
+    }
+}
+
+TEST_F(GenerateModesCli, AnEmptyListSaysWhyAndStillSucceeds)
+{
+    const std::pair<std::string, const char*> cases[] = {
+        { "--mode super", "没有打开任何五行限定" },
+        { "--mode combo --chars abc", "除了姓氏没有别的汉字" },
+        { "--mode high --generation-char second:张", "辈份字“张”含有姓氏“张”" },
+    };
+    for (const auto& [args, reason] : cases) {
+        SCOPED_TRACE(args);
+        const auto r = runCli(generate(args));
+        EXPECT_EQ(r.status, 0);
+        EXPECT_NE(r.out.find("编号\t姓名"), std::string::npos);
+        EXPECT_EQ(r.out.find("\n1\t"), std::string::npos) << "the list: its header alone";
+        EXPECT_NE(lines(r.out).back().find(reason), std::string::npos) << r.out;
+    }
+}
+
+TEST_F(GenerateModesCli, EveryListModeExports)
+{
+    for (const char* mode : { "combo --chars 李明华", "nickname --pattern A儿" }) {
+        SCOPED_TRACE(mode);
+        const auto file = s_dir->path() / "list.txt";
+        const auto r = runCli(generate(std::string("--mode ") + mode + " --export " + shellQuote(file.string())));
+        ASSERT_EQ(r.status, 0) << r.out.substr(0, 300);
+        std::string want = r.out;
+        jm::replaceAll(want, "\t", "    ");
+        jm::replaceAll(want, "\n", "\r\n");
+        EXPECT_EQ(jm::readFileBytes(file).value_or(""), jm::toGbk(want));
     }
 }

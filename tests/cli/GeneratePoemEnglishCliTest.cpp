@@ -1,5 +1,7 @@
+#include "settings/Paths.h"
 #include "support/CliRunner.h"
 #include "support/PoemFixture.h"
+#include "text/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -60,9 +62,13 @@ TEST_F(PoemEnglishCli, PoemByPoetAndTitleWithDefaultOrGivenCharacters)
 
 TEST_F(PoemEnglishCli, EnglishNamesWithTheirFourColumns)
 {
-    const auto r = runCli("generate --surname 李 --mode english --given 强 --style 男性化" + *s_db);
+    const auto file = s_dir->path() / "EnglishNameList.txt";
+    const auto r = runCli(
+        "generate --surname 李 --mode english --given 强 --style 男性化 --export " + shellQuote(file.string()) + *s_db);
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_EQ(r.out, "编号\t英文名\t中文读音\t相关含义\n1\tCharles\t查尔斯\t男子汉\n");
+    EXPECT_EQ(jm::readFileBytes(file).value_or(""),
+        jm::toGbk("编号    英文名    中文读音    相关含义\r\n1    Charles    查尔斯    男子汉\r\n"));
     const auto json = runCli("generate --surname 李 --mode english --given 强 --style 女性化 --format json" + *s_db);
     EXPECT_EQ(json.out,
         "{\"surname\":\"李\",\"given\":\"强\",\"style\":2,\"mode\":\"english\",\"rows\":[{\"编号\":\"1\","
@@ -78,7 +84,9 @@ TEST_F(PoemEnglishCli, EnglishNamesWithinTheLengthBounds)
     // 强 is q, English ch: Charles (7 letters) is the one male name.
     const auto shortOnes = runCli("generate --surname 李 --mode english --given 强 --style 1 --max-length 6" + *s_db);
     ASSERT_EQ(shortOnes.status, 0) << shortOnes.out;
-    EXPECT_EQ(shortOnes.out, "编号\t英文名\t中文读音\t相关含义\n");
+    EXPECT_TRUE(shortOnes.out.starts_with("编号\t英文名\t中文读音\t相关含义\n")) << shortOnes.out;
+    EXPECT_EQ(shortOnes.out.find("\n1\t"), std::string::npos);
+    EXPECT_NE(shortOnes.out.find("没有找到与“强”首字读音相近"), std::string::npos) << "an empty list says why";
     const auto exact
         = runCli("generate --surname 李 --mode english --given 强 --style 1 --min-length 7 --max-length 7" + *s_db);
     EXPECT_EQ(exact.out, "编号\t英文名\t中文读音\t相关含义\n1\tCharles\t查尔斯\t男子汉\n");

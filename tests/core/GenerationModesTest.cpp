@@ -502,3 +502,18 @@ TEST_F(GenerationModes, TooManyCharactersToCombineAreRefusedWithAMessage)
     for (const auto& m : fits.messages)
         EXPECT_EQ(m.text.find("最多只能组合"), std::string::npos);
 }
+
+TEST(ResultExport, CharactersOutsideGbkAreNoticed)
+{
+    const std::pair<const char*, bool> cases[] = {
+        { "编号    张喆    Carl", false }, // 喆 is GBK (not GB2312)
+        { "张𠀀", true }, // CJK extension B: four GB18030 bytes
+        { "龘", false },
+        { "😀", true },
+        { "", false },
+    };
+    for (const auto& [text, outside] : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(needsGb18030(text), outside);
+    }
+}

@@ -166,9 +166,15 @@ void GenerationOptionsTest::exportButtonsWriteTheirFilesAndOpenThem()
     NameListModel high, lucky;
     QPushButton highButton, luckyButton, classicButton;
     QPlainTextEdit classic;
-    ExportActions actions(&highButton, high, &luckyButton, lucky, &classicButton, classic);
+    jm::test::RecordingMessageService messages;
+    ExportActions actions(messages, nullptr);
+    actions.addNameList(&highButton, high, jm::kHighScoreExportFile);
+    actions.addNameList(&luckyButton, lucky, jm::kSuperLuckyExportFile);
+    actions.addText(&classicButton, classic, jm::kClassicExportFile);
     QStringList opened;
     actions.setOpener([&](const QString& path) { opened << path; });
+    // Saved where the dialog suggests: the data directory, the list's own file name.
+    actions.setChooser([](QWidget*, const QString& suggested) { return suggested; });
     const QString data = dir.path() + "/data/";
     const QByteArray header
         = jm::toGbk("编号    姓名    简体笔划    繁体笔划    五行    五格    三才    评分\r\n").c_str();

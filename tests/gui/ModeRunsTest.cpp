@@ -394,6 +394,7 @@ private Q_SLOTS:
         // 导出 writes the text as shown, CR LF between lines, and opens the file.
         QStringList opened;
         s.window->exportActions().setOpener([&](const QString& path) { opened << path; });
+        s.window->exportActions().setChooser([](QWidget*, const QString& suggested) { return suggested; });
         s.button("按钮_经典导出")->click();
         QCOMPARE(opened.size(), 1);
         QVERIFY(opened[0].endsWith(QStringLiteral("/ClassNameList.txt")));

@@ -195,19 +195,21 @@ private Q_SLOTS:
         ExportActions& exports = s.window->exportActions();
         QStringList opened;
         exports.setOpener([&](const QString& path) { opened << path; });
+        exports.setChooser([](QWidget*, const QString& suggested) { return suggested; });
+        const QPushButton* button = s.window->findChild<QPushButton*>(QStringLiteral("按钮_高分导出"));
         const auto old = file("data") / "NameList.txt";
         std::filesystem::create_directories(old.parent_path());
         writeFile(old, "an old export");
         ::chmod(old.c_str(), 0444); // read-only: the export must not replace it
 
-        QVERIFY(exports.exportHighScore().isEmpty());
+        QVERIFY(exports.exportFor(button).isEmpty());
         QVERIFY(opened.isEmpty());
         QVERIFY(s.said(QStringLiteral("导出失败")));
         QVERIFY(s.said(QStringLiteral("只读")));
         QCOMPARE(*readFileBytes(old), std::string("an old export"));
 
         ::chmod(old.c_str(), 0644);
-        QVERIFY(!exports.exportHighScore().isEmpty());
+        QVERIFY(!exports.exportFor(button).isEmpty());
         QCOMPARE(opened.size(), 1);
     }
 };

@@ -4,8 +4,9 @@
 // every PAGE number given; the PAGE "about" writes OUTPUT_DIR/about.png, "detail" the name detail window
 // (detail-window.png), "articles" the article reader (article-reader.png), "dictionary" the dictionary
 // window after looking up 龍嘉 (dictionary-window.png) with the page of 龍 (dictionary.png), and
-// "highscore" the high-score page after a run for the surname 林 (high-score.png). Run it under xvfb-run or with
-// QT_QPA_PLATFORM=offscreen; set JIAMING_CONFIG to a scratch file so the user's settings stay untouched.
+// "highscore", "superlucky", "poem", "combination", "nickname", "english" and "classic" the page of
+// that mode after a run for the surname 林 (high-score.png, super-lucky.png, poem.png, ...). Run it under xvfb-run or
+// with QT_QPA_PLATFORM=offscreen; set JIAMING_CONFIG to a scratch file so the user's settings stay untouched.
 #include "content/ArticleReader.h"
 #include "content/ContentRouter.h"
 #include "content/DictionaryWindow.h"
@@ -18,6 +19,7 @@
 #include "shell/MessageService.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -29,6 +31,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -71,21 +74,68 @@ int main(int argc, char** argv)
                 if (!w || !w->grab().save(out.filePath(QString::fromUtf8(file)))) status = 1;
                 if (w) w->close();
             };
-            if (page == QStringLiteral("detail") || page == QStringLiteral("articles")
-                || page == QStringLiteral("dictionary") || page == QStringLiteral("highscore"))
-                db.waitUntilReady();
-            if (page == QStringLiteral("highscore")) {
+            if (!page.front().isDigit() && page != QStringLiteral("about")) db.waitUntilReady();
+            const auto click = [&](const char* name) {
+                if (auto* button = window.findChild<QPushButton*>(QString::fromUtf8(name)))
+                    button->click();
+                else
+                    status = 1;
+            };
+            // A run of one mode for the surname 林, started as a user does, then the page after it.
+            const auto runMode = [&](const char* option, const std::vector<const char*>& buttons, const char* file) {
                 window.findChild<QLineEdit*>(QStringLiteral("编辑框_姓氏"))->setText(QStringLiteral("林"));
                 window.findChild<QComboBox*>(QStringLiteral("组合框_名字个数"))->setCurrentIndex(1);
-                window.findChild<QRadioButton*>(QStringLiteral("单选框_高分起名"))->setChecked(true);
-                window.findChild<QPushButton*>(QStringLiteral("按钮_起名"))->click();
+                window.findChild<QRadioButton*>(QString::fromUtf8(option))->setChecked(true);
+                for (const char* button : buttons) {
+                    click(button);
+                    QApplication::processEvents();
+                }
                 QElapsedTimer timer;
                 timer.start();
-                while (window.generationPage().isRunning() && timer.elapsed() < 60000)
+                while (window.generationPage().isRunning() && timer.elapsed() < 120000)
                     QApplication::processEvents(QEventLoop::AllEvents, 20);
                 QApplication::processEvents();
-                const bool saved = window.grab().save(out.filePath(QStringLiteral("high-score.png")));
+                const bool saved = window.grab().save(out.filePath(QString::fromUtf8(file)));
                 if (window.generationPage().isRunning() || !saved) status = 1;
+            };
+            window.findChild<QLineEdit*>(QStringLiteral("编辑框_姓氏"))->setText(QStringLiteral("林"));
+            if (page == QStringLiteral("highscore")) {
+                runMode("单选框_高分起名", { "按钮_起名" }, "high-score.png");
+                continue;
+            }
+            if (page == QStringLiteral("superlucky")) {
+                // Second character 木, third 水: a few minutes of work cut to seconds.
+                window.findChild<QRadioButton*>(QStringLiteral("单选框_超吉起名"))->setChecked(true);
+                click("按钮_起名");
+                for (const char* box : { "选择框_第二个字五行限定", "选择框_第三个字五行限定" })
+                    window.findChild<QCheckBox*>(QString::fromUtf8(box))->click();
+                window.findChild<QCheckBox*>(QStringLiteral("选择框_木0"))->setChecked(true);
+                window.findChild<QCheckBox*>(QStringLiteral("选择框_水1"))->setChecked(true);
+                runMode("单选框_超吉起名", { "按钮_超吉生成" }, "super-lucky.png");
+                continue;
+            }
+            if (page == QStringLiteral("poem")) {
+                // The first poet's first poem, with the characters it marks.
+                runMode("单选框_诗词起名", { "按钮_起名", "按钮2", "按钮_诗词起名" }, "poem.png");
+                continue;
+            }
+            if (page == QStringLiteral("combination")) {
+                runMode("单选框_组合起名", { "按钮_起名", "按钮_组合起名" }, "combination.png");
+                continue;
+            }
+            if (page == QStringLiteral("nickname")) {
+                runMode("单选框_起小名", { "按钮_起名", "按钮_起小名" }, "nickname.png");
+                continue;
+            }
+            if (page == QStringLiteral("english")) {
+                window.findChild<QRadioButton*>(QStringLiteral("单选框_起英文名"))->setChecked(true);
+                click("按钮_起名");
+                window.findChild<QLineEdit*>(QStringLiteral("编辑框_英文名字"))->setText(QStringLiteral("嘉铭"));
+                runMode("单选框_起英文名", { "按钮_英文起名" }, "english.png");
+                continue;
+            }
+            if (page == QStringLiteral("classic")) {
+                runMode("单选框_经典起名", { "按钮_起名" }, "classic.png");
                 continue;
             }
             if (page == QStringLiteral("detail")) {

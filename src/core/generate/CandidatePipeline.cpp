@@ -218,6 +218,7 @@ bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t
     const std::vector<CandidateName>& names = data.candidateNames;
     const std::size_t total = names.size();
     result.candidateCount = total;
+    result.threshold = threshold;
     result.rows.clear();
     result.rows.reserve(capacity ? std::min(*capacity, total) : total);
 

@@ -54,6 +54,8 @@ struct GenerationResult {
     std::size_t examinedCount = 0;
     /// Names the list left out, by Exclusion (index 0 unused).
     std::array<std::size_t, kExclusionCount> excluded {};
+    /// The least score a listed name needed (0: every score was listed).
+    int threshold = 0;
 };
 
 /// Receives what a run reports. Every method is called on the worker

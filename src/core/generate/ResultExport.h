@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Result.h"
+#include "generate/EnglishRow.h"
+#include "generate/GenerationRequest.h"
 #include "generate/NameRow.h"
 
 #include <cstddef>
@@ -15,6 +17,13 @@ namespace jm {
 inline constexpr const char* kHighScoreExportFile = "NameList.txt";
 inline constexpr const char* kSuperLuckyExportFile = "100NameList.txt";
 inline constexpr const char* kClassicExportFile = "ClassNameList.txt";
+inline constexpr const char* kPoemExportFile = "PoemNameList.txt";
+inline constexpr const char* kCombinationExportFile = "ComboNameList.txt";
+inline constexpr const char* kNicknameExportFile = "NickNameList.txt";
+inline constexpr const char* kEnglishExportFile = "EnglishNameList.txt";
+
+/// The file name an export of the list (or text) of `mode` suggests.
+const char* exportFileName(GenerationMode mode);
 
 /// The text of a list export (UTF-8, lines ended by "\r\n"): the header line,
 /// then one line per row with the eight cells joined by four spaces. The
@@ -22,6 +31,15 @@ inline constexpr const char* kClassicExportFile = "ClassNameList.txt";
 /// `rows.size()` are empty, as the rows a running list has not filled yet.
 /// The export stops after the first row whose 编号 is empty.
 std::string resultListText(const std::vector<NameRow>& rows, std::optional<std::size_t> rowCount = std::nullopt);
+
+/// The text of an English list export, in the same form: the header line
+/// "编号    英文名    中文读音    相关含义", then one line per row.
+std::string englishListText(const std::vector<EnglishRow>& rows);
+
+/// True when `utf8` holds a character outside GBK: its export bytes are
+/// then GB18030 (four bytes for such a character), which GBK-only readers
+/// cannot show.
+bool needsGb18030(std::string_view utf8);
 
 /// Writes `utf8` as GBK bytes (GB18030) to `path`, replacing the file as
 /// `writeFileAtomically` does (regular files only, the folder must exist).
@@ -34,7 +52,12 @@ struct ExportResult {
     std::filesystem::path path;
     bool written = false;
     std::string error;
+    /// The text held characters outside GBK (see needsGb18030).
+    bool gb18030 = false;
 };
+
+/// Writes an export to `path` (a file the user chose; its folder must exist).
+ExportResult exportTextTo(const std::filesystem::path& path, const std::string& utf8);
 
 /// Exports a scored list to `fileName` in the data directory.
 ExportResult exportResultList(

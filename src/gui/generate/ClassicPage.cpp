@@ -1,5 +1,6 @@
 #include "generate/ClassicPage.h"
 
+#include "generate/RunStatus.h"
 #include "ui_ClassicPage.h"
 
 namespace jm::gui {
@@ -9,6 +10,7 @@ ClassicPage::ClassicPage(QWidget* parent)
     , m_ui(std::make_unique<Ui::ClassicPage>())
 {
     m_ui->setupUi(this);
+    m_runStatus = new RunStatus(m_ui->进度条_经典, m_ui->标签_经典状态, m_ui->按钮_经典取消, m_ui->按钮_经典导出, this);
     connect(m_ui->按钮_经典生成, &QPushButton::clicked, this, &ClassicPage::generateClicked);
 }
 

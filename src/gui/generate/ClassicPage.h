@@ -14,6 +14,8 @@ class ClassicPage;
 
 namespace jm::gui {
 
+class RunStatus;
+
 /// The classic page 经典模式 (页面_经典模式): the names of a classic run as
 /// text in 编辑框_经典名字, 生成 and 导出. Window thread only.
 class ClassicPage : public QWidget {
@@ -21,6 +23,9 @@ class ClassicPage : public QWidget {
 public:
     explicit ClassicPage(QWidget* parent = nullptr);
     ~ClassicPage() override;
+
+    /// The page's run line: progress, status text, 取消 and export enabling.
+    RunStatus& runStatus() { return *m_runStatus; }
 
     /// The text box the export writes out.
     const QPlainTextEdit& textBox() const;
@@ -38,6 +43,7 @@ Q_SIGNALS:
 
 private:
     std::unique_ptr<Ui::ClassicPage> m_ui;
+    RunStatus* m_runStatus = nullptr;
 };
 
 } // namespace jm::gui

@@ -1,5 +1,6 @@
 #include "generate/CombinationPage.h"
 
+#include "generate/RunStatus.h"
 #include "shell/NameListModel.h"
 #include "ui_CombinationPage.h"
 
@@ -12,6 +13,7 @@ CombinationPage::CombinationPage(NameListModel& list, QWidget* parent)
     , m_ui(std::make_unique<Ui::CombinationPage>())
 {
     m_ui->setupUi(this);
+    m_runStatus = new RunStatus(m_ui->进度条_组合, m_ui->标签_组合状态, m_ui->按钮_组合取消, m_ui->按钮_组合导出, this);
     // Kept whole in the settings file: the box may not cut what it restores.
     m_ui->编辑框_组合的字->setMaxLength(std::numeric_limits<int>::max());
     list.attachTo(m_ui->超级列表框_组合列表);
@@ -35,6 +37,11 @@ void CombinationPage::setCharacters(const QString& characters)
 void CombinationPage::fillRequest(GenerationRequest& request) const
 {
     request.combination.characters = characters().toStdString();
+}
+
+QPushButton* CombinationPage::exportButton() const
+{
+    return m_ui->按钮_组合导出;
 }
 
 } // namespace jm::gui

@@ -6,11 +6,14 @@
 
 #include <memory>
 
+class QPushButton;
 namespace Ui {
 class CombinationPage;
 }
 
 namespace jm::gui {
+
+class RunStatus;
 
 class NameListModel;
 
@@ -23,6 +26,11 @@ public:
     /// `list` is the combination result list; it must outlive the page.
     explicit CombinationPage(NameListModel& list, QWidget* parent = nullptr);
     ~CombinationPage() override;
+
+    /// The page's run line: progress, status text, 取消 and export enabling.
+    RunStatus& runStatus() { return *m_runStatus; }
+    /// 导出列表: saves the list (ExportActions).
+    QPushButton* exportButton() const;
 
     /// The text of 编辑框_组合的字 (kept in the settings file).
     QString characters() const;
@@ -38,6 +46,7 @@ Q_SIGNALS:
 
 private:
     std::unique_ptr<Ui::CombinationPage> m_ui;
+    RunStatus* m_runStatus = nullptr;
 };
 
 } // namespace jm::gui

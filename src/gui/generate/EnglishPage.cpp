@@ -2,6 +2,7 @@
 
 #include "generate/GenerationRequest.h"
 #include "generate/Pronunciation.h"
+#include "generate/RunStatus.h"
 #include "shell/MessageService.h"
 #include "shell/NameListModel.h"
 #include "ui_EnglishPage.h"
@@ -23,6 +24,7 @@ EnglishPage::EnglishPage(
     , m_pronunciation(new Pronunciation(std::move(player), this))
 {
     m_ui->setupUi(this);
+    m_runStatus = new RunStatus(m_ui->进度条_英文, m_ui->标签_英文状态, m_ui->按钮_英文取消, m_ui->按钮_英文导出, this);
     // Kept whole in the settings file: the box may not cut what it restores.
     m_ui->编辑框_英文名字->setMaxLength(std::numeric_limits<int>::max());
     list.attachTo(m_ui->超级列表框_英文列表);
@@ -95,6 +97,11 @@ void EnglishPage::speakRow(int row)
     if (row < 0 || row >= m_list.rowCount()) return;
     const QString name = m_list.row(row).cells.value(EnglishRow::Name);
     if (!name.isEmpty()) m_pronunciation->speak(name);
+}
+
+QPushButton* EnglishPage::exportButton() const
+{
+    return m_ui->按钮_英文导出;
 }
 
 } // namespace jm::gui

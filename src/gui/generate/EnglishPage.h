@@ -9,6 +9,7 @@
 
 class QStatusBar;
 
+class QPushButton;
 namespace Ui {
 class EnglishPage;
 }
@@ -18,6 +19,8 @@ struct GenerationRequest;
 }
 
 namespace jm::gui {
+
+class RunStatus;
 
 class AudioPlayer;
 class MessageService;
@@ -39,6 +42,11 @@ public:
     EnglishPage(NameListModel& list, QStatusBar* statusBar, QWidget* parent = nullptr,
         std::unique_ptr<AudioPlayer> player = {});
     ~EnglishPage() override;
+
+    /// The page's run line: progress, status text, 取消 and export enabling.
+    RunStatus& runStatus() { return *m_runStatus; }
+    /// 导出列表: saves the list (ExportActions).
+    QPushButton* exportButton() const;
 
     /// 编辑框_英文姓氏: 开始起名 copies the mode page's surname into it.
     void setSurname(const QString& surname);
@@ -66,6 +74,7 @@ Q_SIGNALS:
 
 private:
     std::unique_ptr<Ui::EnglishPage> m_ui;
+    RunStatus* m_runStatus = nullptr;
     NameListModel& m_list;
     QStatusBar* m_statusBar;
     Pronunciation* m_pronunciation;

@@ -18,49 +18,56 @@ namespace jm::gui {
 
 class NameListModel;
 
-/// The export buttons of the high-score, super-lucky and classic pages:
-/// each writes its file in the data directory and opens it with the
-/// program the desktop associates with text files.
+/// The export buttons of the result pages. A click asks where to save (a
+/// save dialog; suggested: the writable data directory and the list's
+/// file name), writes the list as GBK text (GB18030 when it holds
+/// characters outside GBK, and the message says so), says "已导出到 …" or
+/// why it failed, and opens a written file with the program the desktop
+/// associates with text files. A failed write never opens the file (an old
+/// one may be there). Window thread only.
 class ExportActions : public QObject {
     Q_OBJECT
 public:
     /// Opens a written file; the default hands it to the desktop.
     using Opener = std::function<void(const QString& path)>;
+    /// Asks where to save: gets the suggested path, returns the chosen one
+    /// (empty: cancelled). The default asks with a save dialog; tests answer themselves.
+    using Chooser = std::function<QString(QWidget* parent, const QString& suggested)>;
 
-    /// Connects the export buttons of the high-score, super-lucky and
-    /// classic pages (按钮_高分导出, 按钮_超吉导出, 按钮_经典导出) to the
-    /// exports of their lists and of the classic text box.
-    ExportActions(QPushButton* highScoreButton, const NameListModel& highScore, QPushButton* superLuckyButton,
-        const NameListModel& superLucky, QPushButton* classicButton, const QPlainTextEdit& classicText,
-        QObject* parent = nullptr);
+    /// Messages go through `messages`, boxes and the dialog over `window`.
+    ExportActions(MessageService& messages, QWidget* window, QObject* parent = nullptr);
+
+    /// `button` exports the scored list `list` (eight columns) as `fileName`.
+    void addNameList(QPushButton* button, const NameListModel& list, const char* fileName);
+    /// `button` exports the English list `list` (four columns) as `fileName`.
+    void addEnglishList(QPushButton* button, const NameListModel& list, const char* fileName);
+    /// `button` exports the text of `box` unchanged (lines apart by CR LF) as `fileName`.
+    void addText(QPushButton* button, const QPlainTextEdit& box, const char* fileName);
 
     void setOpener(Opener opener) { m_open = std::move(opener); }
-    /// Where a failed export is reported (a warning box over `parent`).
-    void setMessages(MessageService* messages, QWidget* parent)
-    {
-        m_messages = messages;
-        m_parentWidget = parent;
-    }
+    void setChooser(Chooser chooser) { m_choose = std::move(chooser); }
 
-    /// The exports; each returns the path of its file, or an empty text when
-    /// the file could not be written (reported, and nothing is opened).
-    QString exportHighScore();
-    QString exportSuperLucky();
-    QString exportClassic();
+    /// The export of `button`, as a click performs it. Returns the path
+    /// written, or an empty text when it was cancelled or failed (reported).
+    QString exportFor(const QPushButton* button);
 
     /// The rows of a list as shown, empty rows included.
     static std::vector<NameRow> nameRows(const NameListModel& list);
 
 private:
-    QString exportList(const NameListModel& list, const char* fileName);
+    struct Source {
+        const QPushButton* button;
+        std::function<std::string()> text;
+        const char* fileName;
+    };
+    void add(QPushButton* button, std::function<std::string()> text, const char* fileName);
     QString finish(const ExportResult& result);
 
-    const NameListModel& m_highScore;
-    const NameListModel& m_superLucky;
-    const QPlainTextEdit& m_classicText;
+    MessageService& m_messages;
+    QWidget* m_window;
+    std::vector<Source> m_sources;
     Opener m_open;
-    MessageService* m_messages = nullptr;
-    QWidget* m_parentWidget = nullptr;
+    Chooser m_choose;
 };
 
 } // namespace jm::gui

@@ -1,9 +1,11 @@
 #include "generate/GenerationPage.h"
 
+#include "generate/EmptyListReason.h"
 #include "generate/GenerationCharacterDialog.h"
 #include "generate/GenerationModes.h"
 #include "generate/ModePage.h"
 #include "generate/RequestCheck.h"
+#include "generate/RunStatus.h"
 #include "generate/WaitingWindow.h"
 #include "generate/WorkerThread.h"
 #include "shell/MainWindow.h"
@@ -120,6 +122,12 @@ NameListModel* GenerationPage::scoredList(GenerationMode mode)
 void GenerationPage::setOptionReader(GenerationMode mode, std::function<void(GenerationRequest&)> reader)
 {
     m_optionReaders[index(mode)] = std::move(reader);
+}
+
+void GenerationPage::setRunStatus(GenerationMode mode, RunStatus* status)
+{
+    m_runStatuses[index(mode)] = status;
+    if (status) connect(status, &RunStatus::cancelClicked, this, &GenerationPage::cancelRun);
 }
 
 void GenerationPage::setInputCheck(GenerationMode mode, std::function<bool()> check)
@@ -311,6 +319,13 @@ bool GenerationPage::isPaused() const
     return isRunning() && m_run->parked;
 }
 
+void GenerationPage::cancelRun()
+{
+    if (!isRunning()) return;
+    m_run->cancelled = true;
+    stopRun();
+}
+
 void GenerationPage::stopRun()
 {
     const std::shared_ptr<ActiveRun> run = m_run;
@@ -362,7 +377,10 @@ WaitingWindow* GenerationPage::waitingWindow() const
 
 void GenerationPage::beginRun(GenerationMode mode)
 {
-    if (!m_waiting) m_waiting = new WaitingWindow(&m_window);
+    if (!m_waiting) {
+        m_waiting = new WaitingWindow(&m_window);
+        connect(m_waiting, &WaitingWindow::cancelRequested, this, &GenerationPage::cancelRun);
+    }
     m_waiting->showWaiting();
     m_window.setModePageReachable(false, false);
     // The run fills its list by row numbers: no header sorts it meanwhile.
@@ -370,6 +388,7 @@ void GenerationPage::beginRun(GenerationMode mode)
         list->setSortLocked(true);
     if (mode == GenerationMode::HighScore) m_window.showPage(MainWindow::PageHighScore);
     if (mode == GenerationMode::Classic) m_window.showPage(MainWindow::PageClassic);
+    if (RunStatus* status = runStatus(mode)) status->begin();
     // The pages lock their buttons (and the classic page empties its box).
     Q_EMIT runStarted(mode);
 }
@@ -407,6 +426,7 @@ void GenerationPage::dispatch(ActiveRun& run, GenerationEvent& event)
             [&](ev::Text& e) { Q_EMIT classicTextListed(QString::fromStdString(e.text)); },
             [&](ev::Progress& e) {
                 if (m_waiting) m_waiting->setProgress(e.examined, e.total);
+                if (RunStatus* status = runStatus(run.mode)) status->setProgress(e.examined, e.total);
             },
             [&](ev::FirstListed&) {
                 closeWaitingWindow();
@@ -428,12 +448,28 @@ void GenerationPage::finishRun(ActiveRun& run, const GenerationResult& result)
         list->clear();
         list->appendRows(toListRows(result.rows));
     }
+    // English rows still queued when the user cancelled: the run keeps them too.
+    if (run.mode == GenerationMode::English && run.cancelled) Q_EMIT englishRowsListed(0, result.englishRows);
     if (NameListModel* list = run.mode == GenerationMode::English ? m_englishList : scoredList(run.mode))
         list->setSortLocked(false);
     closeWaitingWindow();
     m_window.setModePageReachable(true, true);
+    if (RunStatus* status = runStatus(run.mode)) status->end(summaryOf(run, result));
     // The pages unlock their buttons.
     Q_EMIT runFinished(run.mode, result.stopped);
+}
+
+QString GenerationPage::summaryOf(const ActiveRun& run, const GenerationResult& result)
+{
+    const bool english = run.mode == GenerationMode::English;
+    const std::size_t listed = english ? result.englishRows.size() : result.rows.size();
+    const QString noun = english ? QStringLiteral("英文名") : QStringLiteral("名字");
+    if (result.stopped)
+        return (run.cancelled ? QStringLiteral("已取消") : QStringLiteral("已中止"))
+            + QStringLiteral("，保留已列出的 %1 个%2").arg(listed).arg(noun);
+    if (run.mode == GenerationMode::Classic) return QStringLiteral("已生成");
+    if (const std::string why = emptyListReason(result); !why.empty()) return QString::fromStdString(why);
+    return QStringLiteral("共列出 %1 个%2").arg(listed).arg(noun);
 }
 
 void GenerationPage::closeWaitingWindow()

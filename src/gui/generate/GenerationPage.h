@@ -28,6 +28,7 @@ class MessageService;
 class ModePage;
 class NameListModel;
 struct ListRow;
+class RunStatus;
 class WaitingWindow;
 
 /// The generation side of the main window: the run control behind the mode
@@ -76,6 +77,9 @@ public:
     /// Registers the function that fills the options of `mode` (its
     /// page's inputs) into the request when a run of that mode starts.
     void setOptionReader(GenerationMode mode, std::function<void(GenerationRequest&)> reader);
+    /// Registers the run line of the page of `mode`: it follows the runs of
+    /// that mode (progress, how the run ended) and its 取消 cancels them.
+    void setRunStatus(GenerationMode mode, RunStatus* status);
     /// Registers the check a page's own button makes of its inputs before a
     /// run of `mode` starts; a false result starts nothing.
     void setInputCheck(GenerationMode mode, std::function<bool()> check);
@@ -115,6 +119,11 @@ public:
     /// The next run starts already paused: it parks at its first check and
     /// isPaused() turns true without a race against the run's end.
     void startNextRunPaused() { m_startPaused = true; }
+    /// 取消 (a page's run line or the waiting window): ends the active run at
+    /// its next check, keeps the names it listed (in listing order) and says
+    /// on the run's page that it was cancelled. Nothing happens when no run
+    /// is active.
+    void cancelRun();
     /// Stops a running generation and waits until it has let go of the
     /// database; the window is unlocked as after the end of a run. Called
     /// first when the program exits; returns at once when nothing runs.
@@ -167,6 +176,8 @@ private:
         /// The run reported that it parked on a pause.
         bool parked = false;
         bool finished = false;
+        /// The user cancelled the run (取消), rather than another run or the exit.
+        bool cancelled = false;
     };
 
     static std::size_t index(GenerationMode mode) { return static_cast<std::size_t>(mode); }
@@ -178,7 +189,11 @@ private:
     void beginRun(GenerationMode mode);
     void dispatch(ActiveRun& run, GenerationEvent& event);
     void finishRun(ActiveRun& run, const GenerationResult& result);
+    /// What the run's page says when `run` has ended with `result`: the
+    /// number of names listed, that it was cancelled, or why it listed nothing.
+    static QString summaryOf(const ActiveRun& run, const GenerationResult& result);
     void closeWaitingWindow();
+    RunStatus* runStatus(GenerationMode mode) const { return m_runStatuses[index(mode)]; }
 
     MainWindow& m_window;
     ModePage& m_mode;
@@ -199,6 +214,7 @@ private:
     std::array<std::function<void(GenerationRequest&)>, 7> m_optionReaders;
     std::array<std::function<bool()>, 7> m_inputChecks;
     std::array<QString, 7> m_listSurnames;
+    std::array<RunStatus*, 7> m_runStatuses {};
 
     std::unique_ptr<WorkerThread> m_worker;
     bool m_startPaused = false;

@@ -1,6 +1,7 @@
 #include "generate/HighScorePage.h"
 
 #include "generate/ResultPages.h"
+#include "generate/RunStatus.h"
 #include "shell/NameListModel.h"
 #include "ui_HighScorePage.h"
 
@@ -11,6 +12,7 @@ HighScorePage::HighScorePage(NameListModel& list, QWidget* parent)
     , m_ui(std::make_unique<Ui::HighScorePage>())
 {
     m_ui->setupUi(this);
+    m_runStatus = new RunStatus(m_ui->进度条_高分, m_ui->标签_高分状态, m_ui->按钮_高分取消, m_ui->按钮_高分导出, this);
     list.attachTo(m_ui->超级列表框_高分起名);
     list.sortByHeaderOf(m_ui->超级列表框_高分起名);
     connect(m_ui->按钮_再生成一次, &QPushButton::clicked, this, &HighScorePage::generateClicked);
@@ -39,7 +41,6 @@ void HighScorePage::onRunStarted(GenerationMode mode)
     if (mode != GenerationMode::HighScore) return;
     m_ui->按钮_高分暂停->setEnabled(false);
     m_ui->按钮_再生成一次->setEnabled(false);
-    m_ui->按钮_高分导出->setEnabled(false);
 }
 
 void HighScorePage::onFirstListed(GenerationMode mode)
@@ -49,9 +50,11 @@ void HighScorePage::onFirstListed(GenerationMode mode)
 
 void HighScorePage::onRunFinished(GenerationMode mode)
 {
-    // The end of any run unlocks the export, as it always has.
-    m_ui->按钮_高分导出->setEnabled(true);
-    if (mode == GenerationMode::HighScore) m_ui->按钮_再生成一次->setEnabled(true);
+    if (mode != GenerationMode::HighScore) return;
+    // Pausing needs a run; the run line has unlocked the export.
+    m_ui->按钮_高分暂停->setEnabled(false);
+    m_ui->按钮_高分暂停->setText(kPauseCaption);
+    m_ui->按钮_再生成一次->setEnabled(true);
 }
 
 void HighScorePage::togglePause()

@@ -13,6 +13,8 @@ class HighScorePage;
 
 namespace jm::gui {
 
+class RunStatus;
+
 class NameListModel;
 
 /// The high-score page 高分模式 (页面_高分模式): the list of a high-score
@@ -26,15 +28,19 @@ public:
     explicit HighScorePage(NameListModel& list, QWidget* parent = nullptr);
     ~HighScorePage() override;
 
+    /// The page's run line: progress, status text, 取消 and export enabling.
+    RunStatus& runStatus() { return *m_runStatus; }
+
     QPushButton* exportButton() const;
 
 public Q_SLOTS:
     /// 开始起名 started the list over for a new surname.
     void restartList(jm::GenerationMode mode);
     /// Any run starts: the pause caption reads 暂停 again; a high-score run
-    /// locks the three buttons until it lists its first name.
+    /// locks 暂停 until it lists its first name and 再生成一次 until it ends.
     void onRunStarted(jm::GenerationMode mode);
     void onFirstListed(jm::GenerationMode mode);
+    /// A high-score run ended: 暂停 is locked again (nothing to pause).
     void onRunFinished(jm::GenerationMode mode);
 
 Q_SIGNALS:
@@ -50,6 +56,7 @@ private:
     void togglePause();
 
     std::unique_ptr<Ui::HighScorePage> m_ui;
+    RunStatus* m_runStatus = nullptr;
 };
 
 } // namespace jm::gui

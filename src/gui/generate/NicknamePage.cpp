@@ -1,5 +1,6 @@
 #include "generate/NicknamePage.h"
 
+#include "generate/RunStatus.h"
 #include "shell/NameListModel.h"
 #include "ui_NicknamePage.h"
 
@@ -10,6 +11,7 @@ NicknamePage::NicknamePage(NameListModel& list, QWidget* parent)
     , m_ui(std::make_unique<Ui::NicknamePage>())
 {
     m_ui->setupUi(this);
+    m_runStatus = new RunStatus(m_ui->进度条_小名, m_ui->标签_小名状态, m_ui->按钮_小名取消, m_ui->按钮_小名导出, this);
     list.attachTo(m_ui->超级列表框_小名列表);
     list.sortByHeaderOf(m_ui->超级列表框_小名列表);
     connect(m_ui->按钮_起小名, &QPushButton::clicked, this, &NicknamePage::generateClicked);
@@ -38,6 +40,11 @@ void NicknamePage::onRunStarted(GenerationMode mode)
 void NicknamePage::onRunFinished(GenerationMode)
 {
     m_ui->按钮_起小名->setEnabled(true);
+}
+
+QPushButton* NicknamePage::exportButton() const
+{
+    return m_ui->按钮_小名导出;
 }
 
 } // namespace jm::gui

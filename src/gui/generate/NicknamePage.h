@@ -6,11 +6,14 @@
 
 #include <memory>
 
+class QPushButton;
 namespace Ui {
 class NicknamePage;
 }
 
 namespace jm::gui {
+
+class RunStatus;
 
 class NameListModel;
 
@@ -23,6 +26,11 @@ public:
     /// `list` is the nickname result list; it must outlive the page.
     explicit NicknamePage(NameListModel& list, QWidget* parent = nullptr);
     ~NicknamePage() override;
+
+    /// The page's run line: progress, status text, 取消 and export enabling.
+    RunStatus& runStatus() { return *m_runStatus; }
+    /// 导出列表: saves the list (ExportActions).
+    QPushButton* exportButton() const;
 
     /// The checked pattern into `request` (AA when none of the others is checked).
     void fillRequest(GenerationRequest& request) const;
@@ -40,6 +48,7 @@ Q_SIGNALS:
 
 private:
     std::unique_ptr<Ui::NicknamePage> m_ui;
+    RunStatus* m_runStatus = nullptr;
 };
 
 } // namespace jm::gui

@@ -1,6 +1,7 @@
 #include "generate/PoemPage.h"
 
 #include "generate/GenerationRequest.h"
+#include "generate/RunStatus.h"
 #include "scoring/Pages.h"
 #include "settings/Paths.h"
 #include "shell/MessageService.h"
@@ -47,6 +48,7 @@ PoemPage::PoemPage(NameDatabase& db, MessageService& messages, NameListModel& na
     , m_messages(messages)
 {
     m_ui->setupUi(this);
+    m_runStatus = new RunStatus(m_ui->进度条_诗词, m_ui->标签_诗词状态, m_ui->按钮_诗词取消, m_ui->按钮_诗词导出, this);
     Ui::PoemPage& ui = *m_ui;
     const QIcon rowIcon(QStringLiteral(":/icons/row.svg"));
     const auto list = [this, &rowIcon](QTreeView* view, QList<NameListModel::Column> columns) {
@@ -272,6 +274,11 @@ int PoemPage::selectedRow(const QTreeView* view)
 {
     const QModelIndexList rows = view->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+QPushButton* PoemPage::exportButton() const
+{
+    return m_ui->按钮_诗词导出;
 }
 
 } // namespace jm::gui

@@ -12,6 +12,7 @@
 
 class QTreeView;
 
+class QPushButton;
 namespace Ui {
 class PoemPage;
 }
@@ -22,6 +23,8 @@ struct GenerationRequest;
 }
 
 namespace jm::gui {
+
+class RunStatus;
 
 class MessageService;
 class NameListModel;
@@ -56,6 +59,11 @@ public:
     /// it must outlive the page, and so must the database.
     PoemPage(NameDatabase& db, MessageService& messages, NameListModel& nameList, QWidget* parent = nullptr);
     ~PoemPage() override;
+
+    /// The page's run line: progress, status text, 取消 and export enabling.
+    RunStatus& runStatus() { return *m_runStatus; }
+    /// 导出列表: saves the list (ExportActions).
+    QPushButton* exportButton() const;
 
     /// The models of 超级列表框_诗人列表 and 超级列表框_诗词残.
     NameListModel& poetList() { return *m_poetList; }
@@ -113,6 +121,7 @@ private:
     void filterPoems();
 
     std::unique_ptr<Ui::PoemPage> m_ui;
+    RunStatus* m_runStatus = nullptr;
     NameDatabase& m_db;
     MessageService& m_messages;
     NameListModel* m_poetList = nullptr;

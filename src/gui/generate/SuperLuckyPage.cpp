@@ -1,6 +1,7 @@
 #include "generate/SuperLuckyPage.h"
 
 #include "generate/ResultPages.h"
+#include "generate/RunStatus.h"
 #include "shell/NameListModel.h"
 #include "ui_SuperLuckyPage.h"
 
@@ -13,6 +14,7 @@ SuperLuckyPage::SuperLuckyPage(NameListModel& list, QWidget* parent)
     , m_ui(std::make_unique<Ui::SuperLuckyPage>())
 {
     m_ui->setupUi(this);
+    m_runStatus = new RunStatus(m_ui->进度条_超吉, m_ui->标签_超吉状态, m_ui->按钮_超吉取消, m_ui->按钮_超吉导出, this);
     Ui::SuperLuckyPage& ui = *m_ui;
     list.attachTo(ui.超级列表框_超吉起名);
     list.sortByHeaderOf(ui.超级列表框_超吉起名);
@@ -95,7 +97,6 @@ void SuperLuckyPage::onRunStarted(GenerationMode mode)
     if (mode != GenerationMode::SuperLucky) return;
     m_ui->按钮_超吉生成->setEnabled(false);
     m_ui->按钮_超吉暂停->setEnabled(false);
-    m_ui->按钮_超吉导出->setEnabled(false);
 }
 
 void SuperLuckyPage::onFirstListed(GenerationMode mode)
@@ -106,8 +107,10 @@ void SuperLuckyPage::onFirstListed(GenerationMode mode)
 void SuperLuckyPage::onRunFinished(GenerationMode mode)
 {
     if (mode != GenerationMode::SuperLucky) return;
+    // Pausing needs a run; the run line has unlocked the export.
+    m_ui->按钮_超吉暂停->setEnabled(false);
+    m_ui->按钮_超吉暂停->setText(kPauseCaption);
     m_ui->按钮_超吉生成->setEnabled(true);
-    m_ui->按钮_超吉导出->setEnabled(true);
 }
 
 void SuperLuckyPage::togglePause()

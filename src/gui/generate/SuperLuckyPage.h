@@ -15,6 +15,8 @@ class SuperLuckyPage;
 
 namespace jm::gui {
 
+class RunStatus;
+
 class NameListModel;
 
 /// The super-lucky page 超吉模式 (页面_超吉模式): the element filters, 生成,
@@ -34,6 +36,9 @@ public:
     explicit SuperLuckyPage(NameListModel& list, QWidget* parent = nullptr);
     ~SuperLuckyPage() override;
 
+    /// The page's run line: progress, status text, 取消 and export enabling.
+    RunStatus& runStatus() { return *m_runStatus; }
+
     /// Applies the rule of a click on 选择框_所有字必带五行 once, for its
     /// current state (the mode page does this when it shows the page).
     void applyMustHaveRule() { applyRule(AllMustHave); }
@@ -47,9 +52,10 @@ public Q_SLOTS:
     /// 开始起名 started the list over for a new surname.
     void restartList(jm::GenerationMode mode);
     /// Any run starts: the pause caption reads 暂停 again; a super-lucky run
-    /// locks 生成, 暂停 and 导出 until it lists its first name.
+    /// locks 生成 until it ends and 暂停 until it lists its first name.
     void onRunStarted(jm::GenerationMode mode);
     void onFirstListed(jm::GenerationMode mode);
+    /// A super-lucky run ended: 暂停 is locked again (nothing to pause).
     void onRunFinished(jm::GenerationMode mode);
 
 Q_SIGNALS:
@@ -72,6 +78,7 @@ private:
     void togglePause();
 
     std::unique_ptr<Ui::SuperLuckyPage> m_ui;
+    RunStatus* m_runStatus = nullptr;
     std::array<FilterBoxes, 4> m_groups;
 };
 

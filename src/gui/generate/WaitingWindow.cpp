@@ -4,8 +4,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace jm::gui {
 namespace {
@@ -66,9 +69,12 @@ WaitingWindow::WaitingWindow(QWidget* owner)
     auto* text = new QLabel(QStringLiteral("正在生成,请稍等一下.."), this);
     text->setObjectName(QStringLiteral("标签_请稍等"));
     m_progress = new QProgressBar(this);
-    m_progress->setTextVisible(false);
-    m_progress->setFixedHeight(8);
+    m_progress->setFormat(QStringLiteral("%p%"));
     m_progressText = new QLabel(this);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    cancel->setObjectName(QStringLiteral("按钮_取消"));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &WaitingWindow::cancelRequested);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new BusyIndicator(this));
@@ -78,6 +84,10 @@ WaitingWindow::WaitingWindow(QWidget* owner)
     layout->addLayout(top);
     layout->addWidget(m_progress);
     layout->addWidget(m_progressText);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
     setMinimumWidth(260);
 }
 
@@ -93,12 +103,19 @@ void WaitingWindow::showWaiting()
 void WaitingWindow::setProgress(std::size_t examined, std::size_t total)
 {
     if (total == 0) return;
-    // The bar works in thousandths, so totals beyond int range still fit.
-    m_progress->setRange(0, 1000);
-    m_progress->setValue(static_cast<int>(examined * 1000 / total));
-    m_progressText->setText(QStringLiteral("已检查 %1 / %2 个名字").arg(examined).arg(total));
+    // Per cent, so totals beyond int range still fit.
+    const auto percent = static_cast<int>(std::min(examined, total) * 100 / total);
+    m_progress->setRange(0, 100);
+    m_progress->setValue(percent);
+    m_progressText->setText(QStringLiteral("已检查 %1 / %2 个名字（%3%）").arg(examined).arg(total).arg(percent));
     m_progress->show();
     m_progressText->show();
+}
+
+void WaitingWindow::reject()
+{
+    // Esc or the title bar's close button: the run is cancelled, as with 取消.
+    Q_EMIT cancelRequested();
 }
 
 QString WaitingWindow::progressText() const

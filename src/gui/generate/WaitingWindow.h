@@ -10,9 +10,9 @@ class QProgressBar;
 namespace jm::gui {
 
 /// The small modeless window "请稍等" shown while a run prepares its list:
-/// an animated busy indicator, the text "正在生成,请稍等一下.." and, once
-/// the run reports it, how many candidate names have been examined.
-/// Owned by the main window; it never blocks anything.
+/// an animated busy indicator, the text "正在生成,请稍等一下..", once the
+/// run reports it the progress in per cent, and 取消 (按钮_取消), which
+/// asks to end the run. Owned by the main window; it never blocks anything.
 class WaitingWindow : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +24,13 @@ public:
     void setProgress(std::size_t examined, std::size_t total);
     /// The progress text as shown ("" before the first report).
     QString progressText() const;
+
+Q_SIGNALS:
+    /// 取消 was clicked (or the window was closed by its title bar).
+    void cancelRequested();
+
+protected:
+    void reject() override;
 
 private:
     QLabel* m_progressText = nullptr;

@@ -13,6 +13,7 @@
 #include "generate/NicknamePage.h"
 #include "generate/PoemPage.h"
 #include "generate/Pronunciation.h"
+#include "generate/ResultExport.h"
 #include "generate/SuperLuckyPage.h"
 #include "scoring/RecordsPage.h"
 #include "scoring/ScoringPage.h"
@@ -70,9 +71,14 @@ MainWindow::MainWindow(NameDatabase& db, MessageService& messages, QWidget* pare
 
     createPages();
     m_content = new ContentRouter(m_ui->菜单_育儿知识, m_ui->菜单_算命风水, *this, m_db, m_messages);
-    m_exports
-        = new ExportActions(m_highScore->exportButton(), m_generation->highScoreList(), m_superLucky->exportButton(),
-            m_generation->superLuckyList(), m_classic->exportButton(), m_classic->textBox(), this);
+    m_exports = new ExportActions(m_messages, this, this);
+    m_exports->addNameList(m_highScore->exportButton(), m_generation->highScoreList(), kHighScoreExportFile);
+    m_exports->addNameList(m_superLucky->exportButton(), m_generation->superLuckyList(), kSuperLuckyExportFile);
+    m_exports->addNameList(m_poem->exportButton(), m_generation->poemNameList(), kPoemExportFile);
+    m_exports->addNameList(m_combination->exportButton(), m_generation->combinationList(), kCombinationExportFile);
+    m_exports->addNameList(m_nickname->exportButton(), m_generation->nicknameList(), kNicknameExportFile);
+    m_exports->addEnglishList(m_english->exportButton(), m_generation->englishList(), kEnglishExportFile);
+    m_exports->addText(m_classic->exportButton(), m_classic->textBox(), kClassicExportFile);
     // 显示全部名字: the literal lists, unsuitable names included. Saved with
     // the other settings; read by each run when it starts.
     m_showAllNames = new QAction(QStringLiteral("显示全部名字"), this);
@@ -81,7 +87,6 @@ MainWindow::MainWindow(NameDatabase& db, MessageService& messages, QWidget* pare
     m_ui->菜单_操作->insertAction(m_ui->菜单项_退出程序, m_showAllNames);
     m_ui->菜单_操作->insertSeparator(m_ui->菜单项_退出程序);
     connect(m_showAllNames, &QAction::toggled, m_generation, &GenerationPage::setShowAllNames);
-    m_exports->setMessages(&m_messages, this);
 
     connectNavigation();
     connectGeneration();
@@ -158,6 +163,14 @@ void MainWindow::connectGeneration()
     generation.setOptionReader(
         GenerationMode::Combination, [this](GenerationRequest& r) { m_combination->fillRequest(r); });
     generation.setOptionReader(GenerationMode::Nickname, [this](GenerationRequest& r) { m_nickname->fillRequest(r); });
+    // The run lines of the pages: progress, 取消 and how each run ended.
+    generation.setRunStatus(GenerationMode::HighScore, &m_highScore->runStatus());
+    generation.setRunStatus(GenerationMode::SuperLucky, &m_superLucky->runStatus());
+    generation.setRunStatus(GenerationMode::Poem, &m_poem->runStatus());
+    generation.setRunStatus(GenerationMode::Combination, &m_combination->runStatus());
+    generation.setRunStatus(GenerationMode::Nickname, &m_nickname->runStatus());
+    generation.setRunStatus(GenerationMode::English, &m_english->runStatus());
+    generation.setRunStatus(GenerationMode::Classic, &m_classic->runStatus());
     generation.setInputCheck(GenerationMode::English, [this] { return m_english->checkInputs(m_messages); });
 
     // The buttons that start, pause and open. Every mode reads the database.
