@@ -4,7 +4,10 @@
 #include "support/CliRunner.h"
 #include "support/FixtureDatabase.h"
 
+#include "data/CharacterRepository.h"
+#include "data/FortuneRepository.h"
 #include "data/NameDatabase.h"
+#include "data/ThreeTalentsRepository.h"
 
 #include <gtest/gtest.h>
 
@@ -109,15 +112,15 @@ TEST_F(Generator, AuthoredTextsAndElementsOverTheRule)
     };
     for (const Expect& e : cases) {
         SCOPED_TRACE(e.character);
-        auto st = db.query("select * from NM_CNWord where 汉字=?", { std::string(e.character) });
-        ASSERT_TRUE(st.onRow());
-        EXPECT_EQ(db.columnText(st, 12), e.element);
-        EXPECT_NE(db.columnText(st, 14).find(e.basic), std::string::npos) << db.columnText(st, 14);
-        EXPECT_NE(db.columnText(st, 15).find(e.detailed), std::string::npos) << db.columnText(st, 15);
+        const auto c = jm::CharacterRepository(db).find(e.character);
+        ASSERT_TRUE(c);
+        EXPECT_EQ(c->element, e.element);
+        EXPECT_NE(c->basicExplanation.find(e.basic), std::string::npos) << c->basicExplanation;
+        EXPECT_NE(c->detailedExplanation.find(e.detailed), std::string::npos) << c->detailedExplanation;
         // Built texts carry no notes of how the data was made.
         for (const char* note : { "五行：", "推定", "五笔", "收录" }) {
-            EXPECT_EQ(db.columnText(st, 14).find(note), std::string::npos) << note;
-            EXPECT_EQ(db.columnText(st, 15).find(note), std::string::npos) << note;
+            EXPECT_EQ(c->basicExplanation.find(note), std::string::npos) << note;
+            EXPECT_EQ(c->detailedExplanation.find(note), std::string::npos) << note;
         }
     }
     // Ids follow the table's order; code is the code point.
@@ -150,13 +153,16 @@ TEST_F(Generator, NumberAndThreeTalentsReadings)
     jm::NameDatabase db;
     ASSERT_TRUE(db.open((dir.path() / "out.db").string()));
 
-    auto st = db.query("select * from NM_八一灵动数 where Id=1");
-    EXPECT_EQ(db.columnText(st, 1), "大吉");
-    EXPECT_EQ(db.columnText(st, 9), "文8");
-    st = db.query("select * from NM_三才配置 where 三才=?", { std::string("水火金") });
-    EXPECT_EQ(db.columnInt(st, 0), 2); // numbered in file order
-    EXPECT_EQ(db.columnText(st, 2), "凶");
-    EXPECT_EQ(db.columnText(st, 20), "文18");
+    const auto one = jm::FortuneRepository(db).find(1);
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one->grade, "大吉");
+    EXPECT_EQ(one->hints, "文8");
+    const auto key = jm::ThreeTalentsRepository(db).find("水火金");
+    ASSERT_TRUE(key);
+    EXPECT_EQ(key->grade, "凶");
+    EXPECT_EQ(key->onCharacter, "文18");
+    auto st = db.query("select Id from NM_三才配置 where 三才=?", { std::string("水火金") });
+    EXPECT_EQ(db.columnInt(st, "Id"), 2); // numbered in file order
 }
 
 TEST_F(Generator, WithoutReadingsTheTablesStayEmpty)

@@ -54,7 +54,7 @@ protected:
     /// Columns of the row of `character` (empty texts when there is none).
     static std::vector<std::string> row(const std::string& character)
     {
-        auto st = db->query("select * from NM_CNWord where 汉字=?", { character });
+        auto st = db->query("select " + jm::columnList("NM_CNWord") + " from NM_CNWord where 汉字=?", { character });
         std::vector<std::string> cols;
         for (int i = 0; i < 16; ++i)
             cols.push_back(db->columnText(st, i));

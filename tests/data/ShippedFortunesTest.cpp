@@ -34,7 +34,7 @@ protected:
     std::string emptyCells(const std::string& table, int keyColumn, int first, int last)
     {
         std::string found;
-        auto st = db.query("select * from " + table);
+        auto st = db.query("select " + jm::columnList(table) + " from " + table);
         for (bool row = st.onRow(); row; row = db.nextRow(st))
             for (int c = first; c <= last; ++c)
                 if (db.columnText(st, c).find_first_not_of(" \t\r\n　") == std::string::npos)
@@ -50,7 +50,7 @@ TEST_F(ShippedFortunes, EightyOneNumbers)
     if (count("NM_八一灵动数") == 0) GTEST_SKIP() << "NM_八一灵动数 has no rows yet";
     EXPECT_EQ(count("NM_八一灵动数"), 81);
     std::set<int> ids;
-    auto st = db.query("select * from NM_八一灵动数 order by Id");
+    auto st = db.query("select Id, 吉凶 from NM_八一灵动数 order by Id");
     for (bool row = st.onRow(); row; row = db.nextRow(st)) {
         const int id = db.columnInt(st, 0);
         ids.insert(id);
@@ -74,11 +74,11 @@ TEST_F(ShippedFortunes, AllThreeTalentsKeys)
 
     EXPECT_EQ(count("NM_三才配置"), 125);
     std::set<std::string> keys;
-    auto st = db.query("select * from NM_三才配置");
+    auto st = db.query("select 三才, 吉凶 from NM_三才配置");
     for (bool row = st.onRow(); row; row = db.nextRow(st)) {
-        const std::string key = db.columnText(st, 1);
+        const std::string key = db.columnText(st, "三才");
         keys.insert(key);
-        EXPECT_TRUE(kGrades.count(db.columnText(st, 2))) << key << ": " << db.columnText(st, 2);
+        EXPECT_TRUE(kGrades.count(db.columnText(st, "吉凶"))) << key << ": " << db.columnText(st, "吉凶");
     }
     EXPECT_EQ(keys, expected);
     EXPECT_EQ(emptyCells("NM_三才配置", 1, 3, 20), "");

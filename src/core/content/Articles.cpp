@@ -1,29 +1,16 @@
 #include "content/Articles.h"
 
+#include "data/ArticleRepository.h"
 #include "scoring/Pages.h"
 
 namespace jm {
 namespace {
 
-struct ArticleTableSql {
-    std::string_view table;
-    const char* list;
-    const char* content;
-};
-
-// Table names cannot be bound, so each table has its own constant SQL text.
-constexpr ArticleTableSql kTables[] = {
-    { "育儿百科", "select rowid, 标题 from NM_育儿百科 where 分类标题=?",
-        "select 内容 from NM_育儿百科 where rowid=?" },
-    { "算命风水", "select rowid, 标题 from NM_算命风水 where 分类标题=?",
-        "select 内容 from NM_算命风水 where rowid=?" },
-};
-
-const ArticleTableSql* findTable(std::string_view table)
+std::optional<ArticleTable> findTable(std::string_view table)
 {
-    for (const ArticleTableSql& t : kTables)
-        if (t.table == table) return &t;
-    return nullptr;
+    if (table == "育儿百科") return ArticleTable::Parenting;
+    if (table == "算命风水") return ArticleTable::Fortune;
+    return std::nullopt;
 }
 
 constexpr std::string_view kTemplate
@@ -43,32 +30,26 @@ constexpr std::string_view kTemplate
 
 bool isArticleTable(std::string_view table)
 {
-    return findTable(table) != nullptr;
+    return findTable(table).has_value();
 }
 
 std::vector<ArticleEntry> listArticles(NameDatabase& db, std::string_view table, const std::string& category)
 {
-    std::vector<ArticleEntry> entries;
-    const ArticleTableSql* t = findTable(table);
+    const std::optional<ArticleTable> t = findTable(table);
     if (!t) return { ArticleEntry {} };
-    // The statement stands on its first row, or on one empty row when there
-    // is none: an empty category still lists one (empty) entry.
-    Statement stmt = db.query(t->list, { category });
-    do {
-        entries.push_back({ db.columnInt(stmt, 0), db.columnText(stmt, 1) });
-    } while (db.nextRow(stmt));
-    db.finalize(stmt);
+    std::vector<ArticleEntry> entries;
+    for (ArticleTitle& a : ArticleRepository(db).titles(*t, category))
+        entries.push_back({ a.row, std::move(a.title) });
+    // An empty category still lists one (empty) entry, as the reader always showed.
+    if (entries.empty()) entries.emplace_back();
     return entries;
 }
 
 std::string articleContent(NameDatabase& db, std::string_view table, long long row)
 {
-    const ArticleTableSql* t = findTable(table);
+    const std::optional<ArticleTable> t = findTable(table);
     if (!t || row <= 0) return {};
-    Statement stmt = db.query(t->content, { row });
-    std::string content = db.columnText(stmt, 0);
-    db.finalize(stmt);
-    return content;
+    return ArticleRepository(db).content(*t, row).value_or(std::string());
 }
 
 std::string_view articlePageTemplate()

@@ -1,6 +1,7 @@
 #include "content/Dictionary.h"
 
 #include "data/CharacterForms.h"
+#include "data/CharacterRepository.h"
 #include "text/Text.h"
 
 #include <algorithm>
@@ -10,22 +11,19 @@ namespace jm {
 
 std::optional<DictionaryEntry> lookUpDictionary(NameDatabase& db, const std::string& character)
 {
-    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", { character });
-    // An empty result reads as one empty row: a row without its character is none.
-    if (db.columnText(stmt, 2).empty()) {
-        db.finalize(stmt);
-        return std::nullopt;
-    }
+    std::optional<CharacterRecord> r = CharacterRepository(db).find(character);
+    // A row without its character is none.
+    if (!r || r->character.empty()) return std::nullopt;
+    const auto strokes = [](const std::optional<int>& n) { return n ? decimal(*n) : std::string(); };
     DictionaryEntry e;
     e.character = character;
-    e.pinyin = db.columnText(stmt, 8);
-    e.radical = db.columnText(stmt, 11);
-    e.simplifiedStrokes = db.columnText(stmt, 5);
-    e.traditionalStrokes = db.columnText(stmt, 6);
-    e.element = db.columnText(stmt, 12);
-    e.basicExplanation = db.columnText(stmt, 14);
-    e.detailedExplanation = db.columnText(stmt, 15);
-    db.finalize(stmt);
+    e.pinyin = std::move(r->pinyin2);
+    e.radical = std::move(r->radical);
+    e.simplifiedStrokes = strokes(r->simplifiedStrokes);
+    e.traditionalStrokes = strokes(r->traditionalStrokes);
+    e.element = std::move(r->element);
+    e.basicExplanation = std::move(r->basicExplanation);
+    e.detailedExplanation = std::move(r->detailedExplanation);
     return e;
 }
 

@@ -13,7 +13,7 @@ inline constexpr const char* kMessageAttachFailed = "将磁盘数据库附加到
 
 /// Builds the in-memory database: opens `db` in memory, creates the tables,
 /// attaches `shippedFile` as new_db, checks that each shipped table has
-/// exactly the declared columns, copies every table by column name in one
+/// exactly the declared columns in their order, copies every table in one
 /// transaction (the surname readings and the advice tables only when the file
 /// has them), detaches, checks the loaded numbers and creates the lookup
 /// indexes. On failure the database is left closed and the failure carries the

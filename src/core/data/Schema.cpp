@@ -130,6 +130,13 @@ std::string columnList(const TableDef& table)
     return list;
 }
 
+std::string columnList(std::string_view tableName)
+{
+    for (const TableDef& t : schemaTables())
+        if (t.name == tableName) return columnList(t);
+    return {};
+}
+
 const std::vector<TableDef>& schemaTables()
 {
     static const std::vector<TableDef> tables = buildTables();

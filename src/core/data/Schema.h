@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace jm {
@@ -31,6 +32,8 @@ std::string createTableSql(const std::string& table, const std::vector<ColumnDef
 
 /// The column names of a table joined by ",", for a named select list.
 std::string columnList(const TableDef& table);
+/// The same for one of the nine tables by name; empty for an unknown name.
+std::string columnList(std::string_view tableName);
 
 /// The nine tables of the database, in the order they are created and copied.
 const std::vector<TableDef>& schemaTables();

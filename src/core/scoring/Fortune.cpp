@@ -1,5 +1,7 @@
 #include "scoring/Fortune.h"
 
+#include "data/FortuneRepository.h"
+#include "data/ThreeTalentsRepository.h"
 #include "scoring/FiveGrids.h"
 
 namespace jm {
@@ -32,19 +34,12 @@ std::string fortuneNumberText(int n)
 
 Fortune fortuneOfNumber(NameDatabase& db, int n)
 {
-    Statement stmt
-        = db.query("select * from NM_八一灵动数 where Id=?", { static_cast<long long>(fortuneTableNumber(n)) });
-    Fortune grade = db.columnText(stmt, 1);
-    db.finalize(stmt);
-    return grade;
+    return FortuneRepository(db).grade(fortuneTableNumber(n)).value_or(Fortune {});
 }
 
 Fortune fortuneOfThreeTalents(NameDatabase& db, const std::string& key)
 {
-    Statement stmt = db.query("select * from NM_三才配置 where 三才=?", { key });
-    Fortune grade = db.columnText(stmt, 2);
-    db.finalize(stmt);
-    return grade;
+    return ThreeTalentsRepository(db).grade(key).value_or(Fortune {});
 }
 
 int weightedHundredths(const std::array<int, 6>& percents)

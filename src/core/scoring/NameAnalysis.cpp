@@ -1,6 +1,9 @@
 #include "scoring/NameAnalysis.h"
 
+#include "data/CharacterRepository.h"
+#include "data/FortuneRepository.h"
 #include "data/SurnameReadings.h"
+#include "data/ThreeTalentsRepository.h"
 #include "resources/Resources.h"
 #include "scoring/NameAdvisor.h"
 #include "text/Text.h"
@@ -12,14 +15,15 @@ AnalysedCharacter lookUpAnalysedCharacter(NameDatabase& db, const std::string& c
 {
     AnalysedCharacter slot;
     slot.character = character;
-    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", { character });
-    CharacterInfo row { character, db.columnInt(stmt, 5), db.columnInt(stmt, 6), db.columnText(stmt, 12) };
-    if (isUsableCharacter(row)) {
-        static_cast<CharacterInfo&>(slot) = std::move(row);
-        slot.pinyin = db.columnText(stmt, 8);
-        slot.traditionalForm = db.columnText(stmt, 4);
+    const std::optional<CharacterRecord> row = CharacterRepository(db).find(character);
+    if (!row) return slot;
+    CharacterInfo info { character, row->simplifiedStrokes.value_or(0), row->traditionalStrokes.value_or(0),
+        row->element };
+    if (isUsableCharacter(info)) {
+        static_cast<CharacterInfo&>(slot) = std::move(info);
+        slot.pinyin = row->pinyin2;
+        slot.traditionalForm = row->traditionalForm;
     }
-    db.finalize(stmt);
     return slot;
 }
 
@@ -50,17 +54,15 @@ GridReading readGrid(NameDatabase& db, int number)
     r.number = number;
     r.element = std::string(elementOfNumber(number));
     // Past 81 the grade and texts are those of the number counted on from 1.
-    Statement stmt
-        = db.query("select * from NM_八一灵动数 where Id=?", { static_cast<long long>(fortuneTableNumber(number)) });
-    const auto text = [&](int pos) { return db.columnText(stmt, pos); };
-    r.grade = text(1);
-    r.summary = text(2) + "(" + text(4) + ")";
-    // The table's 健康 and 含义 columns (7 and 8) are shown under each other's
-    // label; the report has always read that way.
-    r.detail = text(3) + "<BR>基业:" + text(5) + "<BR>家庭:" + text(6) + "<BR>健康:" + text(8) + "<BR>含义:" + text(7);
-    r.hints = text(9);
+    const NumberFortune f = FortuneRepository(db).find(fortuneTableNumber(number)).value_or(NumberFortune {});
+    r.grade = f.grade;
+    r.summary = f.explanation1 + "(" + f.explanation3 + ")";
+    // The table's 健康 and 含义 texts are shown under each other's label; the
+    // report has always read that way.
+    r.detail = f.explanation2 + "<BR>基业:" + f.foundation + "<BR>家庭:" + f.family + "<BR>健康:" + f.meaning
+        + "<BR>含义:" + f.health;
+    r.hints = f.hints;
     replaceAll(r.hints, "|", "<BR>");
-    db.finalize(stmt);
     return r;
 }
 
@@ -69,15 +71,15 @@ void readThreeTalents(NameDatabase& db, NameAnalysis& a)
     static constexpr const char* kLabels[12]
         = { "1、总论:", "<BR>2、性格:", "<BR>3、意志:", "<BR>4、事业:", "<BR>5、家庭:", "<BR>6、婚姻:", "<BR>7、子女:",
               "<BR>8、社交:", "<BR>9、精神:", "<BR>10、财运:", "<BR>11、健康:", "<BR>12、老运:" };
-    Statement stmt = db.query("select * from NM_三才配置 where 三才=?", { a.grids.三才 });
-    a.threeTalentsGrade = db.columnText(stmt, 2);
-    a.threeTalentsSummary = db.columnText(stmt, 3);
+    const ThreeTalentsReading r = ThreeTalentsRepository(db).find(a.grids.三才).value_or(ThreeTalentsReading {});
+    a.threeTalentsGrade = r.grade;
+    a.threeTalentsSummary = r.explanation1;
+    const std::string* aspects[12] = { &r.overview, &r.character, &r.will, &r.career, &r.family, &r.marriage,
+        &r.children, &r.social, &r.spirit, &r.wealth, &r.health, &r.oldAge };
     a.threeTalentsDetail.clear();
-    for (int i = 0; i < 12; ++i)
-        a.threeTalentsDetail += kLabels[i] + db.columnText(stmt, 5 + i);
-    for (int i = 0; i < 4; ++i)
-        a.influences[static_cast<std::size_t>(i)] = db.columnText(stmt, 17 + i);
-    db.finalize(stmt);
+    for (std::size_t i = 0; i < 12; ++i)
+        a.threeTalentsDetail += kLabels[i] + *aspects[i];
+    a.influences = { r.onFoundation, r.onSuccess, r.onRelations, r.onCharacter };
 }
 
 // "{" + a + b + "}", built by appending (GCC 12 warns falsely on a chain of +).

@@ -1,5 +1,6 @@
 #include "scoring/NameScorer.h"
 
+#include "data/CharacterRepository.h"
 #include "text/Text.h"
 
 namespace jm {
@@ -24,13 +25,11 @@ const CharacterInfo* CharacterTable::find(const std::string& character) const
 
 CharacterInfo lookUpCharacterInfo(NameDatabase& db, const std::string& character)
 {
-    CharacterInfo info;
-    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", { character });
-    CharacterInfo row { character, db.columnInt(stmt, 5), db.columnInt(stmt, 6), db.columnText(stmt, 12) };
-    db.finalize(stmt);
-    if (isUsableCharacter(row)) return row;
-    info.character = character;
-    return info;
+    std::optional<CharacterInfo> row = CharacterRepository(db).findStrokes(character);
+    if (row && isUsableCharacter(*row)) return std::move(*row);
+    CharacterInfo absent;
+    absent.character = character;
+    return absent;
 }
 
 namespace {

@@ -1,6 +1,8 @@
 #include "scoring/Pages.h"
 
+#include "data/CharacterRepository.h"
 #include "data/SurnameReadings.h"
+#include "data/SurnameRepository.h"
 #include "resources/Resources.h"
 #include "settings/Paths.h"
 #include "text/Text.h"
@@ -27,20 +29,19 @@ Result<void> writeGbkPage(const std::filesystem::path& file, std::string_view ut
 
 std::string characterPage(NameDatabase& db, const std::string& character)
 {
-    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", { character });
-    // Strokes are read as text so that a NULL column stays empty instead of 0.
-    std::string page = fillPlaceholders(std::string(embeddedResource("templates/character.html")),
+    const CharacterRecord r = CharacterRepository(db).find(character).value_or(CharacterRecord {});
+    // A NULL stroke column stays empty instead of showing 0.
+    const auto strokes = [](const std::optional<int>& n) { return n ? decimal(*n) : std::string(); };
+    return fillPlaceholders(std::string(embeddedResource("templates/character.html")),
         {
             { "{汉字}", htmlEscape(character) },
-            { "{拼音}", db.columnText(stmt, 8) },
-            { "{简体笔划}", db.columnText(stmt, 5) },
-            { "{部首}", db.columnText(stmt, 11) },
-            { "{繁体笔划}", db.columnText(stmt, 6) },
-            { "{基本解释}", db.columnText(stmt, 14) },
-            { "{详细解释}", db.columnText(stmt, 15) },
+            { "{拼音}", r.pinyin2 },
+            { "{简体笔划}", strokes(r.simplifiedStrokes) },
+            { "{部首}", r.radical },
+            { "{繁体笔划}", strokes(r.traditionalStrokes) },
+            { "{基本解释}", r.basicExplanation },
+            { "{详细解释}", r.detailedExplanation },
         });
-    db.finalize(stmt);
-    return page;
 }
 
 bool writeCharacterPage(
@@ -51,11 +52,7 @@ bool writeCharacterPage(
 
 std::string surnamePage(NameDatabase& db, const std::string& surname)
 {
-    Statement stmt = db.query("select * from NM_百家姓 where 姓=?", { surname });
-    std::string origin = db.columnText(stmt, 2);
-    std::string region = db.columnText(stmt, 3);
-    std::string people = db.columnText(stmt, 4);
-    db.finalize(stmt);
+    SurnameRecord record = SurnameRepository(db).find(surname).value_or(SurnameRecord {});
     std::string reading;
     for (const std::string& syllable : surnameReading(db, surname))
         reading += (reading.empty() ? "" : " ") + syllable;
@@ -64,9 +61,9 @@ std::string surnamePage(NameDatabase& db, const std::string& surname)
         {
             { "{姓氏读音}", std::move(reading) },
             { "{姓氏}", htmlEscape(surname) },
-            { "{姓氏起源}", std::move(origin) },
-            { "{聚集地}", std::move(region) },
-            { "{历史名人}", std::move(people) },
+            { "{姓氏起源}", std::move(record.origin) },
+            { "{聚集地}", std::move(record.region) },
+            { "{历史名人}", std::move(record.famousPeople) },
         });
 }
 
