@@ -6,6 +6,7 @@
 #include "cli/Command.h"
 #include "cli/GenerateModes.h"
 #include "generate/GenerationWorker.h"
+#include "generate/NameList.h"
 #include "generate/RequestCheck.h"
 #include "generate/ResultExport.h"
 #include "scoring/NameInput.h"
@@ -35,7 +36,11 @@ public:
         : m_err(err)
     {
     }
-    void onMessage(const GenerationMessage& m) override { m_err << m.title << ": " << m.text << "\n"; }
+    void onEvent(GenerationEvent& event) override
+    {
+        if (const auto* e = std::get_if<generation_event::Message>(&event))
+            m_err << e->message.title << ": " << e->message.text << "\n";
+    }
 
 private:
     std::ostream& m_err;
@@ -141,10 +146,17 @@ void printTsv(const GenerationResult& result, std::ostream& out)
     for (std::size_t c = 0; c < kNameRowHeaders.size(); ++c)
         out << (c ? "\t" : "") << kNameRowHeaders[c];
     out << "\n";
-    for (const NameRow& row : result.rows) {
-        for (std::size_t c = 0; c < row.columns.size(); ++c)
-            out << (c ? "\t" : "") << row.columns[c];
-        out << "\n";
+    std::string line;
+    for (std::size_t k = 0; k < result.rowCount(); ++k) {
+        // Row by row: a poem run can list over a million names.
+        const NameRow row = result.names->row((*result.names)[result.order[k]], k + 1, false);
+        line.clear();
+        for (std::size_t c = 0; c < row.columns.size(); ++c) {
+            if (c) line += '\t';
+            line += row.columns[c];
+        }
+        line += '\n';
+        out << line;
     }
 }
 
@@ -169,12 +181,12 @@ void printJson(const std::string& modeName, const GenerationResult& result, std:
         return;
     }
     out << ",\"rows\":[";
-    for (std::size_t i = 0; i < result.rows.size(); ++i) {
+    for (std::size_t i = 0; i < result.rowCount(); ++i) {
+        const NameRow row = result.row(i);
         out << (i ? "," : "") << "{";
         for (std::size_t c = 0; c < kNameRowHeaders.size(); ++c)
-            out << (c ? "," : "") << jsonString(std::string(kNameRowHeaders[c])) << ":"
-                << jsonString(result.rows[i].columns[c]);
-        out << ",\"cautions\":" << cautionsJson(result.rows[i].cautions) << "}";
+            out << (c ? "," : "") << jsonString(std::string(kNameRowHeaders[c])) << ":" << jsonString(row.columns[c]);
+        out << ",\"cautions\":" << cautionsJson(row.cautions) << "}";
     }
     out << "]}\n";
 }
@@ -241,7 +253,7 @@ int runGenerate(const std::vector<std::string>& raw, Io io)
     else
         printTsv(result, io.out);
     if (exportPath) {
-        const std::string text = producesText(request.mode) ? result.text : resultListText(result.rows);
+        const std::string text = producesText(request.mode) ? result.text : resultListText(result.rows());
         if (const Result<void> written = writeExportFile(*exportPath, text); !written) {
             io.err << "jiaming-cli generate: " << written.error() << "\n";
             return 1;

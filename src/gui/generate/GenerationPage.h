@@ -17,6 +17,7 @@ class QModelIndex;
 
 namespace jm {
 class NameDatabase;
+class NameList;
 class WorkerThread;
 }
 
@@ -164,6 +165,8 @@ private:
         bool quiet = false;
         /// The run has emptied its list and given it its empty rows.
         bool listPrepared = false;
+        /// The names the run lists (its list shows them until emptied).
+        const NameList* names = nullptr;
         /// The run reported that it parked on a pause.
         bool parked = false;
         bool finished = false;
@@ -177,7 +180,7 @@ private:
 
     void beginRun(GenerationMode mode);
     void dispatch(ActiveRun& run, GenerationEvent& event);
-    void finishRun(ActiveRun& run, const GenerationResult& result);
+    void finishRun(ActiveRun& run, GenerationResult& result);
     void closeWaitingWindow();
 
     MainWindow& m_window;
