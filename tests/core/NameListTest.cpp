@@ -1,9 +1,9 @@
 // A listed name is kept as a few integers and its texts made when shown:
 // they must be exactly the texts the scorer and the advisor give the name.
+#include "generate/NameList.h"
 #include "data/Bootstrap.h"
 #include "generate/CandidatePipeline.h"
 #include "generate/GenerationWorker.h"
-#include "generate/NameList.h"
 #include "scoring/NameAdvisor.h"
 #include "support/AdviceFixture.h"
 #include "support/ListFixture.h"

@@ -8,8 +8,8 @@
 
 namespace jm {
 
-NameList::NameList(std::string surname, std::string sex, std::vector<std::string> partTexts, CharacterTable table,
-    NameAdvisor advisor)
+NameList::NameList(
+    std::string surname, std::string sex, std::vector<std::string> partTexts, CharacterTable table, NameAdvisor advisor)
     : m_surname(std::move(surname))
     , m_sex(std::move(sex))
     , m_table(std::move(table))
