@@ -35,9 +35,9 @@ NameDatabase& database()
             static jm::test::TempDir dir;
             path = jm::test::listFixture().write(dir.path() / "bench.db").string();
         }
-        const BootstrapResult r = bootstrapDatabase(*d, path);
-        if (!r.ok) {
-            std::fprintf(stderr, "cannot load %s: %s\n", path.c_str(), r.error.c_str());
+        const Result<void> r = bootstrapDatabase(*d, path);
+        if (!r.ok()) {
+            std::fprintf(stderr, "cannot load %s: %s\n", path.c_str(), r.error().c_str());
             std::exit(1);
         }
         std::fprintf(stderr, "database: %s\n", path.c_str());

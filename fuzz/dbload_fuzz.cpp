@@ -101,7 +101,7 @@ bool writeDatabase(const std::string& path, Input& in)
         for (int rows = shape % 6; rows > 0; --rows) {
             for (std::size_t c = 0; c < columns.size(); ++c) {
                 const int column = static_cast<int>(c) + 1;
-                if (columns[c].type == static_cast<int>(jm::ColumnType::Integer)) {
+                if (jm::columnTypeName(columns[c].type) == "Integer") {
                     bindInteger(stmt, column, in);
                 } else {
                     const std::string t = in.text();
@@ -135,9 +135,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Input in(data, size);
     if (!writeDatabase(path, in)) return 0;
     jm::NameDatabase db;
-    const jm::BootstrapResult loaded = jm::bootstrapDatabase(db, path);
-    if (!loaded.ok) {
-        FUZZ_CHECK(!loaded.error.empty());
+    const jm::Result<void> loaded = jm::bootstrapDatabase(db, path);
+    if (!loaded.ok()) {
+        FUZZ_CHECK(!loaded.error().empty());
         return 0;
     }
     // Every path that computes with numbers from the file.

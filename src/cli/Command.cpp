@@ -147,9 +147,9 @@ bool openDatabase(NameDatabase& db, const Arguments& args, Io io)
         io.err << "jiaming-cli: database not found: " << path.string() << "\n";
         return false;
     }
-    const BootstrapResult result = bootstrapDatabase(db, path.string());
-    if (!result.ok) {
-        io.err << "jiaming-cli: " << result.error << " (" << path.string() << ")\n";
+    const Result<void> result = bootstrapDatabase(db, path.string());
+    if (!result.ok()) {
+        io.err << "jiaming-cli: " << result.error() << " (" << path.string() << ")\n";
         return false;
     }
     return true;

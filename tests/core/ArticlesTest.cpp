@@ -25,7 +25,7 @@ struct ArticleDb {
         b.row("NM_育儿百科", { "4", "24", "均衡营养", "同名", "第二篇" });
         b.row("NM_算命风水", { "1", "1", "均衡营养", "风水同类", "风水文" });
         const auto result = bootstrapDatabase(db, b.write(dir.path() / "f.db").string());
-        EXPECT_TRUE(result.ok) << result.error;
+        EXPECT_TRUE(result.ok()) << result.error();
     }
 };
 
@@ -143,7 +143,7 @@ TEST(Dictionary, FindsCharactersOneByOneAndThroughTheirTraditionalForm)
     b.character({ "锺", 14, 17, "金", "zhōng", "鍾" });
     b.character({ "後", 9, 9, "水", "hòu" }); // its own row and also the traditional form of another
     b.character({ "后", 6, 9, "水", "hòu", "後" });
-    ASSERT_TRUE(bootstrapDatabase(db, b.write(dir.path() / "f.db").string()).ok);
+    ASSERT_TRUE(bootstrapDatabase(db, b.write(dir.path() / "f.db").string()).ok());
 
     using Found = std::vector<std::string>;
     const struct {

@@ -45,7 +45,7 @@ protected:
         b.character({ "则", 6, 9, "金", "ze", "則", "z" });
         b.character({ "哲", 10, 10, "火", "zhe", "哲", "zh" });
         const auto file = b.write(s_dir->path() / "english.db");
-        ASSERT_TRUE(bootstrapDatabase(*s_db, file.string()).ok);
+        ASSERT_TRUE(bootstrapDatabase(*s_db, file.string()).ok());
     }
     static void TearDownTestSuite()
     {

@@ -79,7 +79,7 @@ protected:
     {
         s_dir = new TempDir;
         s_db = new NameDatabase;
-        ASSERT_TRUE(bootstrapDatabase(*s_db, jm::test::listFixture().write(s_dir->path() / "l.db").string()).ok);
+        ASSERT_TRUE(bootstrapDatabase(*s_db, jm::test::listFixture().write(s_dir->path() / "l.db").string()).ok());
     }
     static void TearDownTestSuite()
     {

@@ -100,7 +100,7 @@ protected:
         s_dir = new TempDir;
         s_db = new NameDatabase;
         const auto file = jm::test::listFixture().write(s_dir->path() / "lists.db");
-        ASSERT_TRUE(bootstrapDatabase(*s_db, file.string()).ok);
+        ASSERT_TRUE(bootstrapDatabase(*s_db, file.string()).ok());
     }
     static void TearDownTestSuite()
     {

@@ -143,7 +143,7 @@ protected:
     {
         s_dir = new TempDir;
         s_db = new NameDatabase;
-        ASSERT_TRUE(bootstrapDatabase(*s_db, jm::test::listFixture().write(s_dir->path() / "f.db").string()).ok);
+        ASSERT_TRUE(bootstrapDatabase(*s_db, jm::test::listFixture().write(s_dir->path() / "f.db").string()).ok());
         // The reference: the same request run start to end without interruption.
         WorkerThread worker(*s_db);
         auto sink = std::make_shared<ScriptedSink>();
@@ -374,7 +374,7 @@ TEST_F(GenerationThreads, TextAndEnglishRowsReachTheSink)
     b.character({ "麦", 7, 11, "木", "mai", "麥", "m" });
     b.row("NM_EName", { "1", "m", "", "Mark", "4", "1", "马克", "全名", "英语", "标记" });
     NameDatabase db;
-    ASSERT_TRUE(bootstrapDatabase(db, b.write(s_dir->path() / "english.db").string()).ok);
+    ASSERT_TRUE(bootstrapDatabase(db, b.write(s_dir->path() / "english.db").string()).ok());
     WorkerThread worker(db);
 
     const auto eventsOf = [&](const GenerationRequest& r) {

@@ -19,7 +19,7 @@ struct AdviceDb {
     AdviceDb()
     {
         const auto result = bootstrapDatabase(db, jm::test::adviceFixture().write(dir.path() / "a.db").string());
-        EXPECT_TRUE(result.ok) << result.error;
+        EXPECT_TRUE(result.ok()) << result.error();
     }
 };
 

@@ -21,7 +21,7 @@ struct FixtureDb {
     explicit FixtureDb(const FixtureBuilder& builder)
     {
         const auto result = bootstrapDatabase(db, builder.write(dir.path() / "f.db").string());
-        EXPECT_TRUE(result.ok) << result.error;
+        EXPECT_TRUE(result.ok()) << result.error();
     }
 };
 

@@ -44,14 +44,14 @@ TEST(NameDatabase, ReadingConventions)
     ASSERT_TRUE(db.execute("create table t (a Integer(10), b VarChar(5))"));
     ASSERT_TRUE(db.execute("insert into t values (12, 'x'), (13, NULL)"));
 
-    Statement empty = db.query("select * from t where a=?", { 99LL });
+    Statement empty = db.query("select a, b from t where a=?", { 99LL });
     EXPECT_TRUE(empty);
     EXPECT_EQ(db.columnText(empty, 0), "");
     EXPECT_EQ(db.columnInt(empty, 0), 0);
     EXPECT_FALSE(db.nextRow(empty));
     EXPECT_TRUE(db.finalize(empty));
 
-    Statement rows = db.query("select * from t order by a");
+    Statement rows = db.query("select a, b from t order by a");
     EXPECT_EQ(db.columnText(rows, 0), "12"); // integers read as decimal text
     EXPECT_EQ(db.columnText(rows, 1), "x");
     EXPECT_TRUE(db.nextRow(rows));
@@ -73,7 +73,7 @@ TEST(NameDatabase, HostileValuesAreOnlyValues)
     ASSERT_TRUE(db.execute("insert into t values ('a')"));
     for (const char* value : { "\"", "'", ";", "--", "a\"; drop table t; --", "' or '1'='1", "\" or \"\"=\"" }) {
         SCOPED_TRACE(value);
-        Statement s = db.query("select * from t where k=?", { std::string(value) });
+        Statement s = db.query("select k from t where k=?", { std::string(value) });
         EXPECT_TRUE(s);
         EXPECT_FALSE(s.onRow());
     }
@@ -87,12 +87,14 @@ TEST(NameDatabase, ClosedDatabaseReadsEmpty)
     EXPECT_FALSE(db.close());
     Statement s = db.query("select 1");
     EXPECT_FALSE(s);
-    std::string error = "kept";
-    EXPECT_FALSE(db.execute("select 1", &error));
-    EXPECT_EQ(error, "kept");
+    const Result<void> closed = db.execute("select 1");
+    EXPECT_FALSE(closed);
+    EXPECT_EQ(closed.error(), "the database is not open");
     ASSERT_TRUE(db.open());
-    EXPECT_FALSE(db.createTable("NM_X", {}, &error));
-    EXPECT_FALSE(error.empty());
+    const Result<void> empty = db.createTable("NM_X", {});
+    EXPECT_FALSE(empty);
+    EXPECT_EQ(empty.error(), "incomplete input"); // the engine's own text
+    EXPECT_TRUE(db.execute("select 1"));
     EXPECT_TRUE(db.close());
 }
 
@@ -109,13 +111,13 @@ TEST(Bootstrap, CopiesEveryTableAndDetaches)
     TempDir dir;
     const fs::path file = FixtureBuilder::standard().write(dir.path() / "it's \"odd\"; --.db");
     NameDatabase db;
-    const BootstrapResult r = bootstrapDatabase(db, file.string());
-    ASSERT_TRUE(r.ok) << r.error;
+    const Result<void> r = bootstrapDatabase(db, file.string());
+    ASSERT_TRUE(r.ok()) << r.error();
     Statement n = db.query("select count(*) from NM_八一灵动数");
     EXPECT_EQ(db.columnInt(n, 0), 81);
     Statement k = db.query("select count(*) from NM_三才配置");
     EXPECT_EQ(db.columnInt(k, 0), 125);
-    EXPECT_FALSE(db.query("select * from new_db.NM_CNWord"));
+    EXPECT_FALSE(db.query("select 汉字 from new_db.NM_CNWord"));
     Statement idx = db.query("select count(*) from sqlite_master where type='index'");
     EXPECT_EQ(db.columnInt(idx, 0), 5);
 }
@@ -125,9 +127,9 @@ TEST(Bootstrap, Failures)
     TempDir dir;
     {
         NameDatabase db;
-        const BootstrapResult r = bootstrapDatabase(db, (dir.path() / "missing.db").string());
-        EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.error, kMessageAttachFailed);
+        const Result<void> r = bootstrapDatabase(db, (dir.path() / "missing.db").string());
+        EXPECT_FALSE(r.ok());
+        EXPECT_EQ(r.error(), kMessageAttachFailed);
         EXPECT_FALSE(fs::exists(dir.path() / "missing.db"));
         EXPECT_FALSE(db.isOpen());
     }
@@ -135,15 +137,15 @@ TEST(Bootstrap, Failures)
         const fs::path junk = dir.path() / "junk.db";
         std::ofstream(junk) << "this is not a database at all, just some text that is long enough to matter......";
         NameDatabase db;
-        const BootstrapResult r = bootstrapDatabase(db, junk.string());
-        EXPECT_FALSE(r.ok);
+        const Result<void> r = bootstrapDatabase(db, junk.string());
+        EXPECT_FALSE(r.ok());
         EXPECT_FALSE(db.isOpen());
     }
     {
         const fs::path empty = dir.path() / "empty.db";
         std::ofstream { empty };
         NameDatabase db;
-        EXPECT_FALSE(bootstrapDatabase(db, empty.string()).ok);
+        EXPECT_FALSE(bootstrapDatabase(db, empty.string()).ok());
         EXPECT_FALSE(db.isOpen());
     }
     {
@@ -158,11 +160,11 @@ TEST(Bootstrap, Failures)
             nullptr, nullptr, nullptr);
         sqlite3_close(raw);
         NameDatabase db;
-        const BootstrapResult r = bootstrapDatabase(db, narrow.string());
-        EXPECT_FALSE(r.ok);
-        EXPECT_NE(r.error.find("columns"), std::string::npos) << r.error;
+        const Result<void> r = bootstrapDatabase(db, narrow.string());
+        EXPECT_FALSE(r.ok());
+        EXPECT_NE(r.error().find("columns"), std::string::npos) << r.error();
         EXPECT_FALSE(db.isOpen());
-        EXPECT_FALSE(db.query("select * from NM_CNWord"));
+        EXPECT_FALSE(db.query("select 汉字 from NM_CNWord"));
     }
     {
         const fs::path missingTable = FixtureBuilder::standard().write(dir.path() / "notable.db");
@@ -171,9 +173,9 @@ TEST(Bootstrap, Failures)
         sqlite3_exec(raw, "drop table NM_百家姓", nullptr, nullptr, nullptr);
         sqlite3_close(raw);
         NameDatabase db;
-        const BootstrapResult r = bootstrapDatabase(db, missingTable.string());
-        EXPECT_FALSE(r.ok);
-        EXPECT_NE(r.error.find("no such table"), std::string::npos) << r.error;
+        const Result<void> r = bootstrapDatabase(db, missingTable.string());
+        EXPECT_FALSE(r.ok());
+        EXPECT_NE(r.error().find("no such table"), std::string::npos) << r.error();
     }
 }
 
@@ -189,8 +191,8 @@ TEST(Bootstrap, QueriesWaitForTheBootstrap)
         seen = db.columnInt(s, 0);
     });
     std::thread boot([&] {
-        const BootstrapResult r = bootstrapDatabase(db, file.string());
-        EXPECT_TRUE(r.ok);
+        const Result<void> r = bootstrapDatabase(db, file.string());
+        EXPECT_TRUE(r.ok());
     });
     boot.join();
     reader.join();

@@ -30,7 +30,7 @@ protected:
         // the list characters keep their rows, the others get one.
         jm::test::FixtureBuilder builder = jm::test::listFixture();
         jm::test::addAdviceFixture(builder, true);
-        ASSERT_TRUE(bootstrapDatabase(*s_db, builder.write(s_dir->path() / "n.db").string()).ok);
+        ASSERT_TRUE(bootstrapDatabase(*s_db, builder.write(s_dir->path() / "n.db").string()).ok());
     }
     static void TearDownTestSuite()
     {

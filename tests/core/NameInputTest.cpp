@@ -21,7 +21,7 @@ protected:
     {
         s_dir = new TempDir;
         s_db = new NameDatabase;
-        ASSERT_TRUE(bootstrapDatabase(*s_db, FixtureBuilder::standard().write(s_dir->path() / "f.db").string()).ok);
+        ASSERT_TRUE(bootstrapDatabase(*s_db, FixtureBuilder::standard().write(s_dir->path() / "f.db").string()).ok());
     }
     static void TearDownTestSuite()
     {
@@ -146,7 +146,7 @@ TEST(NumbersPast81, GradeTextsAndScoreComeFromTheReducedNumber)
     // 张 11 + 龘 48 + 龘 48: 总格 107, read as 27.
     const auto file = FixtureBuilder::standard().character({ "龘", 48, 48, "火" }).write(dir.path() / "f.db");
     NameDatabase db;
-    ASSERT_TRUE(bootstrapDatabase(db, file.string()).ok);
+    ASSERT_TRUE(bootstrapDatabase(db, file.string()).ok());
     const NameAnalysis a = analyseName(db, "张", "龘龘");
     ASSERT_EQ(a.grids.总格, 107);
     EXPECT_EQ(a.readings[3].grade, jm::test::traditionalNumberGrades()[27]);
@@ -182,14 +182,14 @@ TEST(LoadedNumbers, ACraftedStrokeCountIsAClearErrorAtLoad)
         SCOPED_TRACE(c.label);
         TempDir dir;
         NameDatabase db;
-        const BootstrapResult result = bootstrapDatabase(db, c.builder.write(dir.path() / "bad.db").string());
-        ASSERT_FALSE(result.ok);
-        EXPECT_NE(result.error.find("坏"), std::string::npos) << result.error;
-        EXPECT_NE(result.error.find(c.wantInMessage), std::string::npos) << result.error;
+        const Result<void> result = bootstrapDatabase(db, c.builder.write(dir.path() / "bad.db").string());
+        ASSERT_FALSE(result.ok());
+        EXPECT_NE(result.error().find("坏"), std::string::npos) << result.error();
+        EXPECT_NE(result.error().find(c.wantInMessage), std::string::npos) << result.error();
     }
     TempDir dir;
     NameDatabase db;
     EXPECT_TRUE(bootstrapDatabase(
         db, FixtureBuilder::standard().character({ "龘", 48, 99, "火" }).write(dir.path() / "ok.db").string())
-                    .ok);
+                    .ok());
 }

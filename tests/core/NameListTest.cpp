@@ -26,7 +26,7 @@ protected:
         s_db = new NameDatabase;
         jm::test::FixtureBuilder builder = jm::test::listFixture();
         jm::test::addAdviceFixture(builder, true);
-        ASSERT_TRUE(bootstrapDatabase(*s_db, builder.write(s_dir->path() / "n.db").string()).ok);
+        ASSERT_TRUE(bootstrapDatabase(*s_db, builder.write(s_dir->path() / "n.db").string()).ok());
     }
     static void TearDownTestSuite()
     {
@@ -127,9 +127,13 @@ TEST_F(NameListTexts, EveryListedRowFormatsToTheScorersTexts)
                 ASSERT_EQ(row.sortKey, want.sortKey);
                 ASSERT_EQ(row.cautions, want.cautions) << row[NameRow::Name];
                 withCautions += !row.cautions.empty();
-                if (k > 0) ASSERT_LE(row.sortKey, rows[k - 1].sortKey);
+                if (k > 0) {
+                    ASSERT_LE(row.sortKey, rows[k - 1].sortKey);
+                }
             }
-            if (all) EXPECT_GT(withCautions, 0u) << "the fixture gives some names cautions";
+            if (all) {
+                EXPECT_GT(withCautions, 0u) << "the fixture gives some names cautions";
+            }
         }
     }
 }

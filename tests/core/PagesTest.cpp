@@ -24,7 +24,7 @@ struct FixtureDb {
         b.row("NM_百家姓", { "1", "欧", "欧起源", "欧聚集", "欧名人" });
         b.row("NM_百家姓", { "2", "欧阳", "欧阳起源<br>夏", "欧阳聚集", "欧阳修" });
         const auto result = bootstrapDatabase(db, b.write(dir.path() / "f.db").string());
-        EXPECT_TRUE(result.ok) << result.error;
+        EXPECT_TRUE(result.ok()) << result.error();
     }
 };
 

@@ -33,7 +33,7 @@ protected:
         s_db = new NameDatabase;
         FixtureBuilder b = FixtureBuilder::standard();
         const auto file = jm::test::addPoems(b).write(s_dir->path() / "poems.db");
-        ASSERT_TRUE(bootstrapDatabase(*s_db, file.string()).ok);
+        ASSERT_TRUE(bootstrapDatabase(*s_db, file.string()).ok());
     }
     static void TearDownTestSuite()
     {

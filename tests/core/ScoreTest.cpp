@@ -51,7 +51,7 @@ NameScore scoreWith(const GradeCase& c)
         if (c.grades[static_cast<std::size_t>(i)]) b.number(numbers[i], c.grades[static_cast<std::size_t>(i)]);
     if (c.grades[5]) b.threeTalents("木火木", c.grades[5]);
     NameDatabase db;
-    EXPECT_TRUE(bootstrapDatabase(db, b.write(dir.path() / "f.db").string()).ok);
+    EXPECT_TRUE(bootstrapDatabase(db, b.write(dir.path() / "f.db").string()).ok());
     CharacterTable table;
     for (const char* ch : { "张", "三", "丰" })
         table.append(lookUpCharacterInfo(db, ch));
@@ -89,7 +89,7 @@ TEST(ScoreName, QuickScoreMatchesFullScoreOverFixture)
 {
     TempDir dir;
     NameDatabase db;
-    ASSERT_TRUE(bootstrapDatabase(db, FixtureBuilder::standard().write(dir.path() / "f.db").string()).ok);
+    ASSERT_TRUE(bootstrapDatabase(db, FixtureBuilder::standard().write(dir.path() / "f.db").string()).ok());
     CharacterTable table;
     const char* chars[] = { "张", "三", "丰", "伟", "欧", "阳", "娜", "李", "明", "华", "王", "海", "林", "金", "山" };
     for (const char* c : chars)
@@ -112,7 +112,7 @@ TEST(SurnameHeavenFortune, SingleDoubleAndMissing)
 {
     TempDir dir;
     NameDatabase db;
-    ASSERT_TRUE(bootstrapDatabase(db, FixtureBuilder::standard().write(dir.path() / "f.db").string()).ok);
+    ASSERT_TRUE(bootstrapDatabase(db, FixtureBuilder::standard().write(dir.path() / "f.db").string()).ok());
     CharacterTable table;
     for (const char* c : { "张", "欧", "阳" })
         table.append(lookUpCharacterInfo(db, c));

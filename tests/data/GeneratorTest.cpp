@@ -41,12 +41,20 @@ void writeText(const fs::path& file, const std::string& text)
     std::ofstream(file, std::ios::binary) << text;
 }
 
-std::string cells(const std::string& first, int count)
+std::string cells(const std::string& first, int count, const std::string& mark = "文")
 {
     std::string line = first;
     for (int i = 1; i <= count; ++i)
-        line += "\t文" + std::to_string(i);
+        line += "\t" + mark + std::to_string(i);
     return line + "\n";
+}
+
+std::string repeated(const std::string& piece, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += piece;
+    return text;
 }
 
 using GeneratorRun = jm::test::CliRun;
@@ -136,7 +144,7 @@ TEST_F(Generator, NumberAndThreeTalentsReadings)
     writeText(
         data() / "texts" / "numbers81.tsv", std::string(kNumbersHeader) + cells("2\t大凶", 8) + cells("1\t大吉", 8));
     writeText(data() / "texts" / "three_talents.tsv",
-        std::string(kTalentsHeader) + cells("木木木\t大吉", 18) + cells("水火金\t凶", 18));
+        std::string(kTalentsHeader) + cells("木木木\t大吉", 18, "林") + cells("水火金\t凶", 18));
     const GeneratorRun r = generate(data(), dir.path() / "out.db");
     ASSERT_EQ(r.status, 0) << r.out;
     jm::NameDatabase db;
@@ -181,6 +189,12 @@ TEST_F(Generator, MalformedAuthoredFilesStopTheBuildWithTheirPlace)
         { "texts/numbers81.tsv", std::string(kNumbersHeader) + cells("82\t吉", 8), "numbers81.tsv:2" },
         { "texts/three_talents.tsv", std::string(kTalentsHeader) + cells("木火\t吉", 18), "three_talents.tsv:2" },
         { "texts/three_talents.tsv", std::string(kTalentsHeader) + cells("木火土\t小吉", 18), "three_talents.tsv:2" },
+        // the same text for two keys in one column, and a cell beyond its declared size (总论: 92 bytes)
+        { "texts/three_talents.tsv", std::string(kTalentsHeader) + cells("木火土\t吉", 18) + cells("木火金\t凶", 18),
+            "three_talents.tsv:3" },
+        { "texts/three_talents.tsv",
+            std::string(kTalentsHeader) + "木火土\t吉\t一\t二\t" + repeated("长", 47) + cells("", 15),
+            "three_talents.tsv:2" },
         { "element_corrections.tsv", "字\t五行\t理由\n春\t春\t春季\n", "element_corrections.tsv:2" },
     };
     for (const Case& c : cases) {

@@ -90,7 +90,7 @@ TEST(ShippedScores, CommonNamesGetSixGrades)
     // within 1..81 and every key is in the table, so no grade may be empty.
     jm::NameDatabase db;
     const char* path = std::getenv("JIAMING_SHIPPED_DB");
-    ASSERT_TRUE(path && jm::bootstrapDatabase(db, path).ok);
+    ASSERT_TRUE(path && jm::bootstrapDatabase(db, path).ok());
     auto st = db.query("select (select count(*) from NM_八一灵动数) * (select count(*) from NM_三才配置)");
     if (db.columnInt(st, 0) == 0) GTEST_SKIP() << "the readings tables have no rows yet";
 

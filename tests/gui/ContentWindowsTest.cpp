@@ -187,7 +187,7 @@ private Q_SLOTS:
         b.row("NM_算命风水", { "90", "90", "重名", "同名", "风水篇" });
         m_database = b.write(m_dir->path() / "namedata.db");
         const auto result = bootstrapDatabase(m_db, m_database.string());
-        QVERIFY2(result.ok, result.error.c_str());
+        QVERIFY2(result.ok(), result.error().c_str());
     }
 
     void everyMenuItemListsItsCategory()

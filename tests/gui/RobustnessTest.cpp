@@ -12,6 +12,7 @@
 #include "shell/NameListModel.h"
 #include "support/FixtureDatabase.h"
 #include "support/RecordingMessageService.h"
+#include "support/WindowSession.h"
 #include "text/Text.h"
 
 #include <QApplication>
@@ -31,30 +32,15 @@ using namespace jm::gui;
 
 namespace {
 
-struct Session {
-    explicit Session(const std::filesystem::path& config)
-    {
-        qputenv("JIAMING_CONFIG", QByteArray::fromStdString(config.string()));
-        window = std::make_unique<MainWindow>(db, messages);
-    }
-    ~Session() { window.reset(); }
-    void start(const std::filesystem::path& database)
-    {
-        window->start(database);
-        QTRY_VERIFY(!db.isBootstrapping());
-        QCoreApplication::processEvents();
-    }
-    template <typename T> T* find(const char* name) const { return window->findChild<T*>(QString::fromUtf8(name)); }
+struct Session : test::WindowSession {
+    using WindowSession::WindowSession;
+
     bool said(const QString& part) const
     {
         for (const auto& m : messages.messages)
             if (m.text.contains(part)) return true;
         return false;
     }
-
-    test::RecordingMessageService messages;
-    NameDatabase db;
-    std::unique_ptr<MainWindow> window;
 };
 
 void writeFile(const std::filesystem::path& file, const std::string& bytes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Result.h"
 #include "data/NameDatabase.h"
 
 #include <string>
@@ -10,17 +11,14 @@ namespace jm {
 inline constexpr const char* kMessageOpenFailed = "您的电脑缺少组件，请搜索directx3.5下载安装修复！";
 inline constexpr const char* kMessageAttachFailed = "将磁盘数据库附加到内存数据库失败！";
 
-/// Outcome of `bootstrapDatabase`: empty `error` on success.
-struct BootstrapResult {
-    bool ok = false;
-    std::string error;
-};
-
-/// Builds the in-memory database: opens `db` in memory, creates the nine
-/// tables, attaches `shippedFile` as new_db, copies every table in one
-/// transaction, detaches and creates the three lookup indexes.
-/// On failure the database is left closed and the result carries the message
-/// to show. Queries from other threads wait while this runs.
-BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFile);
+/// Builds the in-memory database: opens `db` in memory, creates the tables,
+/// attaches `shippedFile` as new_db, checks that each shipped table has
+/// exactly the declared columns, copies every table by column name in one
+/// transaction (the surname readings and the advice tables only when the file
+/// has them), detaches, checks the loaded numbers and creates the lookup
+/// indexes. On failure the database is left closed and the failure carries the
+/// message to show (one of the two above, or the engine's own text).
+/// Queries from other threads wait while this runs.
+Result<void> bootstrapDatabase(NameDatabase& db, const std::string& shippedFile);
 
 } // namespace jm

@@ -28,12 +28,29 @@ Statement& Statement::operator=(Statement&& other) noexcept
     return *this;
 }
 
+int Statement::columnIndex(std::string_view name) const
+{
+    if (!m_stmt) return -1;
+    const int count = sqlite3_column_count(m_stmt);
+    for (int i = 0; i < count; ++i) {
+        const char* column = sqlite3_column_name(m_stmt, i);
+        if (column && name == column) return i;
+    }
+    return -1;
+}
+
+namespace {
+
+const char* const kNotOpen = "the database is not open";
+
+} // namespace
+
 NameDatabase::~NameDatabase()
 {
     close();
 }
 
-bool NameDatabase::open(const std::string& file, bool createIfMissing)
+Result<void> NameDatabase::open(const std::string& file, bool createIfMissing)
 {
     std::lock_guard lock(m_mutex);
     if (m_db) {
@@ -46,11 +63,12 @@ bool NameDatabase::open(const std::string& file, bool createIfMissing)
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(name.c_str(), &db, flags, nullptr);
     if (rc != SQLITE_OK) {
+        std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         if (db) sqlite3_close_v2(db);
-        return false;
+        return Failure { std::move(message) };
     }
     m_db = db;
-    return true;
+    return success();
 }
 
 bool NameDatabase::close()
@@ -69,16 +87,17 @@ bool NameDatabase::isOpen() const
     return m_db != nullptr;
 }
 
-bool NameDatabase::execute(const std::string& sql, std::string* error)
+Result<void> NameDatabase::execute(const std::string& sql)
 {
     waitIfBootstrapping();
     std::lock_guard lock(m_mutex);
-    if (!m_db) return false;
+    if (!m_db) return Failure { kNotOpen };
     char* message = nullptr;
     const int rc = sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, &message);
-    if (error) *error = message ? message : "";
+    std::string text = message ? message : sqlite3_errstr(rc);
     sqlite3_free(message);
-    return rc == SQLITE_OK;
+    if (rc != SQLITE_OK) return Failure { std::move(text) };
+    return success();
 }
 
 namespace {
@@ -150,6 +169,25 @@ int NameDatabase::columnInt(const Statement& stmt, int pos) const
     return sqlite3_column_int(stmt.m_stmt, pos);
 }
 
+std::string NameDatabase::columnText(const Statement& stmt, std::string_view name) const
+{
+    const int pos = stmt.columnIndex(name);
+    return pos < 0 ? std::string() : columnText(stmt, pos);
+}
+
+int NameDatabase::columnInt(const Statement& stmt, std::string_view name) const
+{
+    const int pos = stmt.columnIndex(name);
+    return pos < 0 ? 0 : columnInt(stmt, pos);
+}
+
+std::optional<int> NameDatabase::columnIntOrNull(const Statement& stmt, std::string_view name) const
+{
+    const int pos = stmt.columnIndex(name);
+    if (pos < 0 || !stmt.m_onRow || sqlite3_column_type(stmt.m_stmt, pos) != SQLITE_INTEGER) return std::nullopt;
+    return sqlite3_column_int(stmt.m_stmt, pos);
+}
+
 bool NameDatabase::finalize(Statement& stmt)
 {
     if (!stmt.m_stmt) return false;
@@ -159,20 +197,20 @@ bool NameDatabase::finalize(Statement& stmt)
     return rc == SQLITE_OK;
 }
 
-bool NameDatabase::createTable(const std::string& table, const std::vector<ColumnDef>& columns, std::string* error)
+Result<void> NameDatabase::createTable(const std::string& table, const std::vector<ColumnDef>& columns)
 {
-    return execute(createTableSql(table, columns), error);
+    return execute(createTableSql(table, columns));
 }
 
-bool NameDatabase::begin()
+Result<void> NameDatabase::begin()
 {
     return execute("BEGIN");
 }
-bool NameDatabase::commit()
+Result<void> NameDatabase::commit()
 {
     return execute("COMMIT");
 }
-bool NameDatabase::rollback()
+Result<void> NameDatabase::rollback()
 {
     return execute("ROLLBACK");
 }
@@ -189,36 +227,31 @@ bool isIdentifier(const std::string& s)
 
 } // namespace
 
-bool NameDatabase::runSimple(const std::string& sql, const std::vector<SqlValue>& params, std::string* error)
+Result<void> NameDatabase::runSimple(const std::string& sql, const std::vector<SqlValue>& params)
 {
     waitIfBootstrapping();
     std::lock_guard lock(m_mutex);
-    if (!m_db) return false;
+    if (!m_db) return Failure { kNotOpen };
     sqlite3_stmt* stmt = nullptr;
     int rc = sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()) + 1, &stmt, nullptr);
     if (rc == SQLITE_OK && bindAll(stmt, params)) rc = sqlite3_step(stmt);
     const bool ok = rc == SQLITE_DONE || rc == SQLITE_ROW;
-    if (error) *error = ok ? std::string() : std::string(sqlite3_errmsg(m_db));
+    std::string message = ok ? std::string() : std::string(sqlite3_errmsg(m_db));
     sqlite3_finalize(stmt);
-    return ok;
+    if (!ok) return Failure { std::move(message) };
+    return success();
 }
 
-bool NameDatabase::attach(const std::string& file, const std::string& alias, std::string* error)
+Result<void> NameDatabase::attach(const std::string& file, const std::string& alias)
 {
-    if (!isIdentifier(alias)) {
-        if (error) *error = "invalid database alias";
-        return false;
-    }
-    return runSimple("Attach Database ? as " + alias, { file }, error);
+    if (!isIdentifier(alias)) return Failure { "invalid database alias" };
+    return runSimple("Attach Database ? as " + alias, { file });
 }
 
-bool NameDatabase::detach(const std::string& alias, std::string* error)
+Result<void> NameDatabase::detach(const std::string& alias)
 {
-    if (!isIdentifier(alias)) {
-        if (error) *error = "invalid database alias";
-        return false;
-    }
-    return runSimple("Detach Database " + alias, {}, error);
+    if (!isIdentifier(alias)) return Failure { "invalid database alias" };
+    return runSimple("Detach Database " + alias, {});
 }
 
 void NameDatabase::announceBootstrap()

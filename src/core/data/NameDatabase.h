@@ -1,10 +1,13 @@
 #pragma once
 
+#include "Result.h"
 #include "data/Schema.h"
 
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <variant>
 #include <vector>
@@ -32,6 +35,8 @@ public:
     explicit operator bool() const { return m_stmt != nullptr; }
     /// True while the statement stands on a row.
     bool onRow() const { return m_onRow; }
+    /// Position of the result column called `name`; -1 when there is none.
+    int columnIndex(std::string_view name) const;
 
 private:
     friend class NameDatabase;
@@ -46,10 +51,15 @@ private:
 /// open/close are guarded, so the window thread, a generation worker and the
 /// bootstrap thread may use it at once; a Statement stays with its thread.
 ///
-/// Reading convention: `query` returns the statement on its first row; an
-/// empty result reads as one row of empty texts and zeros. While a bootstrap
-/// is running, queries from other threads wait until it has finished, so no
-/// feature ever reads half-filled tables.
+/// Features do not query it themselves: they read through the repositories
+/// of this folder (characters, fortunes, three talents, surnames, poems,
+/// English names, articles), which select named columns and return records.
+///
+/// Reading convention: `query` returns the statement on its first row; on an
+/// empty result it stands on no row (`onRow()` is false) and every column
+/// reads as an empty text or 0. While a bootstrap is running, queries from
+/// other threads wait until it has finished, so no feature ever reads
+/// half-filled tables.
 class NameDatabase {
 public:
     NameDatabase() = default;
@@ -59,15 +69,15 @@ public:
 
     /// Opens `file` (an empty name opens a fresh in-memory database). Without
     /// `createIfMissing` a missing file is not created and opening fails.
-    bool open(const std::string& file = {}, bool createIfMissing = false);
-    /// Closes the connection; false when none was open.
+    Result<void> open(const std::string& file = {}, bool createIfMissing = false);
+    /// Closes the connection; false when none was open. Statements still held
+    /// by callers read as empty afterwards.
     bool close();
     bool isOpen() const;
 
-    /// Runs SQL text that returns no rows. On failure `error` (if given)
-    /// receives the engine's message; it is left as it was when no
-    /// connection is open.
-    bool execute(const std::string& sql, std::string* error = nullptr);
+    /// Runs SQL text that returns no rows; a failure carries the engine's
+    /// message (or says that no database is open).
+    Result<void> execute(const std::string& sql);
 
     /// Prepares constant SQL text, binds `params` to its `?` in order and
     /// steps once. Returns an empty Statement when preparation fails.
@@ -78,17 +88,24 @@ public:
     std::string columnText(const Statement& stmt, int pos) const;
     /// Column `pos` of the current row as an integer; 0 when there is none.
     int columnInt(const Statement& stmt, int pos) const;
+    /// The result column called `name` of the current row, as text ("" for
+    /// NULL, no row or no such column) or as an integer (0 then).
+    std::string columnText(const Statement& stmt, std::string_view name) const;
+    int columnInt(const Statement& stmt, std::string_view name) const;
+    /// The integer of column `name`, or nothing when it holds no integer
+    /// (NULL, an empty text) or is missing.
+    std::optional<int> columnIntOrNull(const Statement& stmt, std::string_view name) const;
     /// Releases the statement; false for an empty Statement.
     bool finalize(Statement& stmt);
 
-    bool createTable(const std::string& table, const std::vector<ColumnDef>& columns, std::string* error = nullptr);
-    bool begin();
-    bool commit();
-    bool rollback();
+    Result<void> createTable(const std::string& table, const std::vector<ColumnDef>& columns);
+    Result<void> begin();
+    Result<void> commit();
+    Result<void> rollback();
     /// Attaches a database file under `alias` (an identifier). The file name
     /// is bound as a parameter, so any character in the path is harmless.
-    bool attach(const std::string& file, const std::string& alias, std::string* error = nullptr);
-    bool detach(const std::string& alias, std::string* error = nullptr);
+    Result<void> attach(const std::string& file, const std::string& alias);
+    Result<void> detach(const std::string& alias);
 
     /// Bootstrap gate. `announceBootstrap` (called before the bootstrap thread
     /// starts) makes every query wait; `beginBootstrap` on the bootstrap thread
@@ -102,7 +119,7 @@ public:
 
 private:
     void waitIfBootstrapping() const;
-    bool runSimple(const std::string& sql, const std::vector<SqlValue>& params, std::string* error);
+    Result<void> runSimple(const std::string& sql, const std::vector<SqlValue>& params);
 
     mutable std::mutex m_mutex;
     mutable std::condition_variable m_ready;

@@ -120,6 +120,16 @@ std::string createTableSql(const std::string& table, const std::vector<ColumnDef
     return sql;
 }
 
+std::string columnList(const TableDef& table)
+{
+    std::string list;
+    for (const ColumnDef& c : table.columns) {
+        if (!list.empty()) list += ',';
+        list += c.name;
+    }
+    return list;
+}
+
 const std::vector<TableDef>& schemaTables()
 {
     static const std::vector<TableDef> tables = buildTables();

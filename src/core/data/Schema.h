@@ -5,22 +5,10 @@
 
 namespace jm {
 
-/// Declared column types; the codes are the ones the table declarations use.
-enum class ColumnType : int {
-    Byte = 1,
-    Smallint = 2,
-    Integer = 3,
-    BigInt = 4,
-    Decimal = 5,
-    Double = 6,
-    Bit = 7,
-    DateTime = 8,
-    VarChar = 10,
-    Blob = 11,
-    Text = 12,
-};
-
-/// One column of a table to create. Flags: 1 primary key, 2 autoincrement, 4 not null.
+/// One column of a table to create. Type codes: 1 Byte, 2 Smallint,
+/// 3 Integer, 4 BigInt, 5 Decimal, 6 Double, 7 Bit, 8 DateTime, 10 VarChar,
+/// 11 Blob, 12 Text (our tables use 3 and 10). Flags: 1 primary key,
+/// 2 autoincrement, 4 not null.
 struct ColumnDef {
     std::string name;
     int type = 0;
@@ -40,6 +28,9 @@ std::string columnTypeName(int code);
 /// The CREATE TABLE text for a table and its columns, e.g.
 /// "create table NM_X (Id Integer(10),汉字 VarChar(2))".
 std::string createTableSql(const std::string& table, const std::vector<ColumnDef>& columns);
+
+/// The column names of a table joined by ",", for a named select list.
+std::string columnList(const TableDef& table);
 
 /// The nine tables of the database, in the order they are created and copied.
 const std::vector<TableDef>& schemaTables();

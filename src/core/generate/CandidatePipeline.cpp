@@ -1,6 +1,6 @@
 #include "generate/CandidatePipeline.h"
 
-#include "data/NameDatabase.h"
+#include "data/CharacterRepository.h"
 #include "scoring/NameAdvisor.h"
 #include "text/Text.h"
 
@@ -41,45 +41,8 @@ bool limitCandidateCharacters(GenerationRun& run)
 
 CharacterInfo loadCharacterInfo(NameDatabase& db, const std::string& character)
 {
-    // Columns 5 简体笔画数, 6 繁体笔画数, 12 五行属性.
-    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", { character });
-    CharacterInfo info { character, db.columnInt(stmt, 5), db.columnInt(stmt, 6), db.columnText(stmt, 12) };
-    db.finalize(stmt);
-    return info;
+    return CharacterRepository(db).findStrokes(character).value_or(CharacterInfo { character, 0, 0, {} });
 }
-
-namespace {
-
-/// The NM_CNWord records of many characters with few queries: for each text
-/// the row a query for that text alone reads first (the lowest rowid).
-/// Texts the table lacks are missing from the map.
-std::unordered_map<std::string, CharacterInfo> loadCharacterInfos(
-    NameDatabase& db, const std::vector<std::string>& texts)
-{
-    std::unordered_map<std::string, CharacterInfo> found;
-    constexpr std::size_t kChunk = 500;
-    for (std::size_t begin = 0; begin < texts.size(); begin += kChunk) {
-        const std::size_t end = std::min(texts.size(), begin + kChunk);
-        std::string sql = "select * from NM_CNWord where 汉字 in (";
-        std::vector<SqlValue> params;
-        for (std::size_t i = begin; i < end; ++i) {
-            sql += i == begin ? "?" : ",?";
-            params.emplace_back(texts[i]);
-        }
-        sql += ") order by rowid";
-        Statement stmt = db.query(sql, params);
-        for (bool more = stmt.onRow(); more; more = db.nextRow(stmt)) {
-            std::string character = db.columnText(stmt, 2);
-            if (found.count(character)) continue;
-            found.emplace(character,
-                CharacterInfo { character, db.columnInt(stmt, 5), db.columnInt(stmt, 6), db.columnText(stmt, 12) });
-        }
-        db.finalize(stmt);
-    }
-    return found;
-}
-
-} // namespace
 
 bool loadCandidateCharacters(GenerationRun& run, const std::function<void(std::size_t, const CharacterInfo&)>& use)
 {
@@ -89,9 +52,7 @@ bool loadCandidateCharacters(GenerationRun& run, const std::function<void(std::s
     data.parts.reserve(data.candidateCharacters.size());
     for (const std::string& c : data.candidateCharacters)
         data.parts.push_back({ c });
-    // One query per 500 characters instead of one each: preparing a statement
-    // costs far more than reading a row, and the records are the same.
-    const auto records = loadCharacterInfos(run.database(), data.candidateCharacters);
+    const auto records = CharacterRepository(run.database()).findStrokesOfMany(data.candidateCharacters);
     for (std::size_t i = 0; i < data.candidateCharacters.size(); ++i) {
         const std::string& text = data.candidateCharacters[i];
         const auto it = records.find(text);

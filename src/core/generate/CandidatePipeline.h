@@ -62,7 +62,7 @@ void completeCharacterTable(GenerationRun& run);
 /// Phase 2 of the scored modes: scores every candidate name that does not
 /// contain the surname and lists those scoring at least `threshold`, up to
 /// `capacity` names when there is one (the first listed name is then
-/// reported through onFirstListed). Unless the request shows all names, a
+/// reported through FirstListed). Unless the request shows all names, a
 /// name a parent would reject is left out before it counts (see
 /// GenerationRequest::showAllNames; the counts go to result().excluded).
 /// The names go to result().names as ListedName (with the kinds of their

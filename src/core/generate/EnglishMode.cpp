@@ -1,6 +1,7 @@
 #include "generate/EnglishMode.h"
 
-#include "data/NameDatabase.h"
+#include "data/CharacterRepository.h"
+#include "data/EnglishNameRepository.h"
 #include "generate/GenerationModes.h"
 #include "generate/GenerationRun.h"
 #include "text/Text.h"
@@ -10,10 +11,6 @@
 namespace jm {
 
 namespace {
-
-// Columns of NM_CNWord and NM_EName.
-constexpr int kPinyin1 = 7, kInitial = 9;
-constexpr int kEIndex = 1, kEIndex2 = 2, kEName = 3, kESex = 5, kECnword = 6, kEMean = 9;
 
 std::string asciiLower(std::string text)
 {
@@ -46,13 +43,13 @@ constexpr std::size_t kEnglishBatch = 256;
 
 std::string pinyinInitial(NameDatabase& db, const std::string& character)
 {
-    Statement stmt = db.query("select * from NM_CNWord where 汉字=?", { character });
-    std::string initial = asciiLower(db.columnText(stmt, kInitial));
+    const std::optional<CharacterRecord> record = CharacterRepository(db).find(character);
+    if (!record) return {};
+    std::string initial = asciiLower(record->initial);
     if (initial.empty()) {
-        const auto pinyin = splitCharacters(db.columnText(stmt, kPinyin1));
+        const auto pinyin = splitCharacters(record->pinyin1);
         if (!pinyin.empty()) initial = asciiLower(withoutTone(pinyin.front()));
     }
-    db.finalize(stmt);
     return initial;
 }
 
@@ -151,28 +148,23 @@ void runEnglishMode(GenerationRun& run)
     // The nearest initial first; the next one only when the first lists nothing.
     bool stopped = false;
     for (const std::string& initial : englishInitials(pinyin)) {
-        Statement stmt = db.query("select * from NM_EName");
-        do {
-            std::string key = db.columnText(stmt, kEIndex2);
-            if (key.empty()) key = db.columnText(stmt, kEIndex);
-            if (key == initial && db.columnInt(stmt, kESex) == options.style) {
-                const std::string name = db.columnText(stmt, kEName);
+        EnglishNameRepository(db).forEach([&](const EnglishNameRecord& english) {
+            const std::string& key = english.index2.empty() ? english.index : english.index2;
+            if (key == initial && english.sex == options.style) {
+                const std::string& name = english.name;
                 if (englishLengthFits(characterCount(name), options.minLength, options.maxLength)) {
                     EnglishRow row;
                     row[EnglishRow::Number] = std::to_string(rows.size() + 1);
                     row[EnglishRow::Name] = name;
-                    row[EnglishRow::Transcription] = db.columnText(stmt, kECnword);
-                    row[EnglishRow::Meaning] = db.columnText(stmt, kEMean);
+                    row[EnglishRow::Transcription] = english.transcription;
+                    row[EnglishRow::Meaning] = english.meaning;
                     rows.push_back(std::move(row));
                     if (rows.size() - flushed >= kEnglishBatch) flush();
                 }
             }
-            if (!run.checkpoint()) {
-                stopped = true;
-                break;
-            }
-        } while (db.nextRow(stmt));
-        db.finalize(stmt);
+            stopped = !run.checkpoint();
+            return !stopped;
+        });
         if (stopped || !rows.empty()) break;
     }
     flush();

@@ -1,6 +1,5 @@
 #include "generate/PoemMode.h"
 
-#include "data/NameDatabase.h"
 #include "generate/CandidatePipeline.h"
 #include "generate/GenerationModes.h"
 #include "scoring/NameAdvisor.h"
@@ -11,58 +10,29 @@
 
 namespace jm {
 
-namespace {
-
-// Columns of NM_Poet and NM_全唐诗.
-constexpr int kPoetName = 1;
-constexpr int kPoemId = 0, kPoemTitle = 1, kPoemPoet = 2, kPoemContent = 3, kPoemInitials = 4;
-
-Poem readPoem(NameDatabase& db, const Statement& stmt)
-{
-    return { db.columnInt(stmt, kPoemId), db.columnText(stmt, kPoemTitle), db.columnText(stmt, kPoemPoet),
-        db.columnText(stmt, kPoemContent), db.columnText(stmt, kPoemInitials) };
-}
-
-std::optional<Poem> firstPoem(NameDatabase& db, Statement stmt)
-{
-    std::optional<Poem> poem;
-    if (stmt.onRow()) poem = readPoem(db, stmt);
-    db.finalize(stmt);
-    return poem;
-}
-
-} // namespace
-
 std::vector<std::string> loadPoets(NameDatabase& db)
 {
-    std::vector<std::string> poets;
-    Statement stmt = db.query("select * from NM_Poet order by OrderId ASC");
-    do {
-        poets.push_back(db.columnText(stmt, kPoetName));
-    } while (db.nextRow(stmt));
-    db.finalize(stmt);
+    std::vector<std::string> poets = PoemRepository(db).poets();
+    // The list always has a row, as every list read from the database did.
+    if (poets.empty()) poets.emplace_back();
     return poets;
 }
 
 std::vector<PoemEntry> loadPoems(NameDatabase& db, const std::string& poet)
 {
-    std::vector<PoemEntry> poems;
-    Statement stmt = db.query("select * from NM_全唐诗 where 作者=? order by rowid", { poet });
-    do {
-        poems.push_back({ db.columnInt(stmt, kPoemId), db.columnText(stmt, kPoemTitle) });
-    } while (db.nextRow(stmt));
-    db.finalize(stmt);
+    std::vector<PoemEntry> poems = PoemRepository(db).poemsOf(poet);
+    if (poems.empty()) poems.emplace_back();
     return poems;
 }
 
 std::optional<Poem> loadPoem(NameDatabase& db, long long id)
 {
-    return firstPoem(db, db.query("select * from NM_全唐诗 where Id=?", { id }));
+    return PoemRepository(db).find(id);
 }
 
 std::optional<Poem> findPoem(NameDatabase& db, const std::string& poet, const std::string& title)
 {
-    return firstPoem(db, db.query("select * from NM_全唐诗 where 作者=? and 标题=? order by rowid", { poet, title }));
+    return PoemRepository(db).find(poet, title);
 }
 
 std::string poemPage(const Poem& poem)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/PoemRepository.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -8,23 +10,6 @@
 namespace jm {
 
 class NameDatabase;
-
-/// One poem of NM_全唐诗 as listed on the poem page: its row id and title.
-/// Titles repeat (even for one poet), so the id is what selects a poem.
-struct PoemEntry {
-    long long id = 0;
-    std::string title;
-};
-
-/// One poem with the texts the poem page uses.
-struct Poem {
-    long long id = 0;
-    std::string title;
-    std::string poet;
-    std::string content;
-    /// The poem's marked characters (首字母): boxes of these start checked.
-    std::string initials;
-};
 
 /// Shown by "使用此诗词" when no poem is selected.
 inline constexpr const char* kMessageSelectPoem = "请选择一首诗词";

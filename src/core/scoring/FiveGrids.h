@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/CharacterRepository.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -9,14 +11,9 @@ namespace jm {
 /// One of "金" "木" "水" "火" "土"; the empty text is no element.
 using Element = std::string;
 
-/// What the grid arithmetic needs of one character. An absent character has
-/// 0, 0 and empty texts.
-struct CharacterInfo {
-    std::string character;
-    int simplifiedStrokes = 0;
-    int traditionalStrokes = 0;
-    std::string element;
-};
+/// What the grid arithmetic needs of one character: the strokes and element
+/// of its NM_CNWord row. An absent character has 0, 0 and empty texts.
+using CharacterInfo = CharacterStrokes;
 
 /// The input of `computeFiveGrids`: part lengths as `splitCharacters` counts
 /// them and the first two characters of each part (absent when missing).

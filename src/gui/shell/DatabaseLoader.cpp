@@ -23,12 +23,14 @@ void DatabaseLoader::start(const std::filesystem::path& shippedFile)
     m_db.announceBootstrap();
     try {
         m_thread = std::thread([this, file = shippedFile.string()] {
-            const BootstrapResult result = bootstrapDatabase(m_db, file);
+            const Result<void> result = bootstrapDatabase(m_db, file);
             // Queued to the loader's thread; dropped if the loader is gone by then
             // (its destructor joins this thread first).
             QMetaObject::invokeMethod(
                 this,
-                [this, ok = result.ok, error = QString::fromStdString(result.error)] { Q_EMIT finished(ok, error); },
+                [this, ok = result.ok(), error = QString::fromStdString(result.error())] {
+                    Q_EMIT finished(ok, error);
+                },
                 Qt::QueuedConnection);
         });
     } catch (const std::system_error&) {
