@@ -174,7 +174,7 @@ void BM_HighScoreRun(benchmark::State& state)
     for (auto _ : state) {
         request.seed = seed++;
         const GenerationResult r = GenerationWorker(database(), control).run(request, sink);
-        rows += r.rows.size();
+        rows += r.rowCount();
         examined += r.examinedCount;
     }
     state.counters["rows"] = benchmark::Counter(static_cast<double>(rows), benchmark::Counter::kAvgIterations);
@@ -223,7 +223,7 @@ void BM_SuperLuckyRun(benchmark::State& state)
     for (auto _ : state) {
         request.seed = seed++;
         const GenerationResult r = GenerationWorker(database(), control).run(request, sink);
-        rows += r.rows.size();
+        rows += r.rowCount();
         examined += r.examinedCount;
         candidates += r.candidateCount;
     }

@@ -12,6 +12,7 @@ import datetime
 import json
 import os
 import platform
+import sqlite3
 import statistics
 import subprocess
 import sys
@@ -47,16 +48,36 @@ def run_suite(build, db):
 
 
 def time_command(args, repeats):
-    """Median and best wall time in ms of a command; None when it fails."""
+    """Median and best wall time in ms of a command and its peak resident
+    memory in MB (the largest of the runs); None when it fails."""
     times = []
+    peak = 0
     for _ in range(repeats):
         start = time.perf_counter()
-        r = subprocess.run(args, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        p = subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        err = p.stderr.read().decode("utf-8", "replace")
+        _, status, usage = os.wait4(p.pid, 0)
+        p.returncode = os.waitstatus_to_exitcode(status)
         elapsed = (time.perf_counter() - start) * 1000
-        if r.returncode != 0:
-            return None, r.stderr.strip().splitlines()[-1:] or ["exit %d" % r.returncode]
+        if p.returncode != 0:
+            return None, err.strip().splitlines()[-1:] or ["exit %d" % p.returncode]
         times.append(elapsed)
-    return (statistics.median(times), min(times)), None
+        peak = max(peak, usage.ru_maxrss / 1024)
+    return (statistics.median(times), min(times), peak), None
+
+
+def poem_characters(db, poet, title):
+    """Every character of a poem of the database, punctuation left out."""
+    with sqlite3.connect("file:%s?mode=ro" % db, uri=True) as c:
+        row = c.execute("select 内容 from NM_全唐诗 where 作者=? and 标题=?", (poet, title)).fetchone()
+    return "".join(ch for ch in (row[0] if row else "") if "\u4e00" <= ch <= "\u9fff")
+
+
+def list_characters(name, count):
+    """The first `count` characters of a built-in character list."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "resources", "lists", name)
+    with open(path, encoding="utf-8") as f:
+        return "".join(ch for ch in f.read() if "\u4e00" <= ch <= "\u9fff")[:count]
 
 
 def main():
@@ -120,15 +141,29 @@ def main():
         ("classic mode, boy, two characters", [cli, "generate", "--surname", "张", "--sex", "男", "--length", "2",
                                                "--mode", "classic", "--seed", "1", "--db", db]),
     ]
+    mengqiu = poem_characters(db, "李瀚", "蒙求")
+    if mengqiu:
+        for all_names in (False, True):
+            commands.append(("poem worst case: every character of 李瀚 蒙求 (%d, %d distinct)%s"
+                             % (len(mengqiu), len(set(mengqiu)), ", 显示全部名字" if all_names else ""),
+                             [cli, "generate", "--surname", "张", "--sex", "男", "--length", "2", "--mode", "poem",
+                              "--poet", "李瀚", "--title", "蒙求", "--chars", mengqiu, "--db", db]
+                             + (["--all"] if all_names else [])))
+    combo = list_characters("MaleCharacters.txt", 1500)
+    for all_names in (False, True):
+        commands.append(("combination, the first %d characters of the boys' list%s"
+                         % (len(combo), ", 显示全部名字" if all_names else ""),
+                         [cli, "generate", "--surname", "张", "--sex", "男", "--length", "2", "--mode", "combo",
+                          "--chars", combo, "--db", db] + (["--all"] if all_names else [])))
     lines += ["", "## Whole commands (`jiaming-cli`, wall time of the process)", "",
               "Median and best of %d runs; each includes process start-up and loading the database into memory."
-              % a.repeats, "", "| Command | Median | Best |", "|---|---|---|"]
+              % a.repeats, "", "| Command | Median | Best | Peak memory |", "|---|---|---|---|"]
     for label, args in commands:
         result, error = time_command(args, a.repeats)
         if result is None:
-            lines.append("| %s | not available: %s | |" % (label, " ".join(error)))
+            lines.append("| %s | not available: %s | | |" % (label, " ".join(error)))
         else:
-            lines.append("| %s | %.1f ms | %.1f ms |" % (label, result[0], result[1]))
+            lines.append("| %s | %.1f ms | %.1f ms | %.0f MB |" % (label, result[0], result[1], result[2]))
     text = "\n".join(lines) + "\n"
     # Sections measured by hand (fuzzing, memory of bounded runs) follow the
     # marker and are kept as they are.

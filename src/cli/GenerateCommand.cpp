@@ -9,6 +9,7 @@
 #include "cli/GenerateModes.h"
 #include "generate/EmptyListReason.h"
 #include "generate/GenerationWorker.h"
+#include "generate/NameList.h"
 #include "generate/RequestCheck.h"
 #include "generate/ResultExport.h"
 #include "scoring/NameInput.h"
@@ -38,7 +39,11 @@ public:
         : m_err(err)
     {
     }
-    void onMessage(const GenerationMessage& m) override { m_err << m.title << ": " << m.text << "\n"; }
+    void onEvent(GenerationEvent& event) override
+    {
+        if (const auto* e = std::get_if<generation_event::Message>(&event))
+            m_err << e->message.title << ": " << e->message.text << "\n";
+    }
 
 private:
     std::ostream& m_err;
@@ -144,10 +149,17 @@ void printTsv(const GenerationResult& result, std::ostream& out)
     for (std::size_t c = 0; c < kNameRowHeaders.size(); ++c)
         out << (c ? "\t" : "") << kNameRowHeaders[c];
     out << "\n";
-    for (const NameRow& row : result.rows) {
-        for (std::size_t c = 0; c < row.columns.size(); ++c)
-            out << (c ? "\t" : "") << row.columns[c];
-        out << "\n";
+    std::string line;
+    for (std::size_t k = 0; k < result.rowCount(); ++k) {
+        // Row by row: a poem run can list over a million names.
+        const NameRow row = result.names->row((*result.names)[result.order[k]], k + 1, false);
+        line.clear();
+        for (std::size_t c = 0; c < row.columns.size(); ++c) {
+            if (c) line += '\t';
+            line += row.columns[c];
+        }
+        line += '\n';
+        out << line;
     }
 }
 
@@ -172,12 +184,12 @@ void printJson(const std::string& modeName, const GenerationResult& result, std:
         return;
     }
     out << ",\"rows\":[";
-    for (std::size_t i = 0; i < result.rows.size(); ++i) {
+    for (std::size_t i = 0; i < result.rowCount(); ++i) {
+        const NameRow row = result.row(i);
         out << (i ? "," : "") << "{";
         for (std::size_t c = 0; c < kNameRowHeaders.size(); ++c)
-            out << (c ? "," : "") << jsonString(std::string(kNameRowHeaders[c])) << ":"
-                << jsonString(result.rows[i].columns[c]);
-        out << ",\"cautions\":" << cautionsJson(result.rows[i].cautions) << "}";
+            out << (c ? "," : "") << jsonString(std::string(kNameRowHeaders[c])) << ":" << jsonString(row.columns[c]);
+        out << ",\"cautions\":" << cautionsJson(row.cautions) << "}";
     }
     out << "]}\n";
 }
@@ -246,7 +258,7 @@ int runGenerate(const std::vector<std::string>& raw, Io io)
     if (exportPath) {
         const std::string text = producesText(request.mode) ? result.text
             : request.mode == GenerationMode::English       ? englishListText(result.englishRows)
-                                                            : resultListText(result.rows);
+                                                            : resultListText(result.rows());
         const ExportResult written = exportTextTo(*exportPath, text);
         if (!written.written) {
             io.err << "jiaming-cli generate: " << written.error << "\n";

@@ -85,7 +85,7 @@ TEST_F(EmptyListReason, RealRunsThatListNothingSayWhy)
         GenerationRequest r = request(c.mode, c.surname);
         c.set(r);
         const GenerationResult result = run(r);
-        ASSERT_TRUE(result.rows.empty());
+        ASSERT_EQ(result.rowCount(), 0u);
         EXPECT_NE(emptyListReason(result).find(c.says), std::string::npos) << emptyListReason(result);
     }
 }
@@ -117,7 +117,7 @@ TEST_F(EmptyListReason, NoReasonForAListedStoppedOrTextRun)
     GenerationRequest super = request(GenerationMode::SuperLucky);
     super.superLucky.secondCharacter = { true, "" };
     const GenerationResult listed = run(super);
-    ASSERT_FALSE(listed.rows.empty());
+    ASSERT_NE(listed.rowCount(), 0u);
     EXPECT_EQ(emptyListReason(listed), "");
 
     GenerationResult stopped;

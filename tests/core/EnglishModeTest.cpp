@@ -159,7 +159,7 @@ TEST_F(EnglishMode, RowsReachTheQueuedSinkNumberedFromOneEveryRun)
         ASSERT_EQ(delivered.size(), 2u);
         EXPECT_EQ(delivered[0].columns, (std::array<std::string, 4> { "1", "Mark", "Mark读音", "Mark含义" }));
         EXPECT_EQ(delivered[1][EnglishRow::Number], "2");
-        EXPECT_TRUE(result.rows.empty());
+        EXPECT_TRUE(result.rows().empty());
     }
 }
 

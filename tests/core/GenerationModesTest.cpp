@@ -32,16 +32,19 @@ struct RecordingSink : GenerationSink {
     std::vector<std::string> texts;
     std::size_t prepared = 0;
     std::size_t lastExamined = 0, lastTotal = 0, progressReports = 0;
-    void onMessage(const GenerationMessage& m) override { messages.push_back(m); }
-    void onListPrepared(std::size_t n) override { prepared = n; }
-    void onProgress(std::size_t examined, std::size_t total) override
+    void onEvent(GenerationEvent& event) override
     {
-        EXPECT_GE(examined, lastExamined);
-        lastExamined = examined;
-        lastTotal = total;
-        ++progressReports;
+        namespace ev = generation_event;
+        if (const auto* e = std::get_if<ev::Message>(&event)) messages.push_back(e->message);
+        if (const auto* e = std::get_if<ev::ListPrepared>(&event)) prepared = e->rowCount;
+        if (const auto* e = std::get_if<ev::Progress>(&event)) {
+            EXPECT_GE(e->examined, lastExamined);
+            lastExamined = e->examined;
+            lastTotal = e->total;
+            ++progressReports;
+        }
+        if (const auto* e = std::get_if<ev::Text>(&event)) texts.push_back(e->text);
     }
-    void onText(const std::string& text) override { texts.push_back(text); }
 };
 
 CharacterInfo rawCharacter(NameDatabase& db, const std::string& ch)
@@ -55,17 +58,17 @@ CharacterInfo rawCharacter(NameDatabase& db, const std::string& ch)
 std::multiset<std::string> namesOf(const GenerationResult& result)
 {
     std::multiset<std::string> out;
-    for (const auto& row : result.rows)
+    for (const auto& row : result.rows())
         out.insert(row[NameRow::Name]);
     return out;
 }
 
 void expectSortedAndNumbered(const GenerationResult& result)
 {
-    for (std::size_t r = 0; r < result.rows.size(); ++r) {
-        ASSERT_EQ(result.rows[r][NameRow::Number], std::to_string(r + 1));
+    for (std::size_t r = 0; r < result.rowCount(); ++r) {
+        ASSERT_EQ(result.row(r)[NameRow::Number], std::to_string(r + 1));
         if (r) {
-            ASSERT_LE(result.rows[r].sortKey, result.rows[r - 1].sortKey);
+            ASSERT_LE(result.row(r).sortKey, result.row(r - 1).sortKey);
         }
     }
 }
@@ -195,7 +198,7 @@ TEST_F(GenerationModes, SuperLuckyFiltersDecideTheCandidates)
         if (c.candidates > 100000) {
             EXPECT_GT(sink.progressReports, 10u) << "a long run reports its progress as it goes";
         }
-        for (const auto& row : result.rows) {
+        for (const auto& row : result.rows()) {
             ASSERT_EQ(splitCharacters(row[NameRow::Name]).size(), 3u) << row[NameRow::Name];
             ASSERT_EQ(row[NameRow::Name].find("张", 3), std::string::npos);
         }
@@ -243,7 +246,7 @@ TEST_F(GenerationModes, SuperLuckyThresholdFollowsTheSurnamesHeavenGrid)
         EXPECT_EQ(sink.prepared, kSuperLuckyCapacity + 1);
         expectSortedAndNumbered(result);
         if (threshold == 100) {
-            for (const auto& row : result.rows)
+            for (const auto& row : result.rows())
                 ASSERT_EQ(row[NameRow::Score], "100");
         }
     }
@@ -256,7 +259,7 @@ TEST_F(GenerationModes, SuperLuckyWithoutGradeListsUpToTheCapacity)
     r.superLucky.allMustHave = on();
     RecordingSink sink;
     const GenerationResult result = generate(r, sink);
-    EXPECT_EQ(result.rows.size(), kSuperLuckyCapacity);
+    EXPECT_EQ(result.rowCount(), kSuperLuckyCapacity);
     EXPECT_EQ(result.examinedCount, kSuperLuckyCapacity) << "scoring stops at the capacity";
     expectSortedAndNumbered(result);
 }
@@ -403,7 +406,7 @@ TEST_F(GenerationModes, ClassicTextRows)
         ASSERT_EQ(sink.texts.size(), 1u);
         const std::string& text = sink.texts[0];
         EXPECT_EQ(result.text, text);
-        EXPECT_TRUE(result.rows.empty());
+        EXPECT_TRUE(result.rows().empty());
         // Rows are separated by exactly one empty line; the last row has no line end.
         std::vector<std::string> rows;
         std::size_t begin = 0;
@@ -480,15 +483,17 @@ TEST(ResultExport, FilesInTheDataDirectoryAreGbk)
 
 TEST_F(GenerationModes, TooManyCharactersToCombineAreRefusedWithAMessage)
 {
-    // The built-in nickname list: 2,827 characters, far more than 400 distinct ones.
+    // The built-in nickname list: 2,827 characters, 2,124 distinct ones.
     auto r = request(GenerationMode::Combination, "王");
     r.combination.characters = nicknameCharacters();
     RecordingSink sink;
     const GenerationResult result = generate(r, sink);
-    EXPECT_TRUE(result.rows.empty());
+    EXPECT_TRUE(result.rows().empty());
     EXPECT_EQ(result.candidateCount, 0u);
     ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_NE(sink.messages[0].text.find("最多只能组合400个不同的汉字"), std::string::npos) << sink.messages[0].text;
+    EXPECT_NE(sink.messages[0].text.find("最多只能组合" + std::to_string(kMaxCandidateCharacters) + "个不同的汉字"),
+        std::string::npos)
+        << sink.messages[0].text;
 
     // Exactly the ceiling still runs: the repeats of a long text do not count.
     const auto distinct = distinctCharacters(splitCharacters(keepHanzi(nicknameCharacters())));

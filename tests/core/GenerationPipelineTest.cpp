@@ -25,26 +25,28 @@ namespace {
 struct RecordingSink : GenerationSink {
     std::vector<GenerationMessage> messages;
     std::vector<GenerationPhase> phases;
-    std::vector<NameRow> streamed;
+    std::size_t streamed = 0;
     std::size_t prepared = 0;
     int firstListed = 0;
     int finished = 0;
     std::size_t lastExamined = 0;
-    void onPhase(GenerationPhase p) override { phases.push_back(p); }
-    void onMessage(const GenerationMessage& m) override { messages.push_back(m); }
-    void onListPrepared(std::size_t n) override { prepared = n; }
-    void onRows(std::size_t first, std::vector<NameRow> rows) override
+    void onEvent(GenerationEvent& event) override
     {
-        EXPECT_EQ(first, streamed.size()) << "row batches must follow each other";
-        streamed.insert(streamed.end(), rows.begin(), rows.end());
+        namespace ev = generation_event;
+        if (const auto* e = std::get_if<ev::PhaseChanged>(&event)) phases.push_back(e->phase);
+        if (const auto* e = std::get_if<ev::Message>(&event)) messages.push_back(e->message);
+        if (const auto* e = std::get_if<ev::ListPrepared>(&event)) prepared = e->rowCount;
+        if (const auto* e = std::get_if<ev::Rows>(&event)) {
+            EXPECT_EQ(e->firstRow, streamed) << "row reports must follow each other";
+            streamed += e->count;
+        }
+        if (const auto* e = std::get_if<ev::Progress>(&event)) lastExamined = e->examined;
+        if (std::holds_alternative<ev::FirstListed>(event)) {
+            ++firstListed;
+            EXPECT_EQ(streamed, 1u) << "the first name is delivered before the first-listed moment";
+        }
+        if (std::holds_alternative<ev::Finished>(event)) ++finished;
     }
-    void onProgress(std::size_t examined, std::size_t) override { lastExamined = examined; }
-    void onFirstListed() override
-    {
-        ++firstListed;
-        EXPECT_EQ(streamed.size(), 1u) << "the first name is delivered before the first-listed moment";
-    }
-    void onFinished(const GenerationResult&) override { ++finished; }
 };
 
 /// Raw NM_CNWord values read by column name, independent of the pipeline's reader.
@@ -118,16 +120,16 @@ protected:
     {
         const auto want = expectedNames(*s_db, result.candidateCharacters, result.request, threshold, capacity);
         std::multiset<std::string> got;
-        for (const auto& row : result.rows)
+        for (const auto& row : result.rows())
             got.insert(row[NameRow::Name]);
         EXPECT_EQ(got, std::multiset<std::string>(want.begin(), want.end()));
-        for (std::size_t r = 0; r < result.rows.size(); ++r) {
-            const NameRow& row = result.rows[r];
+        for (std::size_t r = 0; r < result.rowCount(); ++r) {
+            const NameRow& row = result.row(r);
             ASSERT_EQ(row[NameRow::Number], std::to_string(r + 1));
             ASSERT_EQ(row.sortKey, std::stoi(row[NameRow::Score]));
             ASSERT_GE(row.sortKey, threshold);
             if (r) {
-                ASSERT_LE(row.sortKey, result.rows[r - 1].sortKey) << "row " << r + 1;
+                ASSERT_LE(row.sortKey, result.row(r - 1).sortKey) << "row " << r + 1;
             }
         }
     }
@@ -204,24 +206,12 @@ TEST(ShuffleTexts, SeedRepeatsAndEveryOrderIsEquallyLikely)
     EXPECT_NE(freshShuffleSeed(), freshShuffleSeed());
 }
 
-TEST(SortListByScore, HighestFirstByIntegerValue)
+TEST(OrderByScore, HighestFirstStable)
 {
-    std::vector<NameRow> rows(4);
-    const char* scores[] = { "9", "100", "85", "100" };
-    for (int i = 0; i < 4; ++i) {
-        rows[static_cast<std::size_t>(i)][NameRow::Score] = scores[i];
-        rows[static_cast<std::size_t>(i)][NameRow::Name] = std::to_string(i);
-    }
-    sortListByScore(rows);
-    renumberRows(rows);
-    std::vector<std::string> order, numbers;
-    for (const auto& r : rows) {
-        order.push_back(r[NameRow::Score]);
-        numbers.push_back(r[NameRow::Number]);
-    }
-    EXPECT_EQ(order, (std::vector<std::string> { "100", "100", "85", "9" })) << "compared as numbers, not texts";
-    EXPECT_EQ(numbers, (std::vector<std::string> { "1", "2", "3", "4" }));
-    EXPECT_EQ(rows[0].sortKey, 100);
+    const std::vector<int> scores = { 9, 100, 85, 100, 0 };
+    EXPECT_EQ(orderByScore(scores.size(), [&](std::uint32_t i) { return scores[i]; }),
+        (std::vector<std::uint32_t> { 1, 3, 2, 0, 4 }));
+    EXPECT_TRUE(orderByScore(0, [](std::uint32_t) { return 0; }).empty());
 }
 
 TEST_F(GenerationPipeline, HighScoreThresholdsAndMessages)
@@ -256,15 +246,15 @@ TEST_F(GenerationPipeline, HighScoreThresholdsAndMessages)
         EXPECT_EQ(sink.finished, 1);
         ASSERT_EQ(result.candidateCharacters.size(), c.candidates);
         EXPECT_EQ(result.candidateCharacters.back(), c.request.surname);
-        EXPECT_FALSE(result.rows.empty());
+        EXPECT_FALSE(result.rows().empty());
         checkList(result, c.threshold, kHighScoreCapacity);
         EXPECT_EQ(sink.phases,
             (std::vector<GenerationPhase> {
                 GenerationPhase::SettingUp, GenerationPhase::FormingCandidates, GenerationPhase::Listing }));
         EXPECT_EQ(sink.prepared, kHighScoreCapacity + 1);
         EXPECT_EQ(sink.firstListed, 1);
-        EXPECT_EQ(sink.streamed.size(), result.rows.size()) << "every listed row was streamed";
-        for (const auto& row : result.rows) {
+        EXPECT_EQ(sink.streamed, result.rowCount()) << "every listed row was streamed";
+        for (const auto& row : result.rows()) {
             const std::string& name = row[NameRow::Name];
             ASSERT_TRUE(name.starts_with(c.request.surname));
             ASSERT_EQ(name.find(c.request.surname, c.request.surname.size()), std::string::npos) << name;
@@ -287,10 +277,10 @@ TEST_F(GenerationPipeline, OneCharacterGirlListsEveryUsableCharacterButTheSurnam
     for (const auto& c : splitCharacters(femaleCharacters()))
         if (c != "阳" && isUsableCharacter(rawCharacter(*s_db, c))) want.insert("阳" + c);
     std::set<std::string> got;
-    for (const auto& row : result.rows)
+    for (const auto& row : result.rows())
         got.insert(row[NameRow::Name]);
     EXPECT_EQ(got, want);
-    EXPECT_EQ(result.rows.size(), want.size());
+    EXPECT_EQ(result.rowCount(), want.size());
 }
 
 TEST_F(GenerationPipeline, SameSeedSameList)
@@ -301,9 +291,9 @@ TEST_F(GenerationPipeline, SameSeedSameList)
     auto request = highScore("李", "男", 2);
     request.seed = 99;
     auto r3 = generate(request, s3);
-    ASSERT_EQ(r1.rows.size(), r2.rows.size());
-    for (std::size_t i = 0; i < r1.rows.size(); ++i)
-        ASSERT_EQ(r1.rows[i].columns, r2.rows[i].columns);
+    ASSERT_EQ(r1.rowCount(), r2.rowCount());
+    for (std::size_t i = 0; i < r1.rowCount(); ++i)
+        ASSERT_EQ(r1.row(i).columns, r2.row(i).columns);
     EXPECT_NE(r1.candidateCharacters, r3.candidateCharacters);
 }
 
@@ -313,7 +303,7 @@ TEST_F(GenerationPipeline, EmptySurnameWarnsAndGoesOn)
     const auto result = generate(highScore("", "男", 1), sink);
     ASSERT_FALSE(sink.messages.empty());
     EXPECT_EQ(sink.messages.front(), (GenerationMessage { "提示", "请输入姓氏", MessageIcon::None }));
-    EXPECT_FALSE(result.rows.empty()) << "names are formed without a family name";
+    EXPECT_FALSE(result.rows().empty()) << "names are formed without a family name";
     checkList(result, 0, kHighScoreCapacity);
 }
 
@@ -341,7 +331,7 @@ std::vector<std::string> sorted(std::vector<std::string> names)
 std::vector<std::string> namesOf(const GenerationResult& result)
 {
     std::vector<std::string> out;
-    for (const auto& row : result.rows)
+    for (const auto& row : result.rows())
         out.push_back(row[NameRow::Name]);
     return sorted(out);
 }
@@ -374,7 +364,7 @@ TEST_F(GenerationPipeline, RowsCarryTheFullScoreOfEveryCharacter)
         table.append(rawCharacter(*s_db, ch));
     NameScorer scorer(*s_db, table);
     ASSERT_EQ(namesOf(result), sorted({ "欧阳诸明", "欧阳诸海" }));
-    for (const auto& row : result.rows) {
+    for (const auto& row : result.rows()) {
         const std::string given = row[NameRow::Name].substr(std::string("欧阳").size());
         const NameScore s = scorer.scoreName("欧阳", given);
         EXPECT_EQ(row[NameRow::SimplifiedStrokes], std::to_string(s.grids.simplifiedTotal));
@@ -395,11 +385,11 @@ TEST_F(GenerationPipeline, CapacityStopsAtTheFirstQualifyingNames)
     const auto all = listCandidates(*s_db, request, chars, 0, std::nullopt, sink);
     RecordingSink capped;
     const auto result = listCandidates(*s_db, request, chars, 0, 7, capped);
-    ASSERT_EQ(result.rows.size(), 7u);
+    ASSERT_EQ(result.rowCount(), 7u);
     EXPECT_EQ(capped.prepared, 8u);
     EXPECT_EQ(capped.firstListed, 1);
     // Listing order: 明明 明海 明林 明金 明山 (明张 skipped) 海明 海海.
     EXPECT_EQ(namesOf(result), sorted({ "张明明", "张明海", "张明林", "张明金", "张明山", "张海明", "张海海" }));
     EXPECT_EQ(result.examinedCount, 8u) << "scoring stops at the 7th listed name";
-    EXPECT_EQ(all.rows.size(), 25u);
+    EXPECT_EQ(all.rowCount(), 25u);
 }

@@ -1,4 +1,5 @@
 #include "data/Bootstrap.h"
+#include "generate/NameList.h"
 #include "generate/QueuedGenerationSink.h"
 #include "generate/WorkerThread.h"
 #include "support/ListFixture.h"
@@ -49,33 +50,31 @@ public:
         , m_delay(progressDelay)
     {
     }
-    void onStarted(const GenerationRequest&) override { log("started"); }
-    void onRows(std::size_t, std::vector<NameRow> rows) override
+    void onEvent(GenerationEvent& event) override
     {
-        std::lock_guard lock(m_mutex);
-        m_streamed += rows.size();
-    }
-    void onProgress(std::size_t examined, std::size_t) override
-    {
-        {
+        namespace ev = generation_event;
+        if (std::holds_alternative<ev::Started>(event)) log("started");
+        if (const auto* e = std::get_if<ev::Rows>(&event)) {
             std::lock_guard lock(m_mutex);
-            m_examined = examined;
+            m_streamed += e->count;
         }
-        m_changed.notify_all();
-        if (m_delay > 0ms) std::this_thread::sleep_for(m_delay);
-    }
-    void onFirstListed() override
-    {
-        if (m_pauseAtFirst) m_pauseAtFirst->pause();
-    }
-    void onPaused() override { log("paused"); }
-    void onFinished(const GenerationResult& result) override
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            m_result = result;
+        if (const auto* e = std::get_if<ev::Progress>(&event)) {
+            {
+                std::lock_guard lock(m_mutex);
+                m_examined = e->examined;
+            }
+            m_changed.notify_all();
+            if (m_delay > 0ms) std::this_thread::sleep_for(m_delay);
         }
-        log("finished");
+        if (std::holds_alternative<ev::FirstListed>(event) && m_pauseAtFirst) m_pauseAtFirst->pause();
+        if (std::holds_alternative<ev::Paused>(event)) log("paused");
+        if (auto* e = std::get_if<ev::Finished>(&event)) {
+            {
+                std::lock_guard lock(m_mutex);
+                m_result = e->result;
+            }
+            log("finished");
+        }
     }
 
     bool waitFor(const std::string& entry, std::chrono::milliseconds timeout = 10s)
@@ -151,7 +150,7 @@ protected:
         ASSERT_TRUE(worker.start(request(), sink));
         worker.wait();
         s_reference = new GenerationResult(sink->result());
-        ASSERT_GT(s_reference->rows.size(), 100u);
+        ASSERT_GT(s_reference->rows().size(), 100u);
     }
     static void TearDownTestSuite()
     {
@@ -165,11 +164,11 @@ protected:
     static void expectConsistentPartialList(const GenerationResult& result)
     {
         std::set<std::string> reference;
-        for (const auto& row : s_reference->rows)
+        for (const auto& row : s_reference->rows())
             reference.insert(row[NameRow::Name]);
-        for (std::size_t r = 0; r < result.rows.size(); ++r) {
-            ASSERT_EQ(result.rows[r][NameRow::Number], std::to_string(r + 1));
-            ASSERT_TRUE(reference.count(result.rows[r][NameRow::Name])) << result.rows[r][NameRow::Name];
+        for (std::size_t r = 0; r < result.rowCount(); ++r) {
+            ASSERT_EQ(result.row(r)[NameRow::Number], std::to_string(r + 1));
+            ASSERT_TRUE(reference.count(result.row(r)[NameRow::Name])) << result.row(r)[NameRow::Name];
         }
     }
 
@@ -184,7 +183,7 @@ GenerationResult* GenerationThreads::s_reference = nullptr;
 std::vector<std::array<std::string, 8>> columnsOf(const GenerationResult& r)
 {
     std::vector<std::array<std::string, 8>> out;
-    for (const auto& row : r.rows)
+    for (const auto& row : r.rows())
         out.push_back(row.columns);
     return out;
 }
@@ -250,9 +249,9 @@ TEST_F(GenerationThreads, StopWhilePausedEndsAtOnceWithAConsistentList)
     EXPECT_EQ(threadCount(), threadsBefore) << "no thread is left behind";
     const GenerationResult result = sink->result();
     EXPECT_TRUE(result.stopped);
-    EXPECT_FALSE(result.rows.empty());
-    EXPECT_LT(result.rows.size(), s_reference->rows.size());
-    EXPECT_EQ(result.rows.size(), sink->streamed());
+    EXPECT_FALSE(result.rows().empty());
+    EXPECT_LT(result.rowCount(), s_reference->rows().size());
+    EXPECT_EQ(result.rowCount(), sink->streamed());
     expectConsistentPartialList(result);
     EXPECT_EQ(sink->logged().back(), "finished");
 }
@@ -316,7 +315,8 @@ TEST_F(GenerationThreads, QueuedSinkDeliversEverythingToADrainingThread)
     ASSERT_TRUE(worker.start(request(), sink));
 
     // The window's side: drain until the run has finished.
-    std::vector<NameRow> streamed;
+    std::size_t streamed = 0;
+    std::shared_ptr<const NameList> names;
     std::vector<GenerationMessage> messages;
     bool started = false, firstListed = false;
     std::optional<GenerationResult> finished;
@@ -329,9 +329,14 @@ TEST_F(GenerationThreads, QueuedSinkDeliversEverythingToADrainingThread)
                     using T = std::decay_t<decltype(e)>;
                     if constexpr (std::is_same_v<T, ev::Started>) started = true;
                     if constexpr (std::is_same_v<T, ev::FirstListed>) firstListed = true;
+                    if constexpr (std::is_same_v<T, ev::ListPrepared>) names = e.names;
                     if constexpr (std::is_same_v<T, ev::Rows>) {
-                        EXPECT_EQ(e.firstRow, streamed.size());
-                        streamed.insert(streamed.end(), e.rows.begin(), e.rows.end());
+                        EXPECT_EQ(e.firstRow, streamed);
+                        ASSERT_TRUE(names);
+                        // The reported names can be read while the run goes on.
+                        for (std::size_t r = e.firstRow; r < e.firstRow + e.count; ++r)
+                            ASSERT_FALSE(names->row((*names)[r], r + 1)[NameRow::Name].empty());
+                        streamed += e.count;
                     }
                     if constexpr (std::is_same_v<T, ev::Progress>) {
                         EXPECT_GE(e.examined, lastExamined);
@@ -352,13 +357,13 @@ TEST_F(GenerationThreads, QueuedSinkDeliversEverythingToADrainingThread)
     EXPECT_GE(wakes.load(), 1);
     EXPECT_EQ(lastExamined, finished->examinedCount);
     EXPECT_EQ(columnsOf(*finished), columnsOf(*s_reference));
-    // The streamed rows are the final list before sorting.
-    std::multiset<std::string> a, b;
-    for (const auto& row : streamed)
-        a.insert(row[NameRow::Name]);
-    for (const auto& row : finished->rows)
-        b.insert(row[NameRow::Name]);
-    EXPECT_EQ(a, b);
+    // The streamed names are the final list before sorting.
+    EXPECT_EQ(names, finished->names);
+    EXPECT_EQ(streamed, finished->rowCount());
+    std::vector<std::uint32_t> order = finished->order;
+    std::sort(order.begin(), order.end());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        ASSERT_EQ(order[i], i) << "the final order is a permutation of the listed names";
 }
 
 // The modes without a scored list report through onText and onEnglishRows;

@@ -56,7 +56,7 @@ protected:
     static std::map<std::string, std::size_t> namesOf(const GenerationResult& result)
     {
         std::map<std::string, std::size_t> names;
-        for (const NameRow& row : result.rows)
+        for (const NameRow& row : result.rows())
             ++names[row[NameRow::Name]];
         return names;
     }
@@ -128,13 +128,13 @@ TEST_F(NameFilter, HighScoreListForABoyIsSuitableAndVaried)
     request.surname = "张";
     request.sex = "男";
     const GenerationResult result = run(request);
-    ASSERT_GE(result.rows.size(), 50u);
+    ASSERT_GE(result.rowCount(), 50u);
     const std::set<std::string> rejected
         = { "逝", "奴", "妖", "淫", "蚊", "痴", "恨", "孤", "贫", "讪", "死", "病", "而", // unfit or odd
               "娜", "婷", "丽", "芳", "静", "欣", "怡", "梦", "琪", "珍", "香", "琳", "瑶", "颖" }; // girls'
     std::set<std::string> given, firstCharacters;
-    for (std::size_t r = 0; r < result.rows.size(); ++r) {
-        const std::string name = result.rows[r][NameRow::Name].substr(std::string("张").size());
+    for (std::size_t r = 0; r < result.rowCount(); ++r) {
+        const std::string name = result.row(r)[NameRow::Name].substr(std::string("张").size());
         EXPECT_TRUE(given.insert(name).second) << "repeated " << name;
         for (const std::string& c : splitCharacters(name))
             EXPECT_FALSE(rejected.count(c)) << name;
@@ -142,18 +142,18 @@ TEST_F(NameFilter, HighScoreListForABoyIsSuitableAndVaried)
     }
     EXPECT_GE(firstCharacters.size(), 20u);
     // Repeatable under the seed.
-    EXPECT_EQ(run(request).rows[7][NameRow::Name], result.rows[7][NameRow::Name]);
+    EXPECT_EQ(run(request).row(7)[NameRow::Name], result.row(7)[NameRow::Name]);
 }
 
 TEST_F(NameFilter, ListedNamesCarryTheirCautions)
 {
-    const auto result = run(combination("杜", "子腾", true));
-    const auto row = std::find_if(
-        result.rows.begin(), result.rows.end(), [](const NameRow& r) { return r[NameRow::Name] == "杜子腾"; });
-    ASSERT_NE(row, result.rows.end());
+    const auto rows = run(combination("杜", "子腾", true)).rows();
+    const auto row
+        = std::find_if(rows.begin(), rows.end(), [](const NameRow& r) { return r[NameRow::Name] == "杜子腾"; });
+    ASSERT_NE(row, rows.end());
     ASSERT_FALSE(row->cautions.empty());
     EXPECT_EQ(row->cautions.front().kind, "谐音");
-    for (const NameRow& r : result.rows) {
+    for (const NameRow& r : rows) {
         if (r[NameRow::Name] == "杜腾子") {
             EXPECT_TRUE(r.cautions.empty()) << r.cautions.front().text;
         }
@@ -202,22 +202,22 @@ TEST_F(NameFilter, PoemTicksSkipOddAndUnfitCharacters)
 
 TEST(VaryFirstCharacters, RoundRobinWithinEachScoreBand)
 {
-    const auto rows = [](std::initializer_list<std::pair<const char*, int>> names) {
-        std::vector<NameRow> out;
-        for (const auto& [name, score] : names) {
-            NameRow r;
-            r[NameRow::Name] = name;
-            r.sortKey = score;
-            out.push_back(r);
-        }
-        return out;
-    };
-    std::vector<NameRow> list = rows({ { "张安一", 98 }, { "张安二", 98 }, { "张博一", 98 }, { "张安三", 98 },
-        { "张晨一", 98 }, { "张德一", 90 }, { "张德二", 90 }, { "张恩一", 90 } });
-    varyFirstCharacters(list, std::string("张").size());
-    std::vector<std::string> names;
-    for (const NameRow& r : list)
-        names.push_back(r[NameRow::Name]);
-    EXPECT_EQ(names,
+    // Names by their given name's first character (the group) and score.
+    const std::vector<std::pair<const char*, int>> names = { { "张安一", 98 }, { "张安二", 98 }, { "张博一", 98 },
+        { "张安三", 98 }, { "张晨一", 98 }, { "张德一", 90 }, { "张德二", 90 }, { "张恩一", 90 } };
+    std::vector<std::uint32_t> order(names.size());
+    std::map<std::string, std::uint32_t> groups;
+    std::vector<std::uint32_t> groupOf(names.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+        const std::string first = std::string(names[i].first).substr(std::string("张").size(), 3);
+        groupOf[i] = groups.try_emplace(first, static_cast<std::uint32_t>(groups.size())).first->second;
+    }
+    varyFirstCharacters(
+        order, [&](std::uint32_t i) { return names[i].second; }, [&](std::uint32_t i) { return groupOf[i]; });
+    std::vector<std::string> shown;
+    for (const std::uint32_t i : order)
+        shown.push_back(names[i].first);
+    EXPECT_EQ(shown,
         (std::vector<std::string> { "张安一", "张博一", "张晨一", "张安二", "张安三", "张德一", "张恩一", "张德二" }));
 }

@@ -19,7 +19,10 @@ namespace {
 
 struct MessageSink : GenerationSink {
     std::vector<GenerationMessage> messages;
-    void onMessage(const GenerationMessage& m) override { messages.push_back(m); }
+    void onEvent(GenerationEvent& event) override
+    {
+        if (const auto* e = std::get_if<generation_event::Message>(&event)) messages.push_back(e->message);
+    }
 };
 
 class PoemMode : public ::testing::Test {
@@ -54,7 +57,7 @@ protected:
     static std::vector<std::string> names(const GenerationResult& result)
     {
         std::vector<std::string> out;
-        for (const NameRow& row : result.rows)
+        for (const NameRow& row : result.rows())
             out.push_back(row[NameRow::Name]);
         return out;
     }
@@ -149,10 +152,10 @@ TEST_F(PoemMode, RunListsEveryCombinationOfTheTickedCharactersSorted)
     const std::vector<std::string> got = names(result);
     EXPECT_EQ(std::multiset<std::string>(got.begin(), got.end()),
         (std::multiset<std::string> { "李明明", "李明海", "李明丁", "李海明", "李海海", "李海丁" }));
-    for (std::size_t r = 0; r < result.rows.size(); ++r) {
-        EXPECT_EQ(result.rows[r][NameRow::Number], std::to_string(r + 1));
+    for (std::size_t r = 0; r < result.rowCount(); ++r) {
+        EXPECT_EQ(result.row(r)[NameRow::Number], std::to_string(r + 1));
         if (r) {
-            EXPECT_GE(result.rows[r - 1].sortKey, result.rows[r].sortKey);
+            EXPECT_GE(result.row(r - 1).sortKey, result.row(r).sortKey);
         }
     }
     // Same inputs, same rows: a second run lists them once again, not added.

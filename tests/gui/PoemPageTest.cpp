@@ -205,8 +205,8 @@ void PoemPageTest::runUsesEachTickedCharacterOnceAndTheSurnameOnce()
         candidates << QString::fromStdString(c);
     QCOMPARE(candidates.join(QString()), u8("明华王海林金山小儿阿强安"));
     // 12 characters, 11 without the surname, all usable: 11 × 11 names.
-    QCOMPARE(int(result.rows.size()), 121);
-    for (const auto& row : result.rows)
+    QCOMPARE(int(result.rowCount()), 121);
+    for (const auto& row : result.rows())
         QVERIFY(row[jm::NameRow::Name].rfind("王", 0) == 0);
     QCOMPARE(s.child<QTabWidget>("高级选择夹2")->currentIndex(), 1);
     s.page->showNameList();

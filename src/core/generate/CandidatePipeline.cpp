@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <span>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -114,36 +115,41 @@ void completeCharacterTable(GenerationRun& run)
 
 namespace {
 
-/// A part as the hot loop sees it: its first two characters in the table,
-/// its character count and how it meets the surname.
-struct ResolvedPart {
-    const CharacterInfo* c1 = nullptr;
-    const CharacterInfo* c2 = nullptr;
-    int count = 0;
+/// How a part meets the surname and the default list's rules.
+struct PartCheck {
     bool containsSurname = false;
     /// Bit p: the part ends with the first p bytes of the surname.
     std::uint64_t endsWithHead = 0;
     /// Bit p: the part starts with the surname from byte p on.
     std::uint64_t startsWithTail = 0;
-    /// What the advisor knows of each character of the part.
-    std::vector<const CharacterFacts*> facts;
     /// Why a default list leaves out every name with this part.
     Exclusion exclusion = Exclusion::None;
 };
 
-std::vector<ResolvedPart> resolveParts(const RunData& data, const std::string& surname)
+std::vector<PartCheck> checkParts(const NameList& list, std::size_t candidateCount,
+    const std::vector<std::string>& surnameChars, std::string_view sex)
 {
-    std::vector<ResolvedPart> out(data.parts.size());
+    const std::string& surname = list.surname();
+    std::vector<PartCheck> out(list.parts().size());
     const std::size_t len = surname.size();
     const bool useMasks = len >= 2 && len < 64;
-    for (std::size_t i = 0; i < data.parts.size(); ++i) {
-        const std::string& text = data.parts[i].text;
-        ResolvedPart& r = out[i];
-        const auto chars = splitCharacters(text);
-        r.count = static_cast<int>(chars.size());
-        if (r.count >= 1) r.c1 = data.table.find(chars[0]);
-        if (r.count >= 2) r.c2 = data.table.find(chars[1]);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const NameList::Part& part = list.parts()[i];
+        PartCheck& r = out[i];
+        // A candidate character is judged (fixed parts, the generation
+        // character and a nickname's 小 儿 阿, are the user's or the
+        // pattern's and pass).
+        if (i < candidateCount) {
+            for (const CharacterFacts* f : part.facts) {
+                if (r.exclusion != Exclusion::None) break;
+                r.exclusion = list.advisor().excludeCharacter(*f, sex);
+                if (r.exclusion == Exclusion::None
+                    && std::find(surnameChars.begin(), surnameChars.end(), f->character) != surnameChars.end())
+                    r.exclusion = Exclusion::SurnameInside;
+            }
+        }
         if (surname.empty()) continue;
+        const std::string& text = part.text;
         r.containsSurname = text.find(surname) != std::string::npos;
         if (!useMasks) continue;
         for (std::size_t p = 1; p < len; ++p) {
@@ -156,32 +162,42 @@ std::vector<ResolvedPart> resolveParts(const RunData& data, const std::string& s
     return out;
 }
 
-/// Looks up the advice on every part. A candidate character is judged
-/// (fixed parts, the generation character and a nickname's 小 儿 阿, are the
-/// user's or the pattern's and pass); `sex` is empty for lists not chosen
-/// by sex.
-void adviseParts(std::vector<ResolvedPart>& parts, const RunData& data, const NameAdvisor& advisor,
-    const std::vector<std::string>& surnameChars, std::string_view sex)
-{
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        ResolvedPart& r = parts[i];
-        for (const std::string& ch : splitCharacters(data.parts[i].text))
-            r.facts.push_back(&advisor.facts(ch));
-        if (i >= data.candidateCharacters.size()) continue;
-        for (const CharacterFacts* f : r.facts) {
-            if (r.exclusion != Exclusion::None) break;
-            r.exclusion = advisor.excludeCharacter(*f, sex);
-            if (r.exclusion == Exclusion::None
-                && std::find(surnameChars.begin(), surnameChars.end(), f->character) != surnameChars.end())
-                r.exclusion = Exclusion::SurnameInside;
-        }
+/// Remembers the given names already listed. Names of one-character parts
+/// are told apart by their parts (a part with the same text as an earlier
+/// one counts as that one), others by their text.
+class ListedGivenNames {
+public:
+    explicit ListedGivenNames(const NameList& list)
+        : m_list(list)
+    {
+        const auto& parts = list.parts();
+        m_byText = std::any_of(parts.begin(), parts.end(), [](const NameList::Part& p) { return p.count != 1; });
+        if (m_byText) return;
+        std::unordered_map<std::string, std::uint32_t> first;
+        m_canonical.resize(parts.size());
+        for (std::size_t i = 0; i < parts.size(); ++i)
+            m_canonical[i] = first.try_emplace(parts[i].text, static_cast<std::uint32_t>(i)).first->second;
+        m_seen.assign(parts.size() * (parts.size() + 1), false);
     }
-}
+    /// True when the name was not listed before (it is now).
+    bool insert(const ListedName& name)
+    {
+        if (m_byText) return m_texts.insert(m_list.givenName(name)).second;
+        const std::size_t n = m_canonical.size();
+        const std::size_t second = name.second == CandidateName::kNoPart ? n : m_canonical[name.second];
+        const std::size_t key = m_canonical[name.first] * (n + 1) + second;
+        if (m_seen[key]) return false;
+        m_seen[key] = true;
+        return true;
+    }
 
-CharacterInfo copyOrAbsent(const CharacterInfo* info)
-{
-    return info ? *info : CharacterInfo {};
-}
+private:
+    const NameList& m_list;
+    bool m_byText = false;
+    std::vector<std::uint32_t> m_canonical;
+    std::vector<bool> m_seen;
+    std::unordered_set<std::string> m_texts;
+};
 
 } // namespace
 
@@ -189,58 +205,64 @@ bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t
 {
     RunData& data = run.data();
     GenerationResult& result = run.result();
-    const std::string& surname = run.request().surname;
+    const GenerationRequest& request = run.request();
+    const std::string& surname = request.surname;
     completeCharacterTable(run);
-    std::vector<ResolvedPart> parts = resolveParts(data, surname);
-    const bool longSurname = surname.size() >= 64;
 
     const auto surnameChars = splitCharacters(surname);
-    const GenerationRequest& request = run.request();
     const bool filter = !request.showAllNames;
     const bool bySex = request.mode == GenerationMode::HighScore || request.mode == GenerationMode::SuperLucky;
     std::vector<std::string> texts { surname };
-    for (const CandidatePart& part : data.parts)
+    std::vector<std::string> partTexts;
+    partTexts.reserve(data.parts.size());
+    for (const CandidatePart& part : data.parts) {
         texts.push_back(part.text);
-    const NameAdvisor advisor = NameAdvisor::load(run.database(), texts);
-    adviseParts(parts, data, advisor, surnameChars, bySex ? std::string_view(request.sex) : std::string_view());
-    std::vector<const CharacterFacts*> surnameFacts;
-    for (const std::string& ch : surnameChars)
-        surnameFacts.push_back(&advisor.facts(ch));
-    std::unordered_set<std::string> listedNames;
+        partTexts.push_back(part.text);
+    }
+    auto list = std::make_shared<NameList>(
+        surname, request.sex, std::move(partTexts), data.table, NameAdvisor::load(run.database(), texts));
+    const NameAdvisor& advisor = list->advisor();
+    const std::vector<PartCheck> checks = checkParts(*list, data.candidateCharacters.size(), surnameChars,
+        bySex ? std::string_view(request.sex) : std::string_view());
+    const std::vector<NameList::Part>& parts = list->parts();
+    const std::vector<const CharacterFacts*>& surnameFacts = list->surnameFacts();
+    const bool longSurname = surname.size() >= 64;
+    ListedGivenNames listedNames(*list);
     auto& excluded = result.excluded;
     excluded = {};
     const auto exclude = [&excluded](Exclusion e) { ++excluded[static_cast<std::size_t>(e)]; };
-    const int surnameLength = static_cast<int>(surnameChars.size());
-    const CharacterInfo* s1 = surnameLength >= 1 ? data.table.find(surnameChars[0]) : nullptr;
-    const CharacterInfo* s2 = surnameLength >= 2 ? data.table.find(surnameChars[1]) : nullptr;
+    const int surnameLength = list->surnameLength();
+    const CharacterInfo* s1 = list->surname1();
+    const CharacterInfo* s2 = list->surname2();
 
-    NameScorer scorer(run.database(), data.table);
+    NameScorer scorer(run.database(), list->table());
     const std::vector<CandidateName>& names = data.candidateNames;
     const std::size_t total = names.size();
     result.candidateCount = total;
     result.threshold = threshold;
-    result.rows.clear();
-    result.rows.reserve(capacity ? std::min(*capacity, total) : total);
+    list->reserve(capacity ? std::min(*capacity, total) : total);
 
     run.phase(GenerationPhase::Listing);
-    run.sink().onListPrepared(capacity ? *capacity + 1 : total);
-    run.sink().onProgress(0, total);
+    run.prepareList(list, capacity ? *capacity + 1 : total);
+    run.report(generation_event::Progress { 0, total });
 
     constexpr std::size_t kProgressEvery = 4096;
     constexpr std::size_t kRowBatch = 512;
     bool firstListed = false;
     std::size_t examined = 0;
+    std::vector<const CharacterFacts*> full = surnameFacts;
     for (const CandidateName& name : names) {
         if (!run.checkpoint()) break;
         ++examined;
-        const ResolvedPart& a = parts[name.first];
-        const ResolvedPart* b = name.second == CandidateName::kNoPart ? nullptr : &parts[name.second];
+        const PartCheck& a = checks[name.first];
+        const PartCheck* b = name.second == CandidateName::kNoPart ? nullptr : &checks[name.second];
+        const ListedName candidate { name.first, name.second, 0, 0 };
 
         bool containsSurname = false;
         if (!surname.empty()) {
             containsSurname = a.containsSurname || (b && b->containsSurname);
             if (!containsSurname && b) {
-                containsSurname = longSurname ? data.givenName(name).find(surname) != std::string::npos
+                containsSurname = longSurname ? list->givenName(candidate).find(surname) != std::string::npos
                                               : (a.endsWithHead & b->startsWithTail) != 0;
             }
         }
@@ -252,129 +274,136 @@ bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t
             containsSurname = true; // skip the name like one holding the surname
         }
         if (!containsSurname) {
-            const int givenLength = a.count + (b ? b->count : 0);
-            const CharacterInfo* g1 = a.c1;
-            const CharacterInfo* g2 = a.c2;
-            if (a.count == 1) {
-                g2 = b ? b->c1 : nullptr;
-            } else if (a.count == 0) {
-                g1 = b ? b->c1 : nullptr;
-                g2 = b ? b->c2 : nullptr;
-            }
-            const int score = scorer.quickScore(surnameLength, s1, s2, givenLength, g1, g2);
+            const NameList::Given g = list->given(name.first, name.second);
+            const int score = scorer.quickScore(surnameLength, s1, s2, g.length, g.g1, g.g2);
             bool listed = score >= threshold;
-            std::vector<const CharacterFacts*> given;
             if (listed) {
-                given = a.facts;
-                if (b) given.insert(given.end(), b->facts.begin(), b->facts.end());
+                full.resize(surnameFacts.size());
+                full.insert(full.end(), parts[name.first].facts.begin(), parts[name.first].facts.end());
+                if (name.second != CandidateName::kNoPart)
+                    full.insert(full.end(), parts[name.second].facts.begin(), parts[name.second].facts.end());
             }
             if (listed && filter) {
-                std::vector<const CharacterFacts*> full = surnameFacts;
-                full.insert(full.end(), given.begin(), given.end());
                 if (advisor.soundsLike(full)) {
                     exclude(Exclusion::Homophone);
                     listed = false;
-                } else if (!listedNames.insert(data.givenName(name)).second) {
+                } else if (!listedNames.insert(candidate)) {
                     exclude(Exclusion::Repeat);
                     listed = false;
                 }
             }
             if (listed) {
-                NameLayout layout;
-                layout.surnameLength = surnameLength;
-                layout.givenLength = givenLength;
-                layout.S1 = copyOrAbsent(s1);
-                layout.S2 = copyOrAbsent(s2);
-                layout.G1 = copyOrAbsent(g1);
-                layout.G2 = copyOrAbsent(g2);
-                NameRow row
-                    = makeNameRow(result.rows.size() + 1, surname, data.givenName(name), scorer.scoreLayout(layout));
-                row.cautions = advisor.cautions(surnameFacts, given, request.sex);
-                run.listRow(std::move(row));
-                if (result.rows.size() % kRowBatch == 0) run.flushRows();
+                const std::span<const CharacterFacts* const> all(full);
+                run.listName({ name.first, name.second, static_cast<std::uint8_t>(score),
+                    advisor.cautionKinds(
+                        all.first(surnameFacts.size()), all.subspan(surnameFacts.size()), request.sex) });
+                if (run.listedCount() % kRowBatch == 0) run.flushRows();
             }
             if (capacity) {
-                if (!firstListed && !result.rows.empty()) {
+                if (!firstListed && run.listedCount() > 0) {
                     firstListed = true;
                     run.flushRows();
-                    run.sink().onFirstListed();
+                    run.report(generation_event::FirstListed {});
                 }
-                if (result.rows.size() >= *capacity) break;
+                if (run.listedCount() >= *capacity) break;
             }
         }
         if (examined % kProgressEvery == 0) {
             run.flushRows();
-            run.sink().onProgress(examined, total);
+            run.report(generation_event::Progress { examined, total });
         }
     }
     run.flushRows();
     result.examinedCount = examined;
-    run.sink().onProgress(examined, total);
-    if (run.stopped()) return false;
-    sortListByScore(result.rows);
-    if (filter) varyFirstCharacters(result.rows, surname.size());
-    renumberRows(result.rows);
+    run.report(generation_event::Progress { examined, total });
+    const NameList& listed = *list;
+    const std::size_t count = listed.size();
+    if (run.stopped()) {
+        result.order.resize(count);
+        for (std::size_t i = 0; i < count; ++i)
+            result.order[i] = static_cast<std::uint32_t>(i);
+        return false;
+    }
+    const auto scoreOf = [&listed](std::uint32_t i) { return static_cast<int>(listed[i].score); };
+    result.order = orderByScore(count, scoreOf);
+    if (filter) {
+        // Groups by the first character of the given name.
+        std::unordered_map<std::string, std::uint32_t> ids;
+        std::vector<std::uint32_t> firstCharacter(parts.size());
+        for (std::size_t p = 0; p < parts.size(); ++p) {
+            const auto chars = splitCharacters(parts[p].text);
+            firstCharacter[p] = chars.empty()
+                ? CandidateName::kNoPart
+                : ids.try_emplace(chars.front(), static_cast<std::uint32_t>(ids.size())).first->second;
+        }
+        const auto groupOf = [&](std::uint32_t i) {
+            const ListedName& n = listed[i];
+            const std::uint32_t head = firstCharacter[n.first];
+            if (head != CandidateName::kNoPart || n.second == CandidateName::kNoPart) return head;
+            return firstCharacter[n.second];
+        };
+        varyFirstCharacters(result.order, scoreOf, groupOf);
+    }
     return true;
 }
 
-void varyFirstCharacters(std::vector<NameRow>& rows, std::size_t surnameBytes)
+std::vector<std::uint32_t> orderByScore(std::size_t count, const std::function<int(std::uint32_t)>& score)
 {
-    std::vector<NameRow> out;
-    out.reserve(rows.size());
-    for (std::size_t begin = 0; begin < rows.size();) {
+    // A counting sort: scores are small integers, and the order stays stable.
+    std::vector<std::uint32_t> order(count);
+    if (count == 0) return order;
+    int low = score(0);
+    int high = low;
+    for (std::size_t i = 1; i < count; ++i) {
+        const int s = score(static_cast<std::uint32_t>(i));
+        low = std::min(low, s);
+        high = std::max(high, s);
+    }
+    std::vector<std::size_t> start(static_cast<std::size_t>(high - low) + 2, 0);
+    for (std::size_t i = 0; i < count; ++i)
+        ++start[static_cast<std::size_t>(high - score(static_cast<std::uint32_t>(i))) + 1];
+    for (std::size_t k = 1; k < start.size(); ++k)
+        start[k] += start[k - 1];
+    for (std::size_t i = 0; i < count; ++i)
+        order[start[static_cast<std::size_t>(high - score(static_cast<std::uint32_t>(i)))]++]
+            = static_cast<std::uint32_t>(i);
+    return order;
+}
+
+void varyFirstCharacters(std::vector<std::uint32_t>& order, const std::function<int(std::uint32_t)>& score,
+    const std::function<std::uint32_t(std::uint32_t)>& group)
+{
+    std::vector<std::uint32_t> out;
+    out.reserve(order.size());
+    std::unordered_map<std::uint32_t, std::size_t> groupOf;
+    std::vector<std::vector<std::uint32_t>> groups;
+    for (std::size_t begin = 0; begin < order.size();) {
+        const int band = score(order[begin]);
         std::size_t end = begin;
-        while (end < rows.size() && rows[end].sortKey == rows[begin].sortKey)
+        while (end < order.size() && score(order[end]) == band)
             ++end;
         // The band's rows grouped by first given-name character, groups in
         // order of first appearance, rows in list order within a group.
-        std::unordered_map<std::string, std::size_t> groupOf;
-        std::vector<std::vector<std::size_t>> groups;
+        groupOf.clear();
+        groups.clear();
         for (std::size_t r = begin; r < end; ++r) {
-            const std::string& name = rows[r][NameRow::Name];
-            const auto chars = splitCharacters(std::string_view(name).substr(std::min(surnameBytes, name.size())));
-            const auto [it, added] = groupOf.try_emplace(chars.empty() ? std::string() : chars.front(), groups.size());
+            const auto [it, added] = groupOf.try_emplace(group(order[r]), groups.size());
             if (added) groups.emplace_back();
-            groups[it->second].push_back(r);
+            groups[it->second].push_back(order[r]);
         }
         // Group g starts at its (g mod size)-th row: the groups' rows follow
         // one candidate order, so starting them all at their first row would
         // give neighbours the same second character.
         for (std::size_t round = 0, taken = 0; taken < end - begin; ++round)
             for (std::size_t g = 0; g < groups.size(); ++g) {
-                const auto& group = groups[g];
-                if (round >= group.size()) continue;
-                out.push_back(std::move(rows[group[(round + g) % group.size()]]));
+                const auto& members = groups[g];
+                if (round >= members.size()) continue;
+                out.push_back(members[(round + g) % members.size()]);
                 ++taken;
             }
         begin = end;
     }
-    rows = std::move(out);
-}
-
-void sortListByScore(std::vector<NameRow>& rows)
-{
-    // Sort keys with row indexes, then move each row once: rows are eight
-    // strings each, too heavy to shuffle through a merge sort.
-    std::vector<std::pair<int, std::size_t>> order(rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::string& text = rows[i][NameRow::Score];
-        int key = 0;
-        std::from_chars(text.data(), text.data() + text.size(), key);
-        rows[i].sortKey = key;
-        order[i] = { key, i };
-    }
-    std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-    std::vector<NameRow> sorted;
-    sorted.reserve(rows.size());
-    for (const auto& [key, index] : order)
-        sorted.push_back(std::move(rows[index]));
-    rows = std::move(sorted);
-}
-
-void renumberRows(std::vector<NameRow>& rows)
-{
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        rows[r][NameRow::Number] = std::to_string(r + 1);
+    order = std::move(out);
 }
 
 NameRow makeNameRow(std::size_t number, const std::string& surname, const std::string& given, const NameScore& score)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "generate/GenerationRun.h"
+#include "generate/NameList.h"
 #include "generate/NameRow.h"
 #include "scoring/NameScorer.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,11 +19,11 @@ inline constexpr const char* kMessageTitle = "提示";
 /// Shown before one-character names are formed (information icon).
 inline constexpr const char* kMessageOneCharacterNames = "一字名数理得分较低,所以软件自动降低评分标准!";
 
-/// The most distinct characters a combination or poem run pairs. 400
-/// characters make 160,000 two-character names, the size of a high-score
-/// run, whose memory is measured (bench/RESULTS.md); the number of names
-/// grows with the square of the characters.
-inline constexpr std::size_t kMaxCandidateCharacters = 400;
+/// The most distinct characters a combination or poem run pairs. The
+/// number of names grows with the square of the characters: 2,000 make 4
+/// million, about 100 MB of listed names with their order; the longest
+/// poems (蒙求, 1,267 distinct characters) stay well below (bench/RESULTS.md).
+inline constexpr std::size_t kMaxCandidateCharacters = 2000;
 
 /// The message of a run refused for too many characters.
 std::string tooManyCharactersMessage(std::size_t distinctCharacters);
@@ -60,29 +62,28 @@ void completeCharacterTable(GenerationRun& run);
 /// Phase 2 of the scored modes: scores every candidate name that does not
 /// contain the surname and lists those scoring at least `threshold`, up to
 /// `capacity` names when there is one (the first listed name is then
-/// reported through onFirstListed). Unless the request shows all names, a
+/// reported through FirstListed). Unless the request shows all names, a
 /// name a parent would reject is left out before it counts (see
 /// GenerationRequest::showAllNames; the counts go to result().excluded).
-/// Every listed row carries its cautions. The list then is sorted by score
-/// (equal scores varied by first character unless all names are shown) and
-/// renumbered. False when the run was stopped (the list then holds the
-/// names listed so far, in listing order).
+/// The names go to result().names as ListedName (with the kinds of their
+/// cautions); result().order is then their order sorted by score (equal
+/// scores varied by first character unless all names are shown). False when
+/// the run was stopped (the order is then the listing order).
 bool fillScoredList(GenerationRun& run, int threshold, std::optional<std::size_t> capacity);
 
-/// Sets each row's sort key from its 评分 text and orders the rows with the
-/// larger key first (rows with equal keys keep their order).
-void sortListByScore(std::vector<NameRow>& rows);
-/// Orders each band of equal scores round-robin by the first character of
-/// the given name (the characters in order of first appearance), so that
-/// consecutive rows change it while the band holds several (each group
-/// starts at a different row of its own, so the second characters vary
-/// too). Repeatable: the order depends only on the rows. The rows must
-/// be sorted by score; the surname is the first `surnameBytes` of 姓名.
-void varyFirstCharacters(std::vector<NameRow>& rows, std::size_t surnameBytes);
-/// Writes 1..n into the 编号 column.
-void renumberRows(std::vector<NameRow>& rows);
+/// Indexes 0 .. count - 1 ordered by `score`, larger first; equal scores
+/// keep their order.
+std::vector<std::uint32_t> orderByScore(std::size_t count, const std::function<int(std::uint32_t)>& score);
+/// Orders each band of equal scores of `order` (sorted by score)
+/// round-robin by `group` (the first character of the given name; groups in
+/// order of first appearance), so that consecutive rows change it while the
+/// band holds several (each group starts at a different row of its own, so
+/// the second characters vary too). Repeatable: the order depends only on
+/// the rows.
+void varyFirstCharacters(std::vector<std::uint32_t>& order, const std::function<int(std::uint32_t)>& score,
+    const std::function<std::uint32_t(std::uint32_t)>& group);
 
-/// The row of one scored name.
+/// The row of one scored name, as the scorer gives it (no cautions).
 NameRow makeNameRow(std::size_t number, const std::string& surname, const std::string& given, const NameScore& score);
 
 } // namespace jm

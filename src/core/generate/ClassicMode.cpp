@@ -77,7 +77,7 @@ void runClassicMode(GenerationRun& run)
         entries = suitableClassicEntries(run.database(), request.surname, request.sex, entries, &run.result().excluded);
     shuffleTexts(entries, run.random());
     std::string text = classicText(request.surname, entries, run.nameLength());
-    run.sink().onText(text);
+    run.report(generation_event::Text { text });
     run.result().text = std::move(text);
 }
 

@@ -40,7 +40,7 @@ std::string emptyListReason(const GenerationResult& result)
         return "没有找到与" + quoted(request.english.givenName)
             + "首字读音相近、又合乎所选性别倾向和字母数的英文名；可以换一个性别倾向或放宽字母数再试。";
     }
-    if (!result.rows.empty()) return {};
+    if (result.rowCount() != 0) return {};
 
     if (request.mode == GenerationMode::SuperLucky && !anyFilterOn(request.superLucky))
         return "超吉模式没有打开任何五行限定，所以不组成名字：请至少勾选“第二个字五行限定”、“第三个字五行限定”、"

@@ -139,7 +139,8 @@ void runEnglishMode(GenerationRun& run)
     std::size_t flushed = 0;
     const auto flush = [&] {
         if (flushed == rows.size()) return;
-        run.sink().onEnglishRows(flushed, { rows.begin() + static_cast<std::ptrdiff_t>(flushed), rows.end() });
+        run.report(generation_event::EnglishRows {
+            flushed, { rows.begin() + static_cast<std::ptrdiff_t>(flushed), rows.end() } });
         flushed = rows.size();
     };
     // A character without a reading gives no initial, which no name has.

@@ -36,24 +36,27 @@ GenerationRun::GenerationRun(
     m_random.seed(m_result.seed);
 }
 
-void GenerationRun::listRow(NameRow row)
+void GenerationRun::prepareList(std::shared_ptr<NameList> names, std::size_t rowCount)
 {
-    if (m_pendingRows.empty()) m_pendingFirst = m_result.rows.size();
-    m_result.rows.push_back(row);
-    m_pendingRows.push_back(std::move(row));
+    m_names = std::move(names);
+    m_reported = 0;
+    m_result.names = m_names;
+    report(generation_event::ListPrepared { rowCount, m_names });
 }
 
 void GenerationRun::flushRows()
 {
-    if (m_pendingRows.empty()) return;
-    m_sink.onRows(m_pendingFirst, std::exchange(m_pendingRows, {}));
+    const std::size_t listed = listedCount();
+    if (listed == m_reported) return;
+    report(generation_event::Rows { m_reported, listed - m_reported });
+    m_reported = listed;
 }
 
 bool GenerationRun::handleInterruption()
 {
     const bool goOn = m_control.waitWhilePaused([this] {
         flushRows();
-        m_sink.onPaused();
+        report(generation_event::Paused {});
     });
     if (!goOn) m_result.stopped = true;
     return goOn;

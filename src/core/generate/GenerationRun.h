@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generate/GenerationSink.h"
+#include "generate/NameList.h"
 #include "generate/RunControl.h"
 #include "generate/Shuffle.h"
 #include "scoring/NameScorer.h"
@@ -19,14 +20,6 @@ class NameDatabase;
 /// fewer characters.
 struct CandidatePart {
     std::string text;
-};
-
-/// A candidate given name: part `first` followed by part `second` (or by
-/// nothing when `second` is kNoPart). Indexes into RunData::parts.
-struct CandidateName {
-    static constexpr std::uint32_t kNoPart = 0xFFFFFFFFu;
-    std::uint32_t first = kNoPart;
-    std::uint32_t second = kNoPart;
 };
 
 /// The working data of one run, emptied when the run begins and left as it
@@ -75,13 +68,19 @@ public:
     bool checkpoint() { return !m_control.interrupted() || handleInterruption(); }
     bool stopped() const { return m_result.stopped; }
 
-    void phase(GenerationPhase phase) { m_sink.onPhase(phase); }
-    void message(const GenerationMessage& message) { m_sink.onMessage(message); }
+    /// Reports an event to the sink.
+    void report(GenerationEvent event) { m_sink.onEvent(event); }
+    void phase(GenerationPhase phase) { report(generation_event::PhaseChanged { phase }); }
+    void message(const GenerationMessage& message) { report(generation_event::Message { message }); }
 
-    /// Appends a row to the list (its number is its position) and queues it
-    /// for the sink.
-    void listRow(NameRow row);
-    /// Hands the queued rows to the sink.
+    /// Makes `names` the run's list (result().names) and reports it as
+    /// prepared for `rowCount` rows.
+    void prepareList(std::shared_ptr<NameList> names, std::size_t rowCount);
+    /// Appends a name to the list (its number is its position); the sink
+    /// hears of it with the next flushRows.
+    void listName(const ListedName& name) { m_names->append(name); }
+    std::size_t listedCount() const { return m_names ? m_names->size() : 0; }
+    /// Reports the names listed since the last flush.
     void flushRows();
 
 private:
@@ -93,8 +92,8 @@ private:
     GenerationResult m_result;
     ShuffleRandom m_random;
     RunData m_data;
-    std::vector<NameRow> m_pendingRows;
-    std::size_t m_pendingFirst = 0;
+    std::shared_ptr<NameList> m_names;
+    std::size_t m_reported = 0;
 };
 
 } // namespace jm

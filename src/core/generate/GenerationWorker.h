@@ -12,7 +12,7 @@ inline constexpr const char* kMessageEnterSurname = "请输入姓氏";
 
 /// The skeleton every run follows, on whatever thread calls `run`:
 /// onStarted, the surname check, the mode (set-up, candidate names,
-/// listing) and onFinished. `WorkerThread` runs it on a thread of its own;
+/// listing) and Finished. `WorkerThread` runs it on a thread of its own;
 /// the command line and the benchmarks call it directly.
 class GenerationWorker {
 public:
@@ -22,7 +22,7 @@ public:
     {
     }
 
-    /// Performs `request`, reporting to `sink`, and returns what onFinished
+    /// Performs `request`, reporting to `sink`, and returns what Finished
     /// received. A mode that is not available ends the run with an empty list.
     GenerationResult run(const GenerationRequest& request, GenerationSink& sink);
 

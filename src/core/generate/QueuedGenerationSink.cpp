@@ -9,13 +9,28 @@ namespace ev = generation_event;
 
 namespace {
 
-/// Merges `batch` into `last` when it continues it; false otherwise.
-template <typename Batch> bool appendBatch(Batch* last, Batch& batch)
+/// Merges `event` into `last` when both report rows and it continues them;
+/// false otherwise.
+bool merge(GenerationEvent& last, GenerationEvent& event)
 {
-    if (!last || last->firstRow + last->rows.size() != batch.firstRow) return false;
-    last->rows.insert(
-        last->rows.end(), std::make_move_iterator(batch.rows.begin()), std::make_move_iterator(batch.rows.end()));
-    return true;
+    if (auto* rows = std::get_if<ev::Rows>(&event)) {
+        auto* before = std::get_if<ev::Rows>(&last);
+        if (!before || before->firstRow + before->count != rows->firstRow) return false;
+        before->count += rows->count;
+        return true;
+    }
+    if (auto* english = std::get_if<ev::EnglishRows>(&event)) {
+        auto* before = std::get_if<ev::EnglishRows>(&last);
+        if (!before || before->firstRow + before->rows.size() != english->firstRow) return false;
+        before->rows.insert(before->rows.end(), std::make_move_iterator(english->rows.begin()),
+            std::make_move_iterator(english->rows.end()));
+        return true;
+    }
+    if (std::holds_alternative<ev::Progress>(event) && std::holds_alternative<ev::Progress>(last)) {
+        last = std::move(event);
+        return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -37,72 +52,17 @@ bool QueuedGenerationSink::finished() const
     return m_finished;
 }
 
-void QueuedGenerationSink::push(GenerationEvent event)
+void QueuedGenerationSink::onEvent(GenerationEvent& event)
 {
     bool wasEmpty;
     {
         std::lock_guard lock(m_mutex);
         wasEmpty = m_events.empty();
-        if (!wasEmpty) {
-            GenerationEvent& last = m_events.back();
-            if (auto* rows = std::get_if<ev::Rows>(&event)) {
-                if (appendBatch(std::get_if<ev::Rows>(&last), *rows)) return;
-            } else if (auto* englishRows = std::get_if<ev::EnglishRows>(&event)) {
-                if (appendBatch(std::get_if<ev::EnglishRows>(&last), *englishRows)) return;
-            } else if (std::holds_alternative<ev::Progress>(event) && std::holds_alternative<ev::Progress>(last)) {
-                last = std::move(event);
-                return;
-            }
-        }
+        if (!wasEmpty && merge(m_events.back(), event)) return;
         if (std::holds_alternative<ev::Finished>(event)) m_finished = true;
         m_events.push_back(std::move(event));
     }
     if (wasEmpty && m_notify) m_notify();
-}
-
-void QueuedGenerationSink::onStarted(const GenerationRequest& request)
-{
-    push(ev::Started { request });
-}
-void QueuedGenerationSink::onPhase(GenerationPhase phase)
-{
-    push(ev::PhaseChanged { phase });
-}
-void QueuedGenerationSink::onMessage(const GenerationMessage& message)
-{
-    push(ev::Message { message });
-}
-void QueuedGenerationSink::onListPrepared(std::size_t rowCount)
-{
-    push(ev::ListPrepared { rowCount });
-}
-void QueuedGenerationSink::onRows(std::size_t firstRow, std::vector<NameRow> rows)
-{
-    push(ev::Rows { firstRow, std::move(rows) });
-}
-void QueuedGenerationSink::onEnglishRows(std::size_t firstRow, std::vector<EnglishRow> rows)
-{
-    push(ev::EnglishRows { firstRow, std::move(rows) });
-}
-void QueuedGenerationSink::onProgress(std::size_t examined, std::size_t total)
-{
-    push(ev::Progress { examined, total });
-}
-void QueuedGenerationSink::onText(const std::string& text)
-{
-    push(ev::Text { text });
-}
-void QueuedGenerationSink::onFirstListed()
-{
-    push(ev::FirstListed {});
-}
-void QueuedGenerationSink::onPaused()
-{
-    push(ev::Paused {});
-}
-void QueuedGenerationSink::onFinished(const GenerationResult& result)
-{
-    push(ev::Finished { result });
 }
 
 } // namespace jm

@@ -10,7 +10,7 @@ namespace jm {
 namespace {
 
 /// Passes everything on and clears the running flag just before the last
-/// report, so a window that sees onFinished also sees isRunning() false.
+/// report, so a window that sees Finished also sees isRunning() false.
 class FinishingSink final : public GenerationSink {
 public:
     FinishingSink(GenerationSink& inner, std::atomic<bool>& running)
@@ -18,23 +18,11 @@ public:
         , m_running(running)
     {
     }
-    void onStarted(const GenerationRequest& r) override { m_inner.onStarted(r); }
-    void onPhase(GenerationPhase p) override { m_inner.onPhase(p); }
-    void onMessage(const GenerationMessage& m) override { m_inner.onMessage(m); }
-    void onListPrepared(std::size_t n) override { m_inner.onListPrepared(n); }
-    void onRows(std::size_t first, std::vector<NameRow> rows) override { m_inner.onRows(first, std::move(rows)); }
-    void onEnglishRows(std::size_t first, std::vector<EnglishRow> rows) override
+    void onEvent(GenerationEvent& event) override
     {
-        m_inner.onEnglishRows(first, std::move(rows));
-    }
-    void onProgress(std::size_t examined, std::size_t total) override { m_inner.onProgress(examined, total); }
-    void onText(const std::string& text) override { m_inner.onText(text); }
-    void onFirstListed() override { m_inner.onFirstListed(); }
-    void onPaused() override { m_inner.onPaused(); }
-    void onFinished(const GenerationResult& result) override
-    {
-        m_running.store(false, std::memory_order_release);
-        m_inner.onFinished(result);
+        if (std::holds_alternative<generation_event::Finished>(event))
+            m_running.store(false, std::memory_order_release);
+        m_inner.onEvent(event);
     }
 
 private:

@@ -30,7 +30,7 @@ public:
     WorkerThread& operator=(const WorkerThread&) = delete;
 
     /// How a run begins: at once, or already paused, so that it parks (and
-    /// reports onPaused) at its first check, before any name is formed.
+    /// reports Paused) at its first check, before any name is formed.
     enum class Start { Running, Paused };
 
     /// Stops and joins the active run, then starts `request` reporting to
@@ -42,13 +42,13 @@ public:
     /// A parked run goes on where it stopped.
     void resume();
     /// Ends the active run at its next check (milliseconds) and joins its
-    /// thread; the sink has received onFinished with `stopped` set when this
+    /// thread; the sink has received Finished with `stopped` set when this
     /// returns. Nothing happens when no run is active.
     void stop();
     /// Joins the active run without stopping it.
     void wait();
 
-    /// True from `start` until the run has reported onFinished.
+    /// True from `start` until the run has reported Finished.
     bool isRunning() const { return m_running.load(std::memory_order_acquire); }
     bool isPaused() const { return m_control.isPaused(); }
 

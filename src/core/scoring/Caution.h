@@ -18,6 +18,11 @@ inline constexpr const char* Polyphone = "多音";
 inline constexpr const char* Missing = "未收录";
 } // namespace caution
 
+/// The kinds in the order the cautions of a name are told.
+enum class CautionKind : std::uint8_t { Homophone, Tones, Usage, Sex, Rare, Polyphone, Missing };
+inline constexpr const char* kCautionKinds[] = { caution::Homophone, caution::Tones, caution::Usage, caution::Sex,
+    caution::Rare, caution::Polyphone, caution::Missing };
+
 /// Something a parent should know about a full name: its kind (one of
 /// `caution::*`) and a sentence in Chinese.
 struct Caution {

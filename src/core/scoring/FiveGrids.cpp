@@ -23,16 +23,17 @@ std::string_view elementOfNumber(int n)
     }
 }
 
-FiveGrids computeFiveGrids(const NameLayout& layout)
+GridNumbers gridNumbers(int surnameLength, int givenLength, const CharacterInfo* S1, const CharacterInfo* S2,
+    const CharacterInfo* G1, const CharacterInfo* G2)
 {
-    const bool singleSurname = layout.surnameLength == 1;
-    const bool singleGiven = layout.givenLength == 1;
-    const int s1 = layout.S1.traditionalStrokes;
-    const int s2 = layout.S2.traditionalStrokes;
-    const int g1 = layout.G1.traditionalStrokes;
-    const int g2 = layout.G2.traditionalStrokes;
+    const bool singleSurname = surnameLength == 1;
+    const bool singleGiven = givenLength == 1;
+    const int s1 = S1 ? S1->traditionalStrokes : 0;
+    const int s2 = S2 ? S2->traditionalStrokes : 0;
+    const int g1 = G1 ? G1->traditionalStrokes : 0;
+    const int g2 = G2 ? G2->traditionalStrokes : 0;
 
-    FiveGrids g;
+    GridNumbers g;
     g.天格 = singleSurname ? s1 + 1 : s1 + s2;
     g.人格 = (singleSurname ? s1 : s2) + g1;
     g.地格 = singleGiven ? g1 + 1 : g1 + g2;
@@ -43,13 +44,26 @@ FiveGrids computeFiveGrids(const NameLayout& layout)
         g.外格 = g.总格 - g.人格;
     else
         g.外格 = g.总格 - g.人格 + 1;
+    for (const CharacterInfo* c : { S1, S2, G1, G2 })
+        if (c) g.simplifiedTotal += c->simplifiedStrokes;
+    return g;
+}
 
+FiveGrids computeFiveGrids(const NameLayout& layout)
+{
+    const GridNumbers n
+        = gridNumbers(layout.surnameLength, layout.givenLength, &layout.S1, &layout.S2, &layout.G1, &layout.G2);
+    FiveGrids g;
+    g.天格 = n.天格;
+    g.人格 = n.人格;
+    g.地格 = n.地格;
+    g.总格 = n.总格;
+    g.外格 = n.外格;
     const int numbers[5] = { g.天格, g.人格, g.地格, g.总格, g.外格 };
     for (int i = 0; i < 5; ++i)
         g.gridElements[static_cast<std::size_t>(i)] = elementOfNumber(numbers[i]);
     g.三才 = g.gridElements[0] + g.gridElements[1] + g.gridElements[2];
-    g.simplifiedTotal = layout.S1.simplifiedStrokes + layout.S2.simplifiedStrokes + layout.G1.simplifiedStrokes
-        + layout.G2.simplifiedStrokes;
+    g.simplifiedTotal = n.simplifiedTotal;
     g.elementsText = layout.S1.element + layout.S2.element + layout.G1.element + layout.G2.element;
     return g;
 }

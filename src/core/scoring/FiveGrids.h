@@ -42,6 +42,20 @@ struct FiveGrids {
 /// empty for a negative number.
 std::string_view elementOfNumber(int n);
 
+/// The numbers of the five grids and the simplified total, without texts.
+struct GridNumbers {
+    int 天格 = 0;
+    int 人格 = 0;
+    int 地格 = 0;
+    int 总格 = 0;
+    int 外格 = 0;
+    int simplifiedTotal = 0;
+};
+/// The numbers `computeFiveGrids` gives for a layout of these characters
+/// (null: absent).
+GridNumbers gridNumbers(int surnameLength, int givenLength, const CharacterInfo* s1, const CharacterInfo* s2,
+    const CharacterInfo* g1, const CharacterInfo* g2);
+
 /// The five grids of a name. A part of length 1 is single; any other length
 /// (0 included) uses the two-character layout.
 FiveGrids computeFiveGrids(const NameLayout& layout);

@@ -336,16 +336,18 @@ std::vector<Caution> NameAdvisor::cautions(
     return cautions(s, g, sex);
 }
 
-std::vector<Caution> NameAdvisor::cautions(std::span<const CharacterFacts* const> surname,
-    std::span<const CharacterFacts* const> given, std::string_view sex) const
+template <typename Emit>
+void NameAdvisor::visitCautions(std::span<const CharacterFacts* const> surname,
+    std::span<const CharacterFacts* const> given, std::string_view sex, Emit&& emit) const
 {
-    std::vector<Caution> out;
+    // `emit(kind, text)` gets each caution's kind index and a function making
+    // its text, so a caller wanting only the kinds builds no text.
     std::vector<const CharacterFacts*> full(surname.begin(), surname.end());
     full.insert(full.end(), given.begin(), given.end());
-    const std::string fullText = joinedText(full);
 
     if (const HomophoneEntry* h = soundsLike(full)) {
-        out.push_back({ caution::Homophone, quoted(fullText) + "读起来像" + quoted(h->word) + "，容易被人取笑。" });
+        emit(CautionKind::Homophone,
+            [&] { return quoted(joinedText(full)) + "读起来像" + quoted(h->word) + "，容易被人取笑。"; });
     }
 
     if (full.size() >= 3) {
@@ -353,49 +355,71 @@ std::vector<Caution> NameAdvisor::cautions(std::span<const CharacterFacts* const
         const bool same = tone >= 1 && tone <= 4
             && std::all_of(full.begin(), full.end(), [&](const CharacterFacts* c) { return c->tone == tone; });
         if (same)
-            out.push_back({ caution::Tones,
-                quoted(fullText) + kCountNames[std::min<std::size_t>(full.size(), 6)] + "个字都读" + kToneNames[tone]
-                    + "，读起来平直，缺少起伏。" });
+            emit(CautionKind::Tones, [&] {
+                return quoted(joinedText(full)) + kCountNames[std::min<std::size_t>(full.size(), 6)] + "个字都读"
+                    + kToneNames[tone] + "，读起来平直，缺少起伏。";
+            });
     }
 
     for (const CharacterFacts* c : given) {
         if (!c->listed) continue;
         const std::string& reason = c->suitability.reason;
         if (c->suitability.usage == CharacterUsage::Unfit)
-            out.push_back({ caution::Usage,
-                quoted(c->character) + "不宜用于名字" + (reason.empty() ? "" : "：" + reason) + "。" });
+            emit(CautionKind::Usage,
+                [&] { return quoted(c->character) + "不宜用于名字" + (reason.empty() ? "" : "：" + reason) + "。"; });
         else if (c->suitability.usage == CharacterUsage::Odd)
-            out.push_back({ caution::Usage,
-                quoted(c->character) + "很少用于名字" + (reason.empty() ? "" : "：" + reason) + "。" });
+            emit(CautionKind::Usage,
+                [&] { return quoted(c->character) + "很少用于名字" + (reason.empty() ? "" : "：" + reason) + "。"; });
     }
     for (const CharacterFacts* c : given) {
         if ((sex == "男" && c->suitability.leaning == SexLeaning::Female)
             || (sex == "女" && c->suitability.leaning == SexLeaning::Male))
-            out.push_back({ caution::Sex,
-                quoted(c->character) + "多见于" + (c->suitability.leaning == SexLeaning::Female ? "女孩" : "男孩")
-                    + "的名字。" });
+            emit(CautionKind::Sex, [&] {
+                return quoted(c->character) + "多见于"
+                    + (c->suitability.leaning == SexLeaning::Female ? "女孩" : "男孩") + "的名字。";
+            });
     }
     for (const CharacterFacts* c : given)
         if (c->known && c->suitability.level == UsageLevel::Rare)
-            out.push_back({ caution::Rare, quoted(c->character) + "是生僻字，不少人不认识，登记和输入也可能不便。" });
+            emit(CautionKind::Rare,
+                [&] { return quoted(c->character) + "是生僻字，不少人不认识，登记和输入也可能不便。"; });
     for (const CharacterFacts* c : given) {
         if (!c->polyphone) continue;
-        std::string readings;
-        for (const std::string& r : c->readings) {
-            if (splitTone(r).second == 0) continue;
-            readings += (readings.empty() ? "" : "、") + r;
-        }
-        out.push_back(
-            { caution::Polyphone, quoted(c->character) + "有 " + readings + " 几种读音，名字里读哪一个需要说明。" });
+        emit(CautionKind::Polyphone, [&] {
+            std::string readings;
+            for (const std::string& r : c->readings) {
+                if (splitTone(r).second == 0) continue;
+                readings += (readings.empty() ? "" : "、") + r;
+            }
+            return quoted(c->character) + "有 " + readings + " 几种读音，名字里读哪一个需要说明。";
+        });
     }
     for (const CharacterFacts* c : full)
         if (!c->known)
-            out.push_back({ caution::Missing, quoted(c->character) + "不在本程序的字库里，笔画和五行无法计算。" });
-    // A character written twice (乐乐) is told once.
-    std::vector<Caution> once;
-    for (Caution& c : out)
-        if (std::find(once.begin(), once.end(), c) == once.end()) once.push_back(std::move(c));
-    return once;
+            emit(CautionKind::Missing,
+                [&] { return quoted(c->character) + "不在本程序的字库里，笔画和五行无法计算。"; });
+}
+
+std::vector<Caution> NameAdvisor::cautions(std::span<const CharacterFacts* const> surname,
+    std::span<const CharacterFacts* const> given, std::string_view sex) const
+{
+    std::vector<Caution> out;
+    visitCautions(surname, given, sex, [&out](CautionKind kind, const auto& text) {
+        Caution c { kCautionKinds[static_cast<std::size_t>(kind)], text() };
+        // A character written twice (乐乐) is told once.
+        if (std::find(out.begin(), out.end(), c) == out.end()) out.push_back(std::move(c));
+    });
+    return out;
+}
+
+std::uint8_t NameAdvisor::cautionKinds(std::span<const CharacterFacts* const> surname,
+    std::span<const CharacterFacts* const> given, std::string_view sex) const
+{
+    std::uint8_t bits = 0;
+    visitCautions(surname, given, sex, [&bits](CautionKind kind, const auto&) {
+        bits |= static_cast<std::uint8_t>(1u << static_cast<unsigned>(kind));
+    });
+    return bits;
 }
 
 } // namespace jm

@@ -83,10 +83,17 @@ public:
     /// The same for characters already looked up (the run's fast path).
     std::vector<Caution> cautions(std::span<const CharacterFacts* const> surname,
         std::span<const CharacterFacts* const> given, std::string_view sex) const;
+    /// The kinds of the cautions `cautions` gives, as bits (bit k for
+    /// CautionKind k), without making their texts: what a list keeps per name.
+    std::uint8_t cautionKinds(std::span<const CharacterFacts* const> surname,
+        std::span<const CharacterFacts* const> given, std::string_view sex) const;
 
     std::size_t homophoneCount() const { return m_homophones.size(); }
 
 private:
+    template <typename Emit>
+    void visitCautions(std::span<const CharacterFacts* const> surname, std::span<const CharacterFacts* const> given,
+        std::string_view sex, Emit&& emit) const;
     CharacterFacts makeFacts(std::string character, bool known, const CharacterSuitability* suitability,
         const std::vector<std::string>& readings);
     std::uint16_t syllableId(const std::string& merged);

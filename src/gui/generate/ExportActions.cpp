@@ -29,9 +29,10 @@ ExportActions::ExportActions(MessageService& messages, QWidget* window, QObject*
 
 std::vector<NameRow> ExportActions::nameRows(const NameListModel& list)
 {
-    std::vector<NameRow> rows(list.rows().size());
+    const std::vector<ListRow> listed = list.rows();
+    std::vector<NameRow> rows(listed.size());
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        const QStringList& cells = list.rows()[r].cells;
+        const QStringList& cells = listed[r].cells;
         for (int c = 0; c < cells.size() && c < static_cast<int>(NameRow::kColumnCount); ++c)
             rows[r].columns[static_cast<std::size_t>(c)] = cells[c].toStdString();
     }
@@ -49,9 +50,10 @@ void ExportActions::addEnglishList(QPushButton* button, const NameListModel& lis
     add(
         button,
         [&list] {
-            std::vector<EnglishRow> rows(list.rows().size());
+            const std::vector<ListRow> listed = list.rows();
+            std::vector<EnglishRow> rows(listed.size());
             for (std::size_t r = 0; r < rows.size(); ++r) {
-                const QStringList& cells = list.rows()[r].cells;
+                const QStringList& cells = listed[r].cells;
                 for (int c = 0; c < cells.size() && c < static_cast<int>(EnglishRow::kColumnCount); ++c)
                     rows[r].columns[static_cast<std::size_t>(c)] = cells[c].toStdString();
             }

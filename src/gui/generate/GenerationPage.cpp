@@ -40,24 +40,6 @@ MessageService::Icon iconOf(MessageIcon icon)
     return MessageService::Icon::None;
 }
 
-std::vector<ListRow> toListRows(std::vector<NameRow> rows)
-{
-    std::vector<ListRow> out;
-    out.reserve(rows.size());
-    for (NameRow& row : rows) {
-        ListRow r;
-        r.cells.reserve(static_cast<qsizetype>(NameRow::kColumnCount));
-        for (std::string& cell : row.columns)
-            r.cells << QString::fromStdString(cell);
-        r.sortKey = row.sortKey;
-        for (const Caution& c : row.cautions)
-            r.cautions += (r.cautions.isEmpty() ? QString() : QStringLiteral("\n"))
-                + QString::fromStdString(c.kind + "：" + c.text);
-        out.push_back(std::move(r));
-    }
-    return out;
-}
-
 template <typename... F> struct Overloaded : F... {
     using F::operator()...;
 };
@@ -412,11 +394,12 @@ void GenerationPage::dispatch(ActiveRun& run, GenerationEvent& event)
                 if (!list) return;
                 // The list shows its empty rows below the names until the end.
                 run.listPrepared = true;
-                list->clear();
-                list->appendEmptyRows(static_cast<int>(e.rowCount));
+                run.names = e.names.get();
+                list->showNames(std::move(e.names), static_cast<int>(e.rowCount));
             },
             [&](ev::Rows& e) {
-                if (list) list->setRows(static_cast<int>(e.firstRow), toListRows(std::move(e.rows)));
+                if (list && run.listPrepared && list->names() == run.names)
+                    list->namesListed(static_cast<int>(e.firstRow), static_cast<int>(e.count));
             },
             [&](ev::EnglishRows& e) {
                 // Rows of a run the window stopped would land in the
@@ -438,15 +421,17 @@ void GenerationPage::dispatch(ActiveRun& run, GenerationEvent& event)
         event);
 }
 
-void GenerationPage::finishRun(ActiveRun& run, const GenerationResult& result)
+void GenerationPage::finishRun(ActiveRun& run, GenerationResult& result)
 {
     run.finished = true;
     m_worker->wait(); // the thread has nothing left to do but return
-    if (NameListModel* list = scoredList(run.mode); list && run.listPrepared) {
+    // Said before the order moves into the list.
+    const QString summary = summaryOf(run, result);
+    if (NameListModel* list = scoredList(run.mode); list && run.listPrepared && list->names() == run.names) {
         // The final list: sorted and renumbered, or after a stop the names
-        // listed so far; the empty rows go.
-        list->clear();
-        list->appendRows(toListRows(result.rows));
+        // listed so far; the empty rows go. The names are in the list
+        // already: only their order comes with the end.
+        list->finishNames(std::move(result.order));
     }
     // English rows still queued when the user cancelled: the run keeps them too.
     if (run.mode == GenerationMode::English && run.cancelled) Q_EMIT englishRowsListed(0, result.englishRows);
@@ -454,7 +439,7 @@ void GenerationPage::finishRun(ActiveRun& run, const GenerationResult& result)
         list->setSortLocked(false);
     closeWaitingWindow();
     m_window.setModePageReachable(true, true);
-    if (RunStatus* status = runStatus(run.mode)) status->end(summaryOf(run, result));
+    if (RunStatus* status = runStatus(run.mode)) status->end(summary);
     // The pages unlock their buttons.
     Q_EMIT runFinished(run.mode, result.stopped);
 }
@@ -462,7 +447,7 @@ void GenerationPage::finishRun(ActiveRun& run, const GenerationResult& result)
 QString GenerationPage::summaryOf(const ActiveRun& run, const GenerationResult& result)
 {
     const bool english = run.mode == GenerationMode::English;
-    const std::size_t listed = english ? result.englishRows.size() : result.rows.size();
+    const std::size_t listed = english ? result.englishRows.size() : result.rowCount();
     const QString noun = english ? QStringLiteral("英文名") : QStringLiteral("名字");
     if (result.stopped)
         return (run.cancelled ? QStringLiteral("已取消") : QStringLiteral("已中止"))

@@ -17,6 +17,7 @@ class QModelIndex;
 
 namespace jm {
 class NameDatabase;
+class NameList;
 class WorkerThread;
 }
 
@@ -173,6 +174,8 @@ private:
         bool quiet = false;
         /// The run has emptied its list and given it its empty rows.
         bool listPrepared = false;
+        /// The names the run lists (its list shows them until emptied).
+        const NameList* names = nullptr;
         /// The run reported that it parked on a pause.
         bool parked = false;
         bool finished = false;
@@ -188,7 +191,7 @@ private:
 
     void beginRun(GenerationMode mode);
     void dispatch(ActiveRun& run, GenerationEvent& event);
-    void finishRun(ActiveRun& run, const GenerationResult& result);
+    void finishRun(ActiveRun& run, GenerationResult& result);
     /// What the run's page says when `run` has ended with `result`: the
     /// number of names listed, that it was cancelled, or why it listed nothing.
     static QString summaryOf(const ActiveRun& run, const GenerationResult& result);

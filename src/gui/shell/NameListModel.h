@@ -5,9 +5,16 @@
 #include <QList>
 #include <QStringList>
 
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 class QTreeView;
+
+namespace jm {
+class NameList;
+struct ListedName;
+}
 
 namespace jm::gui {
 
@@ -27,6 +34,10 @@ struct ListRow {
 /// columns. Rows are kept in a plain vector, so lists of 100001 rows fill and
 /// sort without stalling the window. Every row shows the row icon in column 0,
 /// or the caution icon when the name has cautions (shown as its tooltip).
+///
+/// A scored list filled by a generation run shows the run's names instead
+/// (`showNames`): it keeps them as the run's compact rows, shared with the
+/// run, and makes the texts of a cell only when it is shown or exported.
 ///
 /// A cell may hold a line break (the 姓名 cell of the scoring and record
 /// lists is surname + "\r\n" + given name): the list shows it as a space,
@@ -61,11 +72,25 @@ public:
     /// The icon of rows with cautions (the row icon when none is set).
     void setCautionIcon(const QIcon& icon);
 
-    /// Row `r`; the row must exist.
-    const ListRow& row(int r) const { return m_rows[static_cast<std::size_t>(r)]; }
-    const std::vector<ListRow>& rows() const { return m_rows; }
+    /// Row `r` as texts; the row must exist.
+    ListRow row(int r) const;
+    /// Every row as texts (exports, tests).
+    std::vector<ListRow> rows() const;
 
+    /// Shows the names of a run: the list gets `rowCount` empty rows, which
+    /// `namesListed` fills from `names` in listing order.
+    void showNames(std::shared_ptr<const NameList> names, int rowCount);
+    /// Names `first` .. `first + count - 1` of the shown names are listed.
+    void namesListed(int first, int count);
+    /// The run is over: the list becomes the listed names in `order`
+    /// (indexes into the names), numbered 1..n; the empty rows go.
+    void finishNames(std::vector<std::uint32_t> order);
+    /// The names shown, or null for a list of texts.
+    const NameList* names() const { return m_names.get(); }
+
+    /// Empties the list (a list of names becomes a list of texts again).
     void clear();
+    /// The following change a list of texts (a list of names becomes one).
     void appendRow(ListRow row);
     void appendRows(std::vector<ListRow> rows);
     /// Appends `count` rows of empty cells (to be filled by `setRow`).
@@ -99,10 +124,26 @@ Q_SIGNALS:
 
 private:
     ListRow normalized(ListRow row) const;
+    /// Turns a list of names into the list of their texts.
+    void materialize();
+    /// The listed name shown in row r, or null (a text row, an empty row).
+    const ListedName* listedName(int r) const;
+    /// Rank of row r in the run's final order (its 编号 - 1).
+    std::uint32_t rankOf(int r) const;
+    QString nameCell(int r, int column) const;
+    void sortNames(int column, bool descending);
 
     QList<Column> m_columns;
     int m_sortKeyColumn = -1;
     std::vector<ListRow> m_rows;
+    // A list of names: the run's names, their final order (rank -> name;
+    // empty while the run lists: listing order), the ranks in the order
+    // shown (empty: by rank), the names listed and the rows shown.
+    std::shared_ptr<const NameList> m_names;
+    std::vector<std::uint32_t> m_order;
+    std::vector<std::uint32_t> m_shown;
+    std::size_t m_listed = 0;
+    std::size_t m_nameRows = 0;
     QIcon m_icon;
     QIcon m_cautionIcon;
     bool m_sortLocked = false;
