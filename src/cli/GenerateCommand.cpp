@@ -259,12 +259,12 @@ int runGenerate(const std::vector<std::string>& raw, Io io)
         const std::string text = producesText(request.mode) ? result.text
             : request.mode == GenerationMode::English       ? englishListText(result.englishRows)
                                                             : resultListText(result.rows());
-        const ExportResult written = exportTextTo(*exportPath, text);
-        if (!written.written) {
-            io.err << "jiaming-cli generate: " << written.error << "\n";
+        const Result<ExportedFile> written = exportTextTo(*exportPath, text);
+        if (!written) {
+            io.err << "jiaming-cli generate: " << written.error() << "\n";
             return 1;
         }
-        if (written.gb18030)
+        if (written->gb18030)
             io.err << "jiaming-cli generate: " << *exportPath << " holds characters outside GBK: written as GB18030\n";
     }
     return 0;

@@ -468,16 +468,17 @@ TEST(ResultExport, FilesInTheDataDirectoryAreGbk)
     ASSERT_EQ(setenv("JIAMING_DATA_DIR", data.c_str(), 1), 0);
     std::vector<NameRow> rows(1);
     rows[0].columns = { "1", "欧阳喆", "1", "2", "土土火", "1,2,3,4,5", "土土火", "77" };
-    const ExportResult list = exportResultList(rows, kSuperLuckyExportFile);
-    EXPECT_TRUE(list.written);
-    EXPECT_EQ(list.path, data / "100NameList.txt");
-    EXPECT_EQ(readFileBytes(list.path).value_or(""), toGbk(resultListText(rows)));
-    EXPECT_NE(readFileBytes(list.path).value_or("").find("\xc5\xb7\xd1\xf4"), std::string::npos) << "欧阳 in GBK";
+    const Result<ExportedFile> list = exportResultList(rows, kSuperLuckyExportFile);
+    ASSERT_TRUE(list) << list.error();
+    EXPECT_EQ(list->path, data / "100NameList.txt");
+    EXPECT_EQ(readFileBytes(list->path).value_or(""), toGbk(resultListText(rows)));
+    EXPECT_NE(readFileBytes(list->path).value_or("").find("\xc5\xb7\xd1\xf4"), std::string::npos) << "欧阳 in GBK";
 
     const std::string text = "欧阳博涛  欧阳鑫磊  ";
-    const ExportResult classic = exportClassicText(text);
-    EXPECT_EQ(classic.path, data / "ClassNameList.txt");
-    EXPECT_EQ(readFileBytes(classic.path).value_or(""), toGbk(text));
+    const Result<ExportedFile> classic = exportClassicText(text);
+    ASSERT_TRUE(classic) << classic.error();
+    EXPECT_EQ(classic->path, data / "ClassNameList.txt");
+    EXPECT_EQ(readFileBytes(classic->path).value_or(""), toGbk(text));
     unsetenv("JIAMING_DATA_DIR");
 }
 

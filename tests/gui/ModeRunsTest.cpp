@@ -97,7 +97,7 @@ void verifyScoredList(const NameListModel& list, const QString& surname, const Q
     QVERIFY(list.rowCount() > 0);
     int previous = 101;
     for (int r = 0; r < list.rowCount(); ++r) {
-        const QStringList& cells = list.row(r).cells;
+        const QStringList cells = list.row(r).cells;
         QCOMPARE(cells[0], QString::number(r + 1));
         QVERIFY2(cells[1].startsWith(surname) && cells[1].size() > surname.size(), qPrintable(cells[1]));
         for (const QChar c : cells[1].mid(surname.size()))

@@ -21,7 +21,5 @@ struct EnglishRow {
 /// Column headers of the English name list, in column order.
 inline constexpr std::array<std::string_view, EnglishRow::kColumnCount> kEnglishRowHeaders
     = { "编号", "英文名", "中文读音", "相关含义" };
-/// Column widths in pixels, in column order.
-inline constexpr std::array<int, EnglishRow::kColumnCount> kEnglishRowWidths = { 60, 100, 200, 280 };
 
 } // namespace jm

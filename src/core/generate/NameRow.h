@@ -29,7 +29,4 @@ struct NameRow {
 inline constexpr std::array<std::string_view, NameRow::kColumnCount> kNameRowHeaders
     = { "编号", "姓名", "简体笔划", "繁体笔划", "五行", "五格", "三才", "评分" };
 
-/// Column widths in pixels, in column order.
-inline constexpr std::array<int, NameRow::kColumnCount> kNameRowWidths = { 60, 70, 80, 80, 70, 120, 50, 70 };
-
 } // namespace jm

@@ -10,15 +10,10 @@ namespace {
 constexpr const char* kCellSeparator = "    ";
 constexpr const char* kLineEnd = "\r\n";
 
-ExportResult exportText(const std::string& fileName, const std::string& utf8)
+Result<ExportedFile> exportText(const std::string& fileName, const std::string& utf8)
 {
     const auto directory = ensureDataDirectory();
-    if (!directory) {
-        ExportResult result;
-        result.path = dataDirectory() / fileName;
-        result.error = "无法创建或写入数据目录 " + displayPath(dataDirectory());
-        return result;
-    }
+    if (!directory) return Failure { "无法创建或写入数据目录 " + displayPath(dataDirectory()) };
     return exportTextTo(*directory / fileName, utf8);
 }
 
@@ -100,15 +95,10 @@ bool needsGb18030(std::string_view utf8)
     return false;
 }
 
-ExportResult exportTextTo(const std::filesystem::path& path, const std::string& utf8)
+Result<ExportedFile> exportTextTo(const std::filesystem::path& path, const std::string& utf8)
 {
-    ExportResult result;
-    result.path = path;
-    result.gb18030 = needsGb18030(utf8);
-    const Result<void> written = writeExportFile(path, utf8);
-    result.written = written.ok();
-    result.error = written.error();
-    return result;
+    if (const Result<void> written = writeExportFile(path, utf8); !written) return Failure { written.error() };
+    return ExportedFile { path, needsGb18030(utf8) };
 }
 
 Result<void> writeExportFile(const std::filesystem::path& path, const std::string& utf8)
@@ -116,13 +106,13 @@ Result<void> writeExportFile(const std::filesystem::path& path, const std::strin
     return writeFileAtomically(path, toGbk(utf8));
 }
 
-ExportResult exportResultList(
+Result<ExportedFile> exportResultList(
     const std::vector<NameRow>& rows, const std::string& fileName, std::optional<std::size_t> rowCount)
 {
     return exportText(fileName, resultListText(rows, rowCount));
 }
 
-ExportResult exportClassicText(const std::string& text)
+Result<ExportedFile> exportClassicText(const std::string& text)
 {
     return exportText(kClassicExportFile, text);
 }

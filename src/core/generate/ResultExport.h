@@ -45,24 +45,21 @@ bool needsGb18030(std::string_view utf8);
 /// `writeFileAtomically` does (regular files only, the folder must exist).
 Result<void> writeExportFile(const std::filesystem::path& path, const std::string& utf8);
 
-/// The file an export wrote to and whether the write succeeded. After a
-/// failed write `error` says why, and the file at `path` (if any) is an old
-/// one that must not be presented as the export.
-struct ExportResult {
+/// The file an export wrote. After a failed write the failure says why, and
+/// the file there (if any) is an old one that must not be presented as the export.
+struct ExportedFile {
     std::filesystem::path path;
-    bool written = false;
-    std::string error;
     /// The text held characters outside GBK (see needsGb18030).
     bool gb18030 = false;
 };
 
 /// Writes an export to `path` (a file the user chose; its folder must exist).
-ExportResult exportTextTo(const std::filesystem::path& path, const std::string& utf8);
+Result<ExportedFile> exportTextTo(const std::filesystem::path& path, const std::string& utf8);
 
 /// Exports a scored list to `fileName` in the data directory.
-ExportResult exportResultList(
+Result<ExportedFile> exportResultList(
     const std::vector<NameRow>& rows, const std::string& fileName, std::optional<std::size_t> rowCount = std::nullopt);
 /// Exports the classic text unchanged to kClassicExportFile in the data directory.
-ExportResult exportClassicText(const std::string& text);
+Result<ExportedFile> exportClassicText(const std::string& text);
 
 } // namespace jm

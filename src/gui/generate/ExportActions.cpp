@@ -94,17 +94,17 @@ QString ExportActions::exportFor(const QPushButton* button)
     return finish(exportTextTo(std::filesystem::path(file.toStdU16String()), source->text()));
 }
 
-QString ExportActions::finish(const ExportResult& result)
+QString ExportActions::finish(const Result<ExportedFile>& result)
 {
-    const QString file = QString::fromStdU16String(result.path.u16string());
     // After a failed write the file there is an old one: it is not opened as if it were the export.
-    if (!result.written) {
-        m_messages.warning(m_window, QStringLiteral("导出失败：%1").arg(QString::fromStdString(result.error)),
+    if (!result) {
+        m_messages.warning(m_window, QStringLiteral("导出失败：%1").arg(QString::fromStdString(result.error())),
             MessageService::hintTitle());
         return {};
     }
+    const QString file = QString::fromStdU16String(result->path.u16string());
     QString said = QStringLiteral("已导出到 %1").arg(QDir::toNativeSeparators(file));
-    if (result.gb18030)
+    if (result->gb18030)
         said += QStringLiteral(
             "\n名单中有 GBK 以外的字，文件按 GB18030 编码保存；只认 GBK 的程序会把这些字显示成乱码。");
     m_messages.information(m_window, said, MessageService::hintTitle());

@@ -61,7 +61,7 @@ private:
         const char* fileName;
     };
     void add(QPushButton* button, std::function<std::string()> text, const char* fileName);
-    QString finish(const ExportResult& result);
+    QString finish(const Result<ExportedFile>& result);
 
     MessageService& m_messages;
     QWidget* m_window;

@@ -62,7 +62,7 @@ std::optional<std::pair<QString, QString>> RecordsPage::splitNameCell(
     const NameListModel& list, const QModelIndex& index)
 {
     if (!index.isValid() || index.row() >= list.rowCount()) return std::nullopt;
-    const QString& name = list.row(index.row()).cells[1];
+    const QString name = list.row(index.row()).cells[1];
     if (name.isEmpty()) return std::nullopt;
     const qsizetype split = name.indexOf(QStringLiteral("\r\n"));
     if (split < 0) return std::pair { name, QString() };
