@@ -226,6 +226,22 @@ TEST(Bootstrap, Failures)
         EXPECT_FALSE(db.isOpen());
     }
     {
+        // The declared columns, but a table without rowid: the same names and types are not enough.
+        const fs::path keyed = FixtureBuilder::standard().write(dir.path() / "keyed.db");
+        sqlite3* raw = nullptr;
+        sqlite3_open(keyed.c_str(), &raw);
+        sqlite3_exec(raw,
+            "drop table NM_Poet; create table NM_Poet (Id Integer(10) primary key,Poet VarChar(10),"
+            "PoemCount VarChar(10),OrderId Integer(10)) without rowid",
+            nullptr, nullptr, nullptr);
+        sqlite3_close(raw);
+        NameDatabase db;
+        const Result<void> r = bootstrapDatabase(db, keyed.string());
+        EXPECT_FALSE(r.ok());
+        EXPECT_NE(r.error().find("without rowid"), std::string::npos) << r.error();
+        EXPECT_FALSE(db.isOpen());
+    }
+    {
         const fs::path missingTable = FixtureBuilder::standard().write(dir.path() / "notable.db");
         sqlite3* raw = nullptr;
         sqlite3_open(missingTable.c_str(), &raw);

@@ -3,6 +3,7 @@
 #include "data/LoadedNumbers.h"
 
 #include <filesystem>
+#include <string_view>
 
 namespace jm {
 namespace {
@@ -75,6 +76,21 @@ Result<void> checkColumns(const TableDef& table, const std::vector<Declared>& fo
         + "), expected " + std::to_string(table.columns.size()) + " (" + expected + ")" };
 }
 
+// Beyond its columns, the loaded table must be an ordinary table declared as
+// ours: a view, a virtual table or a table without rowid would pass the column
+// check yet escape the checks that read the rows.
+Result<void> checkDeclaration(NameDatabase& db, const TableDef& table)
+{
+    // SQLite keeps the text as written except for the leading keywords.
+    static constexpr std::string_view kCreate = "create table";
+    const std::string expected = "CREATE TABLE" + createTableSql(table.name, table.columns).substr(kCreate.size());
+    Statement stmt = db.query("select type, sql from sqlite_master where name = ?", { table.name });
+    const std::string type = db.columnText(stmt, 0);
+    const std::string sql = db.columnText(stmt, 1);
+    if (type == "table" && sql == expected) return success();
+    return Failure { "table " + table.name + " is declared as \"" + sql + "\", expected \"" + expected + "\"" };
+}
+
 // The lookup indexes. The database build writes them into the shipped file,
 // which then needs nothing at start; a file without them gets them here, and
 // one whose index of that name says anything else gets it rebuilt.
@@ -138,6 +154,7 @@ Result<void> bootstrapDatabase(NameDatabase& db, const std::string& shippedFile)
             continue;
         }
         if (auto checked = checkColumns(t, columns); !checked) return closeAndFail(db, checked.error());
+        if (auto declared = checkDeclaration(db, t); !declared) return closeAndFail(db, declared.error());
     }
 
     // A crafted or damaged file must not reach the arithmetic of the grids.
