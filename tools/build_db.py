@@ -13,7 +13,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 sys.path.insert(0, HERE)
 
-from dbgen.schema import ADVICE_TABLES, EXTRA_TABLES, TABLES, create_table_sql  # noqa: E402
+from dbgen.schema import ADVICE_TABLES, EXTRA_TABLES, INDEXES, TABLES, create_table_sql  # noqa: E402
 
 
 def main():
@@ -41,6 +41,9 @@ def main():
         module_spec.loader.exec_module(module)
         module.load(conn, args.data)
         conn.commit()
+    for sql in INDEXES:
+        conn.execute(sql)
+    conn.commit()
     conn.execute("VACUUM")
     conn.close()
     os.replace(tmp, args.out)

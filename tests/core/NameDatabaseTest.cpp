@@ -122,6 +122,49 @@ TEST(Bootstrap, CopiesEveryTableAndDetaches)
     EXPECT_EQ(db.columnInt(idx, 0), 5);
 }
 
+// The database lives in memory: once loaded, the file may change or go.
+TEST(Bootstrap, TheLoadedCopyOutlivesTheFile)
+{
+    TempDir dir;
+    const fs::path file = FixtureBuilder::standard().write(dir.path() / "namedata.db");
+    NameDatabase db;
+    const Result<void> r = bootstrapDatabase(db, file.string());
+    ASSERT_TRUE(r.ok()) << r.error();
+    std::ofstream(file, std::ios::trunc) << "overwritten";
+    fs::remove(file);
+    Statement n = db.query("select count(*) from NM_八一灵动数 where Id = ?", { 81LL });
+    EXPECT_EQ(db.columnInt(n, 0), 1);
+    // A table the file lacks is made empty in memory, and writing it leaves no file behind.
+    EXPECT_TRUE(db.execute("insert into NM_姓氏读音 values ('张', 'zhang')"));
+    EXPECT_FALSE(fs::exists(file));
+}
+
+// Indexes the file brings are kept when they read as ours; one of our
+// names on another column is rebuilt, so lookups keep their index.
+TEST(Bootstrap, IndexesOfTheFileAreKeptOrRebuilt)
+{
+    TempDir dir;
+    const fs::path file = FixtureBuilder::standard().write(dir.path() / "indexed.db");
+    sqlite3* raw = nullptr;
+    sqlite3_open(file.c_str(), &raw);
+    sqlite3_exec(raw, "CREATE INDEX NewIndex1 on NM_CNWord(Id); CREATE INDEX NewIndex2 on NM_八一灵动数(Id ASC)",
+        nullptr, nullptr, nullptr);
+    sqlite3_close(raw);
+    NameDatabase db;
+    const Result<void> r = bootstrapDatabase(db, file.string());
+    ASSERT_TRUE(r.ok()) << r.error();
+    Statement idx = db.query("select name, sql from sqlite_master where type='index' order by name");
+    std::vector<std::string> found;
+    for (bool more = idx.onRow(); more; more = db.nextRow(idx))
+        found.push_back(db.columnText(idx, 0) + ": " + db.columnText(idx, 1));
+    EXPECT_EQ(found,
+        (std::vector<std::string> { "NewIndex1: CREATE INDEX NewIndex1 on NM_CNWord(汉字 ASC)",
+            "NewIndex2: CREATE INDEX NewIndex2 on NM_八一灵动数(Id ASC)",
+            "NewIndex3: CREATE INDEX NewIndex3 on NM_三才配置(三才 ASC)",
+            "NewIndex4: CREATE INDEX NewIndex4 on NM_起名用字(字 ASC)",
+            "NewIndex5: CREATE INDEX NewIndex5 on NM_字音(字 ASC)" }));
+}
+
 TEST(Bootstrap, Failures)
 {
     TempDir dir;
@@ -165,6 +208,38 @@ TEST(Bootstrap, Failures)
         EXPECT_NE(r.error().find("columns"), std::string::npos) << r.error();
         EXPECT_FALSE(db.isOpen());
         EXPECT_FALSE(db.query("select 汉字 from NM_CNWord"));
+    }
+    {
+        // The right names with another declared type: the values would take another affinity.
+        const fs::path retyped = FixtureBuilder::standard().write(dir.path() / "retyped.db");
+        sqlite3* raw = nullptr;
+        sqlite3_open(retyped.c_str(), &raw);
+        sqlite3_exec(raw,
+            "drop table NM_Poet; create table NM_Poet (Id VarChar(10),Poet VarChar(10),"
+            "PoemCount VarChar(10),OrderId Integer(10))",
+            nullptr, nullptr, nullptr);
+        sqlite3_close(raw);
+        NameDatabase db;
+        const Result<void> r = bootstrapDatabase(db, retyped.string());
+        EXPECT_FALSE(r.ok());
+        EXPECT_NE(r.error().find("columns (Id VarChar(10),"), std::string::npos) << r.error();
+        EXPECT_FALSE(db.isOpen());
+    }
+    {
+        // The declared columns, but a table without rowid: the same names and types are not enough.
+        const fs::path keyed = FixtureBuilder::standard().write(dir.path() / "keyed.db");
+        sqlite3* raw = nullptr;
+        sqlite3_open(keyed.c_str(), &raw);
+        sqlite3_exec(raw,
+            "drop table NM_Poet; create table NM_Poet (Id Integer(10) primary key,Poet VarChar(10),"
+            "PoemCount VarChar(10),OrderId Integer(10)) without rowid",
+            nullptr, nullptr, nullptr);
+        sqlite3_close(raw);
+        NameDatabase db;
+        const Result<void> r = bootstrapDatabase(db, keyed.string());
+        EXPECT_FALSE(r.ok());
+        EXPECT_NE(r.error().find("without rowid"), std::string::npos) << r.error();
+        EXPECT_FALSE(db.isOpen());
     }
     {
         const fs::path missingTable = FixtureBuilder::standard().write(dir.path() / "notable.db");

@@ -49,6 +49,18 @@ EXTRA_TABLES = [
 ]
 
 
+# The lookup indexes, written into the shipped file so that the program finds
+# them ready. The texts are those the program checks at start (a file whose
+# index reads otherwise gets it rebuilt there).
+INDEXES = [
+    "CREATE INDEX NewIndex1 on NM_CNWord(汉字 ASC)",
+    "CREATE INDEX NewIndex2 on NM_八一灵动数(Id ASC)",
+    "CREATE INDEX NewIndex3 on NM_三才配置(三才 ASC)",
+    "CREATE INDEX NewIndex4 on NM_起名用字(字 ASC)",
+    "CREATE INDEX NewIndex5 on NM_字音(字 ASC)",
+]
+
+
 def create_table_sql(name, columns):
     parts = []
     for col, code, length in columns:

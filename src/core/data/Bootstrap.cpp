@@ -3,6 +3,7 @@
 #include "data/LoadedNumbers.h"
 
 #include <filesystem>
+#include <string_view>
 
 namespace jm {
 namespace {
@@ -19,8 +20,6 @@ struct BootstrapGate {
     NameDatabase& m_db;
 };
 
-constexpr const char* kShipped = "new_db";
-
 // Closes the half-built database and hands the failure on: after a failed
 // bootstrap every lookup reads as empty.
 Failure closeAndFail(NameDatabase& db, std::string message)
@@ -29,34 +28,97 @@ Failure closeAndFail(NameDatabase& db, std::string message)
     return Failure { std::move(message) };
 }
 
-// The column names of the shipped table `name` in their order; empty when
-// the shipped file has no such table.
-std::vector<std::string> shippedColumns(NameDatabase& db, const std::string& name)
+// A column as declared: its name and its type with the length, as
+// "Integer(10)"; the type gives SQLite the affinity the readers rely on.
+struct Declared {
+    std::string name;
+    std::string type;
+};
+
+// The columns of the loaded table `name` in their order; empty when the
+// loaded file has no such table.
+std::vector<Declared> loadedColumns(NameDatabase& db, const std::string& name)
 {
-    Statement stmt = db.query("select name from pragma_table_info(?, ?) order by cid", { name, kShipped });
-    std::vector<std::string> names;
+    Statement stmt = db.query("select name, type from pragma_table_info(?, 'main') order by cid", { name });
+    std::vector<Declared> columns;
     for (bool more = stmt.onRow(); more; more = db.nextRow(stmt))
-        names.push_back(db.columnText(stmt, "name"));
-    return names;
+        columns.push_back({ db.columnText(stmt, 0), db.columnText(stmt, 1) });
+    return columns;
 }
 
-// The shipped table must have the declared columns in the declared order;
-// the copy goes by name, so a missing or renamed column would otherwise
-// surface later as empty values.
-Result<void> checkShippedColumns(const TableDef& table, const std::vector<std::string>& names)
+std::string declaredType(const ColumnDef& column)
 {
-    bool same = names.size() == table.columns.size();
+    std::string type = columnTypeName(column.type);
+    if (column.length != 0) {
+        type += '(';
+        type += std::to_string(column.length);
+        type += ')';
+    }
+    return type;
+}
+
+// The loaded table must have the declared columns, with their declared
+// types, in the declared order: readers take columns by position.
+Result<void> checkColumns(const TableDef& table, const std::vector<Declared>& found)
+{
+    bool same = found.size() == table.columns.size();
     std::string expected;
     for (std::size_t i = 0; i < table.columns.size(); ++i) {
-        expected += (i ? "," : "") + table.columns[i].name;
-        if (same && names[i] != table.columns[i].name) same = false;
+        const std::string type = declaredType(table.columns[i]);
+        expected += (i ? "," : "") + table.columns[i].name + " " + type;
+        if (same && (found[i].name != table.columns[i].name || found[i].type != type)) same = false;
     }
     if (same) return success();
-    std::string found;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        found += (i ? "," : "") + names[i];
-    return Failure { "table " + table.name + " has " + std::to_string(names.size()) + " columns (" + found
+    std::string listed;
+    for (std::size_t i = 0; i < found.size(); ++i)
+        listed += (i ? "," : "") + found[i].name + " " + found[i].type;
+    return Failure { "table " + table.name + " has " + std::to_string(found.size()) + " columns (" + listed
         + "), expected " + std::to_string(table.columns.size()) + " (" + expected + ")" };
+}
+
+// Beyond its columns, the loaded table must be an ordinary table declared as
+// ours: a view, a virtual table or a table without rowid would pass the column
+// check yet escape the checks that read the rows.
+Result<void> checkDeclaration(NameDatabase& db, const TableDef& table)
+{
+    // SQLite keeps the text as written except for the leading keywords.
+    static constexpr std::string_view kCreate = "create table";
+    const std::string expected = "CREATE TABLE" + createTableSql(table.name, table.columns).substr(kCreate.size());
+    Statement stmt = db.query("select type, sql from sqlite_master where name = ?", { table.name });
+    const std::string type = db.columnText(stmt, 0);
+    const std::string sql = db.columnText(stmt, 1);
+    if (type == "table" && sql == expected) return success();
+    return Failure { "table " + table.name + " is declared as \"" + sql + "\", expected \"" + expected + "\"" };
+}
+
+// The lookup indexes. The database build writes them into the shipped file,
+// which then needs nothing at start; a file without them gets them here, and
+// one whose index of that name says anything else gets it rebuilt.
+Result<void> ensureIndexes(NameDatabase& db)
+{
+    struct Index {
+        const char* name;
+        const char* sql;
+    };
+    // The same texts as INDEXES in tools/dbgen/schema.py.
+    static constexpr Index kIndexes[] = {
+        { "NewIndex1", "CREATE INDEX NewIndex1 on NM_CNWord(汉字 ASC)" },
+        { "NewIndex2", "CREATE INDEX NewIndex2 on NM_八一灵动数(Id ASC)" },
+        { "NewIndex3", "CREATE INDEX NewIndex3 on NM_三才配置(三才 ASC)" },
+        { "NewIndex4", "CREATE INDEX NewIndex4 on NM_起名用字(字 ASC)" },
+        { "NewIndex5", "CREATE INDEX NewIndex5 on NM_字音(字 ASC)" },
+    };
+    for (const auto& [name, sql] : kIndexes) {
+        Statement stmt = db.query("select sql from sqlite_master where type = 'index' and name = ?", { name });
+        const bool present = stmt.onRow();
+        const bool same = present && db.columnText(stmt, 0) == sql;
+        db.finalize(stmt);
+        if (same) continue;
+        if (present)
+            if (auto dropped = db.execute(std::string("DROP INDEX ") + name); !dropped) return dropped;
+        if (auto created = db.execute(sql); !created) return created;
+    }
+    return success();
 }
 
 } // namespace
@@ -70,48 +132,35 @@ Result<void> bootstrapDatabase(NameDatabase& db, const std::string& shippedFile)
     const std::size_t requiredTables = tables.size();
     tables.insert(tables.end(), extraTables().begin(), extraTables().end());
     tables.insert(tables.end(), adviceTables().begin(), adviceTables().end());
-    for (const TableDef& t : tables)
-        if (auto created = db.createTable(t.name, t.columns); !created) return closeAndFail(db, created.error());
 
-    // ATTACH would create a missing file; the shipped file is only ever read.
+    // The file's bytes, read once, become the in-memory database as they are:
+    // no row is decoded or copied, and the file is never touched again.
     std::error_code ec;
     if (!std::filesystem::is_regular_file(shippedFile, ec)) return closeAndFail(db, kMessageAttachFailed);
-    if (!db.attach(shippedFile, kShipped)) return closeAndFail(db, kMessageAttachFailed);
+    if (!db.loadImage(shippedFile)) return closeAndFail(db, kMessageAttachFailed);
+    // SQLite reads the schema at the first statement: a file that is no
+    // database, or a damaged one, fails here.
+    if (!db.execute("select count(*) from sqlite_master")) return closeAndFail(db, kMessageAttachFailed);
 
-    if (auto begun = db.begin(); !begun) return closeAndFail(db, begun.error());
     for (std::size_t i = 0; i < tables.size(); ++i) {
         const TableDef& t = tables[i];
-        const std::vector<std::string> names = shippedColumns(db, t.name);
-        // A database written before the surname readings and the advice tables existed lacks
-        // them; they then stay empty (names are judged by their score alone, surnames read as
-        // their characters). A missing required table is left to the copy, whose engine
-        // message names it.
-        if (names.empty() && i >= requiredTables) continue;
-        Result<void> copied = names.empty() ? success() : checkShippedColumns(t, names);
-        if (copied) {
-            // The check above makes "*" the declared column list, name by name and in order.
-            // Written as "*" on purpose: only that form lets SQLite copy the rows as stored
-            // instead of decoding and encoding each one, about a tenth of the start-up time.
-            copied = db.execute("insert into " + t.name + " select * from " + kShipped + "." + t.name);
+        const std::vector<Declared> columns = loadedColumns(db, t.name);
+        if (columns.empty()) {
+            if (i < requiredTables) return closeAndFail(db, "no such table: " + t.name);
+            // A database written before the surname readings and the advice tables existed
+            // lacks them; they then stay empty (names are judged by their score alone, surnames
+            // read as their characters).
+            if (auto created = db.createTable(t.name, t.columns); !created) return closeAndFail(db, created.error());
+            continue;
         }
-        if (!copied) {
-            (void)db.rollback();
-            return closeAndFail(db, copied.error().empty() ? std::string(kMessageAttachFailed) : copied.error());
-        }
+        if (auto checked = checkColumns(t, columns); !checked) return closeAndFail(db, checked.error());
+        if (auto declared = checkDeclaration(db, t); !declared) return closeAndFail(db, declared.error());
     }
-    if (auto committed = db.commit(); !committed) {
-        (void)db.rollback();
-        return closeAndFail(db, committed.error());
-    }
-    if (auto detached = db.detach(kShipped); !detached) return closeAndFail(db, detached.error());
 
     // A crafted or damaged file must not reach the arithmetic of the grids.
     if (const Result<void> numbers = checkLoadedNumbers(db); !numbers) return closeAndFail(db, numbers.error());
 
-    for (const char* index : { "CREATE INDEX NewIndex1 on NM_CNWord(汉字 ASC)",
-             "CREATE INDEX NewIndex2 on NM_八一灵动数(Id ASC)", "CREATE INDEX NewIndex3 on NM_三才配置(三才 ASC)",
-             "CREATE INDEX NewIndex4 on NM_起名用字(字 ASC)", "CREATE INDEX NewIndex5 on NM_字音(字 ASC)" })
-        if (auto indexed = db.execute(index); !indexed) return closeAndFail(db, indexed.error());
+    if (auto indexed = ensureIndexes(db); !indexed) return closeAndFail(db, indexed.error());
     return success();
 }
 

@@ -11,14 +11,15 @@ namespace jm {
 inline constexpr const char* kMessageOpenFailed = "您的电脑缺少组件，请搜索directx3.5下载安装修复！";
 inline constexpr const char* kMessageAttachFailed = "将磁盘数据库附加到内存数据库失败！";
 
-/// Builds the in-memory database: opens `db` in memory, creates the tables,
-/// attaches `shippedFile` as new_db, checks that each shipped table has
-/// exactly the declared columns in their order, copies every table in one
-/// transaction (the surname readings and the advice tables only when the file
-/// has them), detaches, checks the loaded numbers and creates the lookup
-/// indexes. On failure the database is left closed and the failure carries the
-/// message to show (one of the two above, or the engine's own text).
-/// Queries from other threads wait while this runs.
+/// Builds the in-memory database: opens `db` in memory, reads the bytes of
+/// `shippedFile` into it as its main database (the file is not touched
+/// afterwards), checks that each required table has exactly the declared
+/// columns with their declared types in their order (the surname readings and
+/// the advice tables are made empty when the file lacks them), checks the
+/// loaded numbers and makes sure of the lookup indexes (the database build
+/// writes them into the file). On failure the database is left closed and the
+/// failure carries the message to show (one of the two above, or the engine's
+/// own text). Queries from other threads wait while this runs.
 Result<void> bootstrapDatabase(NameDatabase& db, const std::string& shippedFile);
 
 } // namespace jm

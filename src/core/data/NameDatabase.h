@@ -106,6 +106,11 @@ public:
     /// is bound as a parameter, so any character in the path is harmless.
     Result<void> attach(const std::string& file, const std::string& alias);
     Result<void> detach(const std::string& alias);
+    /// Makes a copy of the bytes of database `file` the main database of the
+    /// open connection, in memory: later statements never touch the file.
+    /// Fails when the file cannot be read (a damaged or foreign file is found
+    /// by the first statement that reads it).
+    Result<void> loadImage(const std::string& file);
 
     /// Bootstrap gate. `announceBootstrap` (called before the bootstrap thread
     /// starts) makes every query wait; `beginBootstrap` on the bootstrap thread
