@@ -27,6 +27,15 @@ bool hasShippedTable(NameDatabase& db, const std::string& name)
     return found;
 }
 
+/// The nine required tables, then the optional ones.
+std::vector<TableDef> programTables()
+{
+    std::vector<TableDef> tables = schemaTables();
+    tables.insert(tables.end(), extraTables().begin(), extraTables().end());
+    tables.insert(tables.end(), adviceTables().begin(), adviceTables().end());
+    return tables;
+}
+
 BootstrapResult fail(std::string message)
 {
     return { false, std::move(message) };
@@ -39,17 +48,12 @@ BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFi
     BootstrapGate gate(db);
     if (!db.open()) return fail(kMessageOpenFailed);
 
-    std::vector<TableDef> tables = schemaTables();
-    const std::size_t requiredTables = tables.size();
-    tables.insert(tables.end(), extraTables().begin(), extraTables().end());
-    tables.insert(tables.end(), adviceTables().begin(), adviceTables().end());
-    for (const TableDef& t : tables) {
-        std::string error;
-        if (!db.createTable(t.name, t.columns, &error)) {
-            db.close();
-            return fail(error);
-        }
+    if (const Result<void> created = createProgramTables(db); !created) {
+        db.close();
+        return fail(created.error());
     }
+    const std::vector<TableDef> tables = programTables();
+    const std::size_t requiredTables = schemaTables().size();
 
     // ATTACH would create a missing file; the shipped file is only ever read.
     std::error_code ec;
@@ -85,13 +89,26 @@ BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFi
         db.close();
         return fail(numbers.error());
     }
+    createLookupIndexes(db);
+    return { true, {} };
+}
 
+Result<void> createProgramTables(NameDatabase& db)
+{
+    for (const TableDef& t : programTables()) {
+        std::string error;
+        if (!db.createTable(t.name, t.columns, &error)) return Failure { error };
+    }
+    return success();
+}
+
+void createLookupIndexes(NameDatabase& db)
+{
     db.query("CREATE INDEX NewIndex1 on NM_CNWord(汉字 ASC)");
     db.query("CREATE INDEX NewIndex2 on NM_八一灵动数(Id ASC)");
     db.query("CREATE INDEX NewIndex3 on NM_三才配置(三才 ASC)");
     db.query("CREATE INDEX NewIndex4 on NM_起名用字(字 ASC)");
     db.query("CREATE INDEX NewIndex5 on NM_字音(字 ASC)");
-    return { true, {} };
 }
 
 } // namespace jm

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Result.h"
 #include "data/NameDatabase.h"
 
 #include <string>
@@ -22,5 +23,14 @@ struct BootstrapResult {
 /// On failure the database is left closed and the result carries the message
 /// to show. Queries from other threads wait while this runs.
 BootstrapResult bootstrapDatabase(NameDatabase& db, const std::string& shippedFile);
+
+/// The steps of a bootstrap around the copy, also used by the fuzz target of
+/// the loader, which fills the tables itself: `createProgramTables` creates
+/// every table the program reads (required and optional), empty, in the open
+/// database; after the copy the numbers are range-checked
+/// (`checkLoadedNumbers`) and `createLookupIndexes` adds the indexes of the
+/// lookups. Neither closes `db`.
+Result<void> createProgramTables(NameDatabase& db);
+void createLookupIndexes(NameDatabase& db);
 
 } // namespace jm
