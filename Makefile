@@ -3,7 +3,8 @@
 #   make test   install what is missing, build and run every test
 #   make asan   the test suite under AddressSanitizer + UndefinedBehaviorSanitizer
 #   make bench  the benchmarks and command timings, written to bench/RESULTS.md
-#   make fuzz   every fuzz target under libFuzzer (clang), FUZZ_RUNS executions each
+#   make fuzz   every fuzz target under libFuzzer (clang), FUZZ_RUNS (ten million) executions each
+#   make fuzz-smoke  the same, about 20 seconds per target
 #   make sanitizers  the asan and tsan runs one after the other
 #   make screenshot  pictures of the windows into docs/screenshots (Xvfb)
 
@@ -11,7 +12,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test asan tsan sanitizers fuzz bench screenshot clean
+.PHONY: all deps configure build run test asan tsan sanitizers fuzz fuzz-build fuzz-smoke bench screenshot clean
 
 all: build
 
@@ -46,17 +47,32 @@ tsan: deps
 sanitizers: asan tsan
 
 FUZZ_RUNS ?= 10000000
+# Seconds per target, 0 for no limit (the full runs take hours on a busy machine).
+FUZZ_MAX_TIME ?= 0
 FUZZ_TARGETS = text settings records chart marker hanzi dbload cliargs
-fuzz: deps
+FUZZ_NICE ?= nice -n 19
+fuzz-build: deps
 	@scripts/install-deps.sh fuzz
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_GUI=OFF \
 	  -DBUILD_TESTING=OFF -DBUILD_FUZZERS=ON -DWITH_ASAN=ON $(CMAKE_FLAGS)
 	cmake --build build-fuzz -j $(JOBS) --target $(addsuffix _fuzz,$(FUZZ_TARGETS))
+
+# One target after the other, each from the committed seeds plus what earlier
+# runs found (build-fuzz/corpus/<target>); logs in build-fuzz/logs, figures
+# per target printed at the end by fuzz/summary.py.
+fuzz: fuzz-build
+	mkdir -p build-fuzz/logs
 	for t in $(FUZZ_TARGETS); do \
 	  mkdir -p build-fuzz/corpus/$$t && \
-	  ./build-fuzz/$${t}_fuzz -runs=$(FUZZ_RUNS) -max_total_time=600 -print_final_stats=1 \
-	    build-fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	  $(FUZZ_NICE) ./build-fuzz/$${t}_fuzz -runs=$(FUZZ_RUNS) -max_total_time=$(FUZZ_MAX_TIME) \
+	    -print_final_stats=1 build-fuzz/corpus/$$t fuzz/corpus/$$t > build-fuzz/logs/$$t.log 2>&1 \
+	    || { tail -40 build-fuzz/logs/$$t.log; exit 1; }; \
 	done
+	fuzz/summary.py $(addprefix build-fuzz/logs/,$(addsuffix .log,$(FUZZ_TARGETS)))
+
+# A short run of every target (about 20 s each), for CI.
+fuzz-smoke:
+	$(MAKE) fuzz FUZZ_RUNS=200000 FUZZ_MAX_TIME=20
 
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_BENCHMARKS=ON -DBUILD_GUI=OFF \

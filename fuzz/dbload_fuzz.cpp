@@ -1,22 +1,25 @@
 // The shipped database is a file on disk: a damaged or crafted one must give
 // a clear load error or working lookups, never undefined behaviour. The
-// input becomes rows of the nine tables (integers from small numbers to the
-// 32-bit and 64-bit extremes, texts, reals and NULLs); the file is loaded
-// with the program's own bootstrap and then read by the scoring paths.
+// input becomes rows of the program's tables (integers from small numbers to
+// the 32-bit and 64-bit extremes, texts, reals and NULLs). They go into an
+// in-memory database that holds the loader's empty tables and indexes, made
+// once per process, inside a transaction; the loader's range check
+// (`checkLoadedNumbers`) runs on them, then one of the scoring paths reads
+// them, and the transaction is rolled back for the next input. No file is
+// written per input: the copy from the file is plain SQL, and its failures
+// (missing tables or columns) are covered by the unit tests of the bootstrap.
 #include "FuzzCheck.h"
 #include "data/Bootstrap.h"
+#include "data/LoadedNumbers.h"
 #include "data/Schema.h"
 #include "scoring/NameAnalysis.h"
 #include "scoring/NameInput.h"
 #include "scoring/NameScorer.h"
 
-#include <sqlite3.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <string>
-#include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -48,113 +51,142 @@ private:
     std::size_t m_at = 0;
 };
 
-void bindInteger(sqlite3_stmt* stmt, int column, Input& in)
+/// One value of a row: a bound parameter, or a literal NULL or real (which
+/// the binding of NameDatabase does not carry). The literals are fixed texts
+/// of this harness, never input bytes.
+void addValue(bool integerColumn, Input& in, std::string& sql, std::vector<jm::SqlValue>& params)
 {
     static const long long kEdges[]
         = { 0, 1, -1, 81, 82, 99, 100, 2147483647LL, -2147483647LL - 1, 4294967296LL, 9223372036854775807LL };
+    static const char* const kReals[] = { "0.5", "-0.5", "1e12", "-1e12", "99.9", "1e400" };
     const std::uint8_t b = in.byte();
+    if (!integerColumn) {
+        if (b % 16 == 15) {
+            sql += "NULL";
+        } else {
+            sql += '?';
+            params.emplace_back(in.text());
+        }
+        return;
+    }
     switch (b % 5) {
     case 0:
-        sqlite3_bind_int64(stmt, column, kEdges[in.byte() % std::size(kEdges)]);
+        sql += '?';
+        params.emplace_back(kEdges[in.byte() % std::size(kEdges)]);
         break;
     case 1:
-        sqlite3_bind_null(stmt, column);
+        sql += "NULL";
         break;
     case 2:
-        sqlite3_bind_double(stmt, column, (in.byte() % 2 ? 1e12 : 0.5) * (in.byte() % 2 ? -1 : 1));
+        sql += kReals[in.byte() % std::size(kReals)];
         break;
-    case 3: {
-        const std::string t = in.text();
-        sqlite3_bind_text(stmt, column, t.data(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+    case 3:
+        sql += '?';
+        params.emplace_back(in.text());
         break;
-    }
     default:
-        sqlite3_bind_int(stmt, column, in.byte() % 40);
+        sql += '?';
+        params.emplace_back(static_cast<long long>(in.byte() % 40));
     }
 }
 
-/// Writes the crafted database; a table may be left out or get a column
-/// too few, as a damaged file would.
-bool writeDatabase(const std::string& path, Input& in)
+/// Up to three rows per table, as the input says. A row the table refuses
+/// (a text in an integer key) is left out, as it could not be in a file of
+/// that schema either.
+void fillTables(jm::NameDatabase& db, const std::vector<jm::TableDef>& tables, Input& in)
 {
-    ::unlink(path.c_str());
-    sqlite3* db = nullptr;
-    if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) {
-        sqlite3_close(db);
-        return false;
-    }
-    // A scratch file: no journal and no syncing, which would dominate each run.
-    sqlite3_exec(db, "pragma journal_mode=off; pragma synchronous=off", nullptr, nullptr, nullptr);
-    sqlite3_exec(db, "begin", nullptr, nullptr, nullptr);
-    for (const jm::TableDef& table : jm::schemaTables()) {
-        const std::uint8_t shape = in.byte();
-        if (shape == 255) continue; // a missing table
-        std::vector<jm::ColumnDef> columns = table.columns;
-        if (shape == 254) columns.pop_back(); // a column too few
-        sqlite3_exec(db, jm::createTableSql(table.name, columns).c_str(), nullptr, nullptr, nullptr);
-        std::string insert = "insert into " + table.name + " values(";
-        for (std::size_t c = 0; c < columns.size(); ++c)
-            insert += c ? ",?" : "?";
-        insert += ")";
-        sqlite3_stmt* stmt = nullptr;
-        if (sqlite3_prepare_v2(db, insert.c_str(), -1, &stmt, nullptr) != SQLITE_OK) continue;
-        for (int rows = shape % 6; rows > 0; --rows) {
-            for (std::size_t c = 0; c < columns.size(); ++c) {
-                const int column = static_cast<int>(c) + 1;
-                if (jm::columnTypeName(columns[c].type) == "Integer") {
-                    bindInteger(stmt, column, in);
-                } else {
-                    const std::string t = in.text();
-                    sqlite3_bind_text(stmt, column, t.data(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
-                }
+    for (const jm::TableDef& table : tables) {
+        for (int rows = in.byte() % 4; rows > 0 && !in.empty(); --rows) {
+            std::string sql = "insert into " + table.name + " values(";
+            std::vector<jm::SqlValue> params;
+            for (std::size_t c = 0; c < table.columns.size(); ++c) {
+                if (c) sql += ',';
+                addValue(jm::columnTypeName(table.columns[c].type) == "Integer", in, sql, params);
             }
-            sqlite3_step(stmt);
-            sqlite3_reset(stmt);
+            sql += ')';
+            jm::Statement stmt = db.query(sql, params);
+            db.finalize(stmt);
         }
-        sqlite3_finalize(stmt);
     }
-    sqlite3_exec(db, "commit", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    return true;
 }
 
-std::string databasePath()
+struct Fixture {
+    jm::NameDatabase db;
+    std::vector<jm::TableDef> tables;
+};
+
+/// The in-memory database with every table and index of the program, empty.
+Fixture& fixture()
 {
-    const std::filesystem::path shm = "/dev/shm";
-    std::error_code ec;
-    const std::filesystem::path folder
-        = std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
-    return (folder / ("jiaming-dbload-" + std::to_string(::getpid()) + ".db")).string();
+    static Fixture* f = [] {
+        auto* made = new Fixture;
+        FUZZ_CHECK(made->db.open());
+        FUZZ_CHECK(jm::createProgramTables(made->db).ok());
+        FUZZ_CHECK(jm::createLookupIndexes(made->db).ok());
+        made->tables = jm::schemaTables();
+        made->tables.insert(made->tables.end(), jm::extraTables().begin(), jm::extraTables().end());
+        made->tables.insert(made->tables.end(), jm::adviceTables().begin(), jm::adviceTables().end());
+        return made;
+    }();
+    return *f;
 }
+
+/// Rolls the input's rows back on every return.
+class Transaction {
+public:
+    explicit Transaction(jm::NameDatabase& db)
+        : m_db(db)
+    {
+        FUZZ_CHECK(m_db.begin());
+    }
+    ~Transaction() { FUZZ_CHECK(m_db.rollback()); }
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+private:
+    jm::NameDatabase& m_db;
+};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::string path = databasePath();
+    Fixture& f = fixture();
+    jm::NameDatabase& db = f.db;
     Input in(data, size);
-    if (!writeDatabase(path, in)) return 0;
-    jm::NameDatabase db;
-    const jm::Result<void> loaded = jm::bootstrapDatabase(db, path);
-    if (!loaded.ok()) {
+    static const std::pair<const char*, const char*> kNames[] = { { "张", "三丰" }, { "欧阳", "木" }, { "張", "火" } };
+    const std::uint8_t path = in.byte();
+    const auto& [surname, given] = kNames[path / 3 % std::size(kNames)];
+
+    Transaction transaction(db);
+    fillTables(db, f.tables, in);
+    if (const jm::Result<void> loaded = jm::checkLoadedNumbers(db); !loaded) {
         FUZZ_CHECK(!loaded.error().empty());
         return 0;
     }
-    // Every path that computes with numbers from the file.
-    for (const auto& [surname, given] : { std::pair("张", "三丰"), std::pair("欧阳", "木"), std::pair("張", "火") }) {
+    // One of the paths that compute with numbers from the file, as the input says.
+    switch (path % 3) {
+    case 0: {
         const jm::NameAnalysis a = jm::analyseName(db, surname, given);
         FUZZ_CHECK(a.score >= 0 && a.score <= 100);
         (void)jm::reportPage(a);
+        break;
+    }
+    case 1: {
         const auto checked = jm::checkSurname(db, surname);
         FUZZ_CHECK(checked || !checked.error().empty());
+        break;
     }
-    jm::CharacterTable table;
-    for (const char* c : { "张", "三", "丰", "木", "火" })
-        table.append(jm::lookUpCharacterInfo(db, c));
-    jm::NameScorer scorer(db, table);
-    const int quick = scorer.quickScore(1, table.find("张"), nullptr, 2, table.find("三"), table.find("丰"));
-    FUZZ_CHECK(quick >= 0 && quick <= 100);
-    FUZZ_CHECK(scorer.scoreName("张", "三丰").score == quick);
-    (void)scorer.surnameHeavenFortune("张");
+    default: {
+        jm::CharacterTable table;
+        for (const char* c : { "张", "三", "丰", "木", "火" })
+            table.append(jm::lookUpCharacterInfo(db, c));
+        jm::NameScorer scorer(db, table);
+        const int quick = scorer.quickScore(1, table.find("张"), nullptr, 2, table.find("三"), table.find("丰"));
+        FUZZ_CHECK(quick >= 0 && quick <= 100);
+        FUZZ_CHECK(scorer.scoreName("张", "三丰").score == quick);
+        (void)scorer.surnameHeavenFortune("张");
+    }
+    }
     return 0;
 }

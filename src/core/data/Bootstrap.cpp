@@ -121,17 +121,36 @@ Result<void> ensureIndexes(NameDatabase& db)
     return success();
 }
 
+/// The nine required tables, then the optional ones.
+std::vector<TableDef> programTables()
+{
+    std::vector<TableDef> tables = schemaTables();
+    tables.insert(tables.end(), extraTables().begin(), extraTables().end());
+    tables.insert(tables.end(), adviceTables().begin(), adviceTables().end());
+    return tables;
+}
+
 } // namespace
+
+Result<void> createProgramTables(NameDatabase& db)
+{
+    for (const TableDef& t : programTables())
+        if (auto created = db.createTable(t.name, t.columns); !created) return created;
+    return success();
+}
+
+Result<void> createLookupIndexes(NameDatabase& db)
+{
+    return ensureIndexes(db);
+}
 
 Result<void> bootstrapDatabase(NameDatabase& db, const std::string& shippedFile)
 {
     BootstrapGate gate(db);
     if (!db.open()) return Failure { kMessageOpenFailed };
 
-    std::vector<TableDef> tables = schemaTables();
-    const std::size_t requiredTables = tables.size();
-    tables.insert(tables.end(), extraTables().begin(), extraTables().end());
-    tables.insert(tables.end(), adviceTables().begin(), adviceTables().end());
+    const std::vector<TableDef> tables = programTables();
+    const std::size_t requiredTables = schemaTables().size();
 
     // The file's bytes, read once, become the in-memory database as they are:
     // no row is decoded or copied, and the file is never touched again.

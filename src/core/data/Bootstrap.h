@@ -22,4 +22,12 @@ inline constexpr const char* kMessageAttachFailed = "将磁盘数据库附加到
 /// own text). Queries from other threads wait while this runs.
 Result<void> bootstrapDatabase(NameDatabase& db, const std::string& shippedFile);
 
+/// Steps of the bootstrap for a database filled by other means (the fuzz
+/// target of the loader fills the tables itself): `createProgramTables`
+/// creates every table the program reads, required and optional, empty, in
+/// the open database; `createLookupIndexes` adds the indexes of the lookups.
+/// Neither closes `db`; the loaded numbers are checked by `checkLoadedNumbers`.
+Result<void> createProgramTables(NameDatabase& db);
+Result<void> createLookupIndexes(NameDatabase& db);
+
 } // namespace jm
