@@ -9,6 +9,7 @@
 #include "shell/MainWindow.h"
 #include "shell/MessageService.h"
 #include "shell/NameListModel.h"
+#include "support/ClickWhenEnabled.h"
 #include "support/ListFixture.h"
 #include "support/RecordingMessageService.h"
 #include "support/WindowSession.h"
@@ -37,6 +38,8 @@ using namespace jm::gui;
 using Icon = gui::MessageService::Icon;
 
 namespace {
+
+using test::ClickWhenEnabled;
 
 constexpr int kRunTimeoutMs = 60000;
 
@@ -98,30 +101,6 @@ void verifyFinishedList(const NameListModel& list, const QString& surname, int t
         previous = score;
     }
 }
-
-/// Clicks a button once, as soon as it becomes enabled.
-class ClickWhenEnabled : public QObject {
-public:
-    explicit ClickWhenEnabled(QPushButton* button)
-        : m_button(button)
-    {
-        button->installEventFilter(this);
-    }
-    bool clicked = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == m_button && event->type() == QEvent::EnabledChange && m_button->isEnabled() && !clicked) {
-            clicked = true;
-            m_button->click();
-        }
-        return false;
-    }
-
-private:
-    QPushButton* m_button;
-};
 
 template <typename T> T* child(const QObject* parent, const char* name)
 {

@@ -9,6 +9,7 @@
 #include "shell/Application.h"
 #include "shell/MainWindow.h"
 #include "shell/NameListModel.h"
+#include "support/ClickWhenEnabled.h"
 #include "support/ListFixture.h"
 #include "support/WindowSession.h"
 #include "text/Text.h"
@@ -34,6 +35,8 @@ using Icon = gui::MessageService::Icon;
 
 namespace {
 
+using test::ClickWhenEnabled;
+
 constexpr int kRunTimeoutMs = 60000;
 
 struct Session : test::WindowSession {
@@ -57,30 +60,6 @@ struct Session : test::WindowSession {
     }
     QString status(const char* label) const { return find<QLabel>(label)->text(); }
     bool modePageReachable() const { return find<QToolBar>("工具条1")->actions().at(0)->isEnabled(); }
-};
-
-/// Clicks a button once, as soon as it becomes enabled.
-class ClickWhenEnabled : public QObject {
-public:
-    explicit ClickWhenEnabled(QPushButton* button)
-        : m_button(button)
-    {
-        button->installEventFilter(this);
-    }
-    bool clicked = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == m_button && event->type() == QEvent::EnabledChange && m_button->isEnabled() && !clicked) {
-            clicked = true;
-            m_button->click();
-        }
-        return false;
-    }
-
-private:
-    QPushButton* m_button;
 };
 
 /// Rows numbered 1..n, none empty.

@@ -18,7 +18,8 @@ split, stay in the record only.
 """
 import argparse
 import collections
-import importlib.util
+import runpy
+import types
 import os
 import sys
 
@@ -67,10 +68,9 @@ def verdict(by_element):
 
 
 def table_characters():
-    spec = importlib.util.spec_from_file_location("cnword", os.path.join(ROOT, "tools", "dbgen", "10_cnword.py"))
-    cnword = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(cnword)
-    return cnword
+    """The character table's build module (its readers of the data files)."""
+    path = os.path.join(ROOT, "tools", "dbgen", "10_cnword.py")
+    return types.SimpleNamespace(**runpy.run_path(path, run_name="cnword"))
 
 
 def build_panel(says, known):
