@@ -245,6 +245,11 @@ void NameListModel::sort(int column, Qt::SortOrder order)
         sorted.push_back(std::move(m_rows[positions[i]]));
     }
     m_rows = std::move(sorted);
+    endReorder(before, newRowOf);
+}
+
+void NameListModel::endReorder(const QModelIndexList& before, const std::vector<int>& newRowOf)
+{
     QModelIndexList after;
     after.reserve(before.size());
     for (const QModelIndex& idx : before)
@@ -296,12 +301,7 @@ void NameListModel::sortNames(int column, bool descending)
         newRowOf[static_cast<std::size_t>(positions[i])] = static_cast<int>(i);
     }
     m_shown = std::move(shown);
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex& idx : before)
-        after.push_back(index(newRowOf[static_cast<std::size_t>(idx.row())], idx.column()));
-    changePersistentIndexList(before, after);
-    Q_EMIT layoutChanged();
+    endReorder(before, newRowOf);
 }
 
 void NameListModel::setCautionIcon(const QIcon& icon)

@@ -123,6 +123,9 @@ Q_SIGNALS:
     void sortLockChanged(bool locked);
 
 private:
+    /// Moves the persistent indexes `before` to their rows' new places and
+    /// ends the layout change begun by the caller.
+    void endReorder(const QModelIndexList& before, const std::vector<int>& newRowOf);
     ListRow normalized(ListRow row) const;
     /// Turns a list of names into the list of their texts.
     void materialize();
